@@ -1,0 +1,25 @@
+// Replays every file of the given folders through the harness; used as a regular test.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+int main(int argc, char** argv) {
+  int count = 0;
+  for (int i = 1; i < argc; ++i) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[i], ec)) {
+      if (!entry.is_regular_file()) continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+      LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+      ++count;
+    }
+  }
+  std::printf("replayed %d inputs\n", count);
+  return 0;
+}

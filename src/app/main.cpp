@@ -1,0 +1,34 @@
+// Quorbit: draw small brains and watch them drive bodies.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/qt/QtHost.h"
+#include "shell/ui/MainForm.h"
+
+namespace {
+// Content is read relative to the working folder: when started from elsewhere, move into
+// the data folder (beside the program in a build, the installed share folder otherwise).
+void EnterDataFolder(const QString& exeFolder) {
+  if (QFileInfo::exists("quorbit.pal")) return;
+  for (const QString& candidate : {exeFolder + "/data", exeFolder + "/../share/quorbit"})
+    if (QFileInfo::exists(candidate + "/quorbit.pal")) {
+      QDir::setCurrent(candidate);
+      return;
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Quorbit");
+  QApplication::setQuitOnLastWindowClosed(false);
+  const QString exeFolder = QCoreApplication::applicationDirPath();
+  EnterDataFolder(exeFolder);
+  QtHost desktop;
+  Host host = desktop.host();
+  TMainForm main(host, exeFolder);
+  if (!main.startedOk()) return 1;
+  main.show();
+  return QApplication::exec();
+}

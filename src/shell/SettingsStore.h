@@ -1,0 +1,30 @@
+#pragma once
+// The small key=value file that remembers progress, monitor mode and the open page.
+#include <string>
+#include <vector>
+
+class SettingsStore {
+ public:
+  // Reads the file whole; false when it cannot be read (the list is then empty).
+  bool Load(const std::string& path);
+  // Writes the list with CR LF line ends, atomically; false when that fails.
+  bool Save(const std::string& path) const;
+
+  // Value of the first line whose name equals key (any case); 0 when absent, empty or
+  // not a decimal integer.
+  int ReadSetting(const std::string& key) const;
+  // Replaces the value of that line in place, or appends key=value.
+  void WriteSetting(const std::string& key, int value);
+
+  const std::vector<std::string>& lines() const { return lines_; }
+  void SetText(const std::string& text);
+
+ private:
+  int FindLine(const std::string& key) const;
+  std::vector<std::string> lines_;
+};
+
+// Where the settings file lives: beside the executable, or, when that folder cannot be
+// written, in the user's configuration folder. Creates the file with the defaults when
+// it is missing. Returns the path to use for both reading and writing.
+std::string LocateSettingsFile(const std::string& executableFolder);

@@ -1,0 +1,29 @@
+#pragma once
+// A picture stretched to its box that reports presses, moves and releases: the main
+// window's image buttons, which hide while pressed to show the room's pressed picture.
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class PictureBox : public QWidget {
+  Q_OBJECT
+ public:
+  PictureBox(QWidget* parent, QRect box, const QImage& picture = QImage(), const QString& hint = QString());
+  void setPicture(const QImage& picture);
+  const QImage& picture() const { return picture_; }
+
+  std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
+  std::function<void(QPainter&)> onPaint;  // paint boxes draw themselves
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  QImage picture_;
+};
+
+// An 8-bit picture from the data folder as a Qt image; a grey placeholder if missing.
+QImage LoadPicture(const QString& path, QSize fallback = QSize(16, 16));

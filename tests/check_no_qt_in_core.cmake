@@ -1,0 +1,17 @@
+# Fails when any file of the core folders (outside ui/ and qt/) includes a Qt header.
+file(GLOB_RECURSE files
+  ${ROOT}/src/brain/* ${ROOT}/src/bodies/* ${ROOT}/src/world/* ${ROOT}/src/shell/* ${ROOT}/src/platform/*)
+set(bad "")
+foreach(f IN LISTS files)
+  if(f MATCHES "/(ui|qt)/" OR NOT f MATCHES "\\.(h|hpp|cpp|cc)$")
+    continue()
+  endif()
+  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+  if(lines)
+    list(APPEND bad ${f})
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "Qt headers included in core files: ${bad}")
+endif()
+message(STATUS "core is free of Qt")

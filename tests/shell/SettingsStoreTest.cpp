@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "platform/Files.h"
+#include "shell/SettingsStore.h"
+#include "support/Fakes.h"
+
+TEST(SettingsStore, ReadsValuesByNameInAnyCaseAndRejectsNonNumbers) {
+  SettingsStore s;
+  s.SetText("pageaccess=312\nMonitor=abc\nOpenBook=\nOpenPage= 7 \r\nOther line\nPageAccess=999");
+  EXPECT_EQ(s.ReadSetting("PageAccess"), 312);  // the first matching line wins
+  EXPECT_EQ(s.ReadSetting("Monitor"), 0);
+  EXPECT_EQ(s.ReadSetting("OpenBook"), 0);
+  EXPECT_EQ(s.ReadSetting("OpenPage"), 7);
+  EXPECT_EQ(s.ReadSetting("Missing"), 0);
+  s.SetText("PageAccess=99999999999\nMonitor=-3\nX=1x");
+  EXPECT_EQ(s.ReadSetting("PageAccess"), 0);
+  EXPECT_EQ(s.ReadSetting("Monitor"), -3);
+  EXPECT_EQ(s.ReadSetting("X"), 0);
+}
+
+TEST(SettingsStore, WritesInPlaceKeepsOtherLinesAndAppendsNewKeys) {
+  TempFolder dir;
+  SettingsStore s;
+  s.SetText("# remembered by Quorbit\npageaccess=205\nmonitor=1");
+  s.WriteSetting("PageAccess", 206);
+  s.WriteSetting("OpenBook", 2);
+  ASSERT_TRUE(s.Save(dir.file("quorbit.reg")));
+  EXPECT_EQ(*ReadFileText(dir.file("quorbit.reg")), "# remembered by Quorbit\r\npageaccess=206\r\nmonitor=1\r\nOpenBook=2\r\n");
+  SettingsStore back;
+  ASSERT_TRUE(back.Load(dir.file("quorbit.reg")));
+  EXPECT_EQ(back.ReadSetting("PAGEACCESS"), 206);
+  EXPECT_FALSE(back.Load(dir.file("missing.reg")));
+}
+
+TEST(SettingsStore, MissingFileIsCreatedBesideTheProgramOrInTheUsersFolder) {
+  TempFolder dir;
+  std::string path = LocateSettingsFile(dir.path());
+  EXPECT_EQ(path, dir.file("quorbit.reg"));
+  EXPECT_TRUE(FileExists(path));
+
+  TempFolder home;
+  setenv("XDG_CONFIG_HOME", home.path().c_str(), 1);
+  std::string fallback = LocateSettingsFile("/proc/no-such-folder");
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(fallback, home.file("quorbit/quorbit.reg"));
+  EXPECT_TRUE(FileExists(fallback));
+}

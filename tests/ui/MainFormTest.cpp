@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QTest>
+
+#include "platform/Files.h"
+#include "shell/ui/MainForm.h"
+#include "support/Fakes.h"
+
+namespace {
+struct InDataFolder {
+  InDataFolder() : keep(QDir::currentPath()) { QDir::setCurrent(QUORBIT_TEST_DATA_DIR); }
+  ~InDataFolder() { QDir::setCurrent(keep); }
+  QString keep;
+};
+}  // namespace
+
+TEST(MainForm, StartsTicksAndWritesTheSettingsOnQuit) {
+  InDataFolder here;
+  TempFolder exe;
+  WriteFileAtomic(exe.file("quorbit.reg"), std::string("PageAccess=0\r\nmonitor=1\r\n"));
+  FakeHost fakes;
+  {
+    TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+    ASSERT_TRUE(form.startedOk());
+    EXPECT_EQ(form.shell().Progress, 100);
+    EXPECT_EQ(fakes.sound.count(FakeSound::Once), 4);  // each sound played and stopped once at load
+    form.show();
+    QTest::qWait(300);
+    EXPECT_TRUE(form.timer().isActive());
+    EXPECT_EQ(form.windowTitle(), "Quorbit");
+    EXPECT_EQ(form.size(), QSize(300, 400));
+    fakes.messages.answers = {Answer::No};
+    QCloseEvent refuse;
+    QApplication::sendEvent(&form, &refuse);
+    EXPECT_FALSE(refuse.isAccepted());
+    EXPECT_EQ(fakes.messages.asked.back(), (ShownMessage{"Do you want to quit Quorbit?", "Confirm"}));
+    form.shell().Progress = 104;
+  }
+  EXPECT_EQ(*ReadFileText(exe.file("quorbit.reg")), "PageAccess=104\r\nmonitor=1\r\nOpenBook=0\r\nOpenPage=0\r\n");
+}
+
+TEST(MainForm, AnErrorInATickStopsTheTimerAndIsReportedOnce) {
+  InDataFolder here;
+  TempFolder exe;
+  FakeHost fakes;
+  struct Throwing : IBrainWindow {
+    void StepAll(bool) override { throw std::runtime_error("broken board"); }
+    void ResetAll() override {}
+  } throwing;
+  TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+  form.shell().brains = &throwing;
+  form.timer().start();
+  form.TimerTimer();
+  EXPECT_FALSE(form.timer().isActive());
+  ASSERT_EQ(fakes.messages.shown.size(), 1u);
+  EXPECT_EQ(fakes.messages.shown[0].caption, "Program Error");
+  EXPECT_NE(fakes.messages.shown[0].text.find("broken board"), std::string::npos);
+  form.shell().brains = nullptr;
+}
+
+TEST(MainForm, MissingPaletteIsFatal) {
+  TempFolder exe;
+  QString keep = QDir::currentPath();
+  QDir::setCurrent(QString::fromStdString(exe.path()));
+  FakeHost fakes;
+  {
+    TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+    EXPECT_FALSE(form.startedOk());
+  }
+  QDir::setCurrent(keep);
+  ASSERT_FALSE(fakes.messages.shown.empty());
+  EXPECT_EQ(fakes.messages.shown.back(), (ShownMessage{"Palette creation error", "Fatal Error"}));
+}

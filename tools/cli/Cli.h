@@ -1,0 +1,61 @@
+#pragma once
+// quorbit-cli: each command lives in a file of its own and registers itself here.
+#include <string>
+#include <vector>
+
+#include "platform/Host.h"
+
+struct CliCommand {
+  const char* name;
+  const char* usage;  // one line for --help
+  int (*run)(const std::vector<std::string>& args, Host& host);
+};
+
+std::vector<CliCommand>& CliCommands();
+
+struct CliRegistration {
+  explicit CliRegistration(CliCommand c) { CliCommands().push_back(c); }
+};
+#define QUORBIT_CLI_COMMAND(id, name, usage, fn) \
+  static const CliRegistration cli_registration_##id(CliCommand{name, usage, fn})
+
+// Exit codes shared by every command.
+constexpr int ExitOk = 0;
+constexpr int ExitFailed = 1;
+constexpr int ExitUsage = 2;
+
+// Text quoted and escaped as a JSON string.
+std::string JsonString(const std::string& text);
+// Prints a usage error as a JSON line on standard error and returns ExitUsage.
+int UsageError(const std::string& text);
+
+// Messages go to standard error as JSON lines; questions answer Yes.
+class CliMessages : public IMessages {
+ public:
+  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  Answer AskYesNo(const std::string& text, const std::string& caption) override;
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
+};
+
+// Clipboard, keys and sound with no desktop: an in-memory clipboard, no key down, silence.
+class CliClipboard : public IClipboard {
+ public:
+  void PutText(const std::string& text) override { text_ = text; }
+  bool HasText() override { return !text_.empty(); }
+  std::string GetText() override { return text_; }
+
+ private:
+  std::string text_;
+};
+
+class CliKeys : public IKeyState {
+ public:
+  bool IsKeyDown(int) override { return false; }
+};
+
+class CliSilence : public ISoundOut {
+ public:
+  void PlayOnce(const std::vector<uint8_t>&) override {}
+  void PlayLoop(const std::vector<uint8_t>&) override {}
+  void StopAll() override {}
+};
