@@ -29,5 +29,5 @@ TEST(LedDisplay, DrawsOnlyTheSegmentsThatChange) {
   EXPECT_EQ(small[0].y0, 29);
   EXPECT_EQ(small[0].colour, LedDisplay::EnergyTestColour);
   led.Invalidate();
-  EXPECT_EQ(led.DrawLed(9, 1, LedDisplay::EnergyTestColour).size(), 8u);
+  EXPECT_EQ(led.DrawLed(9, 1, LedDisplay::EnergyTestColour).size(), 7u);  // five for the 9, two for the 1
 }
