@@ -71,8 +71,8 @@ void TWorld::FinishMap() {
 }
 
 void TWorld::BuildShadeMap(int x, int y, uint8_t out[256]) {
-  static const double lx = 70 / std::sqrt(70.0 * 70 + 50 * 50 + 70 * 70), ly = -50 / std::sqrt(14700.0),
-                      lz = 70 / std::sqrt(14700.0);
+  static const double len = std::sqrt(70.0 * 70 + 50 * 50 + 70 * 70);
+  static const double lx = 70 / len, ly = -50 / len, lz = 70 / len;
   auto level = [&](int cx, int cy) {
     if (cx >= X || cy >= Y || normals.empty()) return 127;
     const TVec3& n = normals[static_cast<size_t>(cx) * Y + cy];
