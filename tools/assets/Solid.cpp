@@ -41,10 +41,10 @@ uint8_t Shade(const SolidBlob& b, const double q[3], const Palette& palette, int
   // Highlight: the light reflected toward the viewer (1, 1, 1).
   double h[3] = {Lx + 0.577, Ly + 0.577, Lz + 0.577};
   double hl = std::sqrt(h[0] * h[0] + h[1] * h[1] + h[2] * h[2]);
-  double spec = std::pow(std::max(0.0, (n[0] * h[0] + n[1] * h[1] + n[2] * h[2]) / hl), 24) * b.shine;
+  double highlight = std::pow(std::max(0.0, (n[0] * h[0] + n[1] * h[1] + n[2] * h[2]) / hl), 24) * b.shine;
   double dither = (Bayer[py & 3][px & 3] - 7.5) * 2.2;
   auto channel = [&](uint8_t c) {
-    return static_cast<uint8_t>(std::clamp(c * light + 255 * spec + dither, 0.0, 255.0));
+    return static_cast<uint8_t>(std::clamp(c * light + 255 * highlight + dither, 0.0, 255.0));
   };
   int idx = NearestColour(palette, {channel(b.colour.r), channel(b.colour.g), channel(b.colour.b)});
   return static_cast<uint8_t>(idx == 0 ? NearestColour(palette, {8, 8, 8}) : idx);  // 0 is the shadow ink
