@@ -10,6 +10,7 @@
 
 #include "bodies/PaletteFile.h"
 #include "platform/Files.h"
+#include "shell/SignRules.h"
 
 namespace {
 QString PicturePath(const char* name) { return QString::fromStdString(NativePath(std::string("pics\\main\\") + name)); }
@@ -65,7 +66,7 @@ TMainForm::~TMainForm() {
 void TMainForm::BuildComponents() {
   TitlePic = new PictureBox(this, {52, 30, 196, 95}, LoadPicture(PicturePath("title.bmp")));
   SignPic = new PictureBox(this, {50, 167, 200, 200}, LoadPicture(PicturePath("sign.bmp")));
-  VersionLabel = new QLabel(QString("Quorbit %1\nDraw a brain, watch it live.").arg(QUORBIT_VERSION), this);
+  VersionLabel = new QLabel(QString("Quorbit %1 \u2014 draw a brain, watch it live").arg(QUORBIT_VERSION), this);
   VersionLabel->setGeometry(32, 382, 236, 26);
   VersionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   VersionLabel->setWordWrap(true);
@@ -75,6 +76,44 @@ void TMainForm::BuildComponents() {
   };
   TitlePic->onRelease = [this](QMouseEvent*) { TitlePic->setGeometry(52, 30, 196, 95); };
   BuildTopRow();
+  ShowTopRow(false);
+  BuildSign();
+}
+
+void TMainForm::BuildSign() {
+  const char* names[] = {"labon.bmp", "bugon.bmp", "workon.bmp", "wormon.bmp", "anton.bmp", "helpon.bmp"};
+  SignPic->setMouseTracking(true);
+  SignPic->onMove = [this](QMouseEvent* e) { SignMouseMove(SignPic->mapTo(this, e->pos())); };
+  for (int i = 0; i < SignHighlights; ++i) {
+    QRect r(SignHighlightLeft[i], SignHighlightTop[i], SignHighlightWidth[i], SignHighlightHeight[i]);
+    SignOn[i] = new PictureBox(this, r, LoadPicture(PicturePath(names[i])));
+    SignOn[i]->setMouseTracking(true);
+    SignOn[i]->hide();
+    SignOn[i]->onMove = [this, i](QMouseEvent* e) { SignMouseMove(SignOn[i]->mapTo(this, e->pos())); };
+    SignOn[i]->onPress = [this, i](QMouseEvent*) {
+      if (i == LabOn) EnterRoom();
+    };
+  }
+}
+
+void TMainForm::SignMouseMove(QPoint p) {
+  int lit = SignHighlightAt(p.x(), p.y(), shell_.Progress);
+  for (int i = 0; i < SignHighlights; ++i) SignOn[i]->setVisible(i == lit);
+}
+
+// The rooms are still to come: entering shows the bench with the top row.
+void TMainForm::EnterRoom() {
+  ShowTitle(false);
+  ShowTopRow(true);
+}
+
+void TMainForm::ShowTopRow(bool visible) {
+  for (QWidget* w : {static_cast<QWidget*>(BenchPic), static_cast<QWidget*>(ManualOutPic),
+                     static_cast<QWidget*>(ManualPic), static_cast<QWidget*>(TestButtonPic),
+                     static_cast<QWidget*>(TimerPic), static_cast<QWidget*>(RunButtonPic),
+                     static_cast<QWidget*>(ResetButtonPic)})
+    w->setVisible(visible);
+  SoundPic->setVisible(visible && shell_.sound.soundOn);
 }
 
 void TMainForm::BuildTopRow() {
@@ -150,7 +189,7 @@ void TMainForm::paintEvent(QPaintEvent* e) {
 
 void TMainForm::FirstPaintRestore() {
   int book = shell_.Settings.ReadSetting("OpenBook");
-  if (book > 0) ShowTitle(false);
+  if (book > 0) EnterRoom();
   Timer.start();
 }
 
@@ -158,6 +197,8 @@ void TMainForm::ShowTitle(bool visible) {
   TitlePic->setVisible(visible);
   SignPic->setVisible(visible);
   VersionLabel->setVisible(visible);
+  for (PictureBox* highlight : SignOn)
+    if (highlight) highlight->hide();
   LedPic->hide();
   WindowsPlaced = WindowsPlaced || !visible;
 }
@@ -175,13 +216,21 @@ void TMainForm::TimerTimer() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
-  Answer a = host_.messages ? host_.messages->AskYesNo("Do you want to quit Quorbit?", "Confirm") : Answer::Yes;
-  if (a == Answer::Yes) {
-    e->accept();
-    QApplication::quit();
-  } else {
-    e->ignore();
+  if (!ending_) {
+    Answer a = host_.messages ? host_.messages->AskYesNo("Do you want to quit Quorbit?", "Confirm") : Answer::Yes;
+    if (a != Answer::Yes) {
+      e->ignore();
+      return;
+    }
   }
+  e->accept();
+  EndProgram();
+}
+
+void TMainForm::EndProgram() {
+  if (ending_) return;
+  ending_ = true;
+  QApplication::quit();
 }
 
 void TMainForm::SetTimerInterval(int ms) {

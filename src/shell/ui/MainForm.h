@@ -30,6 +30,8 @@ class TMainForm : public QWidget, public IMainView {
   void ShowTitle(bool visible);
   // One tick inside the error trap.
   void TimerTimer();
+  // Ends the program without the quit question (the desktop session is ending).
+  void EndProgram();
 
   // IMainView
   void ShowTestButton(bool shown) override;
@@ -53,6 +55,10 @@ class TMainForm : public QWidget, public IMainView {
   void PaintDial(QPainter& p);
   void ReleaseOnRoom(QMouseEvent* e, QWidget* room);
   void FirstPaintRestore();
+  void BuildSign();
+  void SignMouseMove(QPoint windowPoint);
+  void EnterRoom();
+  void ShowTopRow(bool visible);
 
   Host host_;
   MainShell shell_;
@@ -60,12 +66,14 @@ class TMainForm : public QWidget, public IMainView {
   bool startedOk_ = true;
   bool FirstPaint = true;
   bool WindowsPlaced = false;
+  bool ending_ = false;
   std::string settingsPath_;
   QTimer Timer;
   QImage ledFace_, ledBuffer_, dialFrames_;
 
   PictureBox* TitlePic = nullptr;
   PictureBox* SignPic = nullptr;
+  PictureBox* SignOn[6] = {};  // LabOnPic .. HelpOnPic
   QLabel* VersionLabel = nullptr;
   PictureBox* BenchPic = nullptr;  // shows the pressed state of the top row
   PictureBox* TestButtonPic = nullptr;
