@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
+#include <atomic>
+#include <csignal>
 
 #include "platform/qt/QtHost.h"
 #include "shell/ui/MainForm.h"
@@ -17,6 +20,10 @@ void EnterDataFolder(const QString& exeFolder) {
       return;
     }
 }
+// A desktop session ending (SIGTERM) or Ctrl+C closes the program the normal way, so
+// progress is written as on a quit.
+std::atomic<bool> endRequested{false};
+void RequestEnd(int) { endRequested = true; }
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -30,5 +37,12 @@ int main(int argc, char** argv) {
   TMainForm main(host, exeFolder);
   if (!main.startedOk()) return 1;
   main.show();
+  std::signal(SIGTERM, RequestEnd);
+  std::signal(SIGINT, RequestEnd);
+  QTimer endWatch;
+  QObject::connect(&endWatch, &QTimer::timeout, [&main] {
+    if (endRequested) main.EndProgram();
+  });
+  endWatch.start(200);
   return QApplication::exec();
 }
