@@ -71,3 +71,36 @@ TEST(Verdict, WinsUseTheWorldScriptOrTheSequenceOfTheCrittersKind) {
   f.critterEnergy = 10;  // failures never use the script
   EXPECT_EQ(JudgeVerdict(f).steps.size(), 6u);
 }
+
+#include <unistd.h>
+
+#include <climits>
+
+#include "world/WorldFixtures.h"
+#include "world/WorldMovies.h"
+
+TEST(Verdict, TheWorldQueuesItsVerdictAndWaitsOnTheFinalPause) {
+  char keep[PATH_MAX];
+  ASSERT_TRUE(getcwd(keep, sizeof keep));
+  ASSERT_EQ(chdir(QUORBIT_TEST_DATA_DIR), 0);  // where the verdict movies are
+  WorldFixture f;
+  FakeHost fakes;
+  WorldMovies movies(&fakes.messages, &fakes.text, &fakes.sound);
+  movies.Attach(&f.world);
+  f.world.movies = &movies;
+  f.world.testCritter = 0;
+  TestCritter* bug = f.Add(5, 5);
+  bug->energy = 20;
+  EXPECT_FALSE(f.world.JudgeTest(1, 50));
+  EXPECT_EQ(movies.queue.queued().size(), 6u);
+  EXPECT_TRUE(movies.HoldsWorld());
+  int ticks = 0;
+  while (!movies.WaitsForStart() && ticks < 2000) f.world.Step(ticks++, false, false);
+  EXPECT_TRUE(movies.WaitsForStart());
+  EXPECT_EQ(bug->steps, 0);  // the simulation waited all along
+  EXPECT_TRUE(fakes.messages.shown.empty());
+  f.world.StartWorld();
+  EXPECT_FALSE(movies.HoldsWorld());
+  EXPECT_TRUE(f.world.fullRedrawFlag);
+  ASSERT_EQ(chdir(keep), 0);
+}

@@ -74,7 +74,10 @@ TMainForm::~TMainForm() {
 void TMainForm::CreateWorldWindow() {
   WorldPorts ports;
   ports.sound = &worldSound_;
+  worldMovies_ = std::make_unique<WorldMovies>(host_.messages, host_.text, host_.sound);
+  ports.movies = worldMovies_.get();
   world_ = std::make_unique<TTestWorld>(host_, palette_, ports);
+  worldMovies_->Attach(&world_->world());
   world_->onResetExperiment = [this] { shell_.ResetExperiment(); };
   world_->onQuit = [this] { EndProgram(); };
   worldWindow = world_.get();

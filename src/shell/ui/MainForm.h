@@ -15,6 +15,7 @@
 #include "shell/MainShell.h"
 #include "shell/Progression.h"
 #include "shell/ShellSoundPort.h"
+#include "world/WorldMovies.h"
 #include "shell/ui/PictureBox.h"
 
 class TTestWorld;
@@ -112,6 +113,7 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   MainShell shell_;
   Progression progression_;
   ShellSoundPort worldSound_{shell_.sound};
+  std::unique_ptr<WorldMovies> worldMovies_;
   std::unique_ptr<TTestWorld> world_;
   Palette palette_{};
   bool startedOk_ = true;
