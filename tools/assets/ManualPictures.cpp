@@ -139,7 +139,7 @@ IndexedImage BoardDiagram(const Palette& p) {
   c.frame(140, 24, 10, 10, Paper);
   c.text(2, 2, "INPUT NODES", Paper);
   c.text(96, 94, "NEURON", Paper);
-  c.text(60, 60, "SYNAPSE", {255, 255, 0});
+  c.text(54, 30, "SYNAPSES", {255, 255, 0});
   c.text(152, 26, "SNOOPER", Paper);
   c.text(170, 100, "OUTPUT", Paper);
   c.text(176, 110, "NODE", Paper);
@@ -172,8 +172,8 @@ IndexedImage LadybugDiagram(const Palette& p) {
   Tag(c, 126, 2, "BRANCH FWD", cx + 6, 12);
   c.text(2, 58, "BRANCH LEFT", Green);
   c.text(154, 58, "BRANCH RIGHT", Green);
-  Tag(c, 14, 24, "SMELL LEFT", cx - 28, cy - 66);
-  Tag(c, 158, 24, "SMELL RIGHT", cx + 28, cy - 66);
+  c.text(26, 31, "SMELL LEFT", Label);
+  c.text(146, 31, "SMELL RIGHT", Label);
   Tag(c, 172, 76, "EYE", cx + 8, cy - 38);
   Tag(c, 4, 136, "LEGS: GO AND TURN", cx - 40, cy + 20);
   return c.image();
@@ -204,7 +204,7 @@ IndexedImage LabDiagram(const Palette& p) {
   c.text(2, 22, "SWITCHES", Label);
   c.text(58, 12, "SLIDER", Label);
   c.text(116, 30, "LAMPS", Label);
-  c.text(172, 12, "OSCILLOSCOPE", Label);
+  c.text(156, 12, "OSCILLOSCOPE", Label);
   return c.image();
 }
 

@@ -96,9 +96,13 @@ void THelpForm::BuildComponents() {
   NameBox = new QLineEdit(PagePanel);
   NameBox->setReadOnly(true);
   NameBox->setFocusPolicy(Qt::NoFocus);
+  NameBox->setPlaceholderText("Point at the picture");
   NameBox->hide();
   WebButton = new QPushButton("Go to Web Site", this);
   WebButton->setGeometry(118, 326, 87, 25);
+  QFont small("Arial");
+  small.setPointSize(8);
+  WebButton->setFont(small);
   WebButton->hide();
   connect(WebButton, &QPushButton::clicked, this, [this] { openUrl(WebSiteUrl()); });
 }
