@@ -1,0 +1,54 @@
+#pragma once
+// What the world needs from its neighbours: the brains' channel blocks, the shell's
+// looping sound, the movie queue, and the window it copies its picture to. The program
+// wires them; tests and the command line use small stand-ins. Any of them may be absent.
+#include <cstdint>
+#include <vector>
+
+#include "bodies/Sprite.h"
+
+class IWorldBrains {
+ public:
+  virtual ~IWorldBrains() = default;
+  // The 64 channels x 8 sub-values of a brain's inputs and outputs; null when the brain
+  // does not exist.
+  virtual int32_t* BrainInputs(int brainNumber) = 0;
+  virtual const int32_t* BrainOutputs(int brainNumber) = 0;
+};
+
+class IWorldSound {
+ public:
+  virtual ~IWorldSound() = default;
+  // Plays a wave image looping, or stops all sound when there is none; false when a
+  // sound of higher priority holds the output.
+  virtual bool PlayLoopSound(const std::vector<uint8_t>* wave, int priority) = 0;
+};
+
+class IWorldMovies {
+ public:
+  virtual ~IWorldMovies() = default;
+  // A movie plays or a fade runs.
+  virtual bool PhaseActive() = 0;
+  virtual void AdvancePhase() = 0;
+  virtual bool QueueEmpty() = 0;
+  // Takes the first queued line and starts its operation.
+  virtual void StartNextLine() = 0;
+  virtual void ClearQueue() = 0;
+  virtual void EndPhases() = 0;
+};
+
+class IWorldScreen {
+ public:
+  virtual ~IWorldScreen() = default;
+  // Copy a rectangle of the view bitmap to the window.
+  virtual void CopyToWindow(const TRect& rect) = 0;
+  virtual void UpdateMonitor() {}
+  virtual void DrawTestMonitor() {}
+};
+
+struct WorldPorts {
+  IWorldBrains* brains = nullptr;
+  IWorldSound* sound = nullptr;
+  IWorldMovies* movies = nullptr;
+  IWorldScreen* screen = nullptr;
+};
