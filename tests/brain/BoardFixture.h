@@ -11,19 +11,19 @@ class BoardTest : public ::testing::Test {
   TBrainBoard board{fake.host(), 7};
 
   // Offers one input channel and returns its node.
-  int InputNode(int channel) {
+  int MakeInput(int channel) {
     ChannelMask in{};
     in[channel] = true;
     board.SetIO(&in, nullptr);
     return board.inputBindings[channel].node;
   }
-  int OutputNodeFor(int channel) {
+  int MakeOutput(int channel) {
     ChannelMask out{};
     out[channel] = true;
     board.SetIO(nullptr, &out);
     return board.outputBindings[channel].node;
   }
-  int Neuron(int x, int y, int type = StepNeuron, float threshold = 50) {
+  int MakeNeuron(int x, int y, int type = StepNeuron, float threshold = 50) {
     const int i = board.AddNeuron(x, y);
     board.EraseNeuron(i);  // the centre tile shows the type
     board.neurons[i].type = type;

@@ -5,8 +5,8 @@
 using StepTest = BoardTest;
 
 TEST_F(StepTest, StepNeuronFiresAtItsThreshold) {
-  const int in = InputNode(14);
-  const int n = Neuron(20, 20);
+  const int in = MakeInput(14);
+  const int n = MakeNeuron(20, 20);
   LinkNode(in, n);
   SetInput(14, 50);
   board.Step(false);
@@ -18,11 +18,11 @@ TEST_F(StepTest, StepNeuronFiresAtItsThreshold) {
 }
 
 TEST_F(StepTest, ActivationPerType) {
-  const int in = InputNode(14);
-  const int sig = Neuron(20, 10, SigmoidNeuron, 30);
+  const int in = MakeInput(14);
+  const int sig = MakeNeuron(20, 10, SigmoidNeuron, 30);
   board.neurons[sig].gain = 0.075f;
-  const int lin = Neuron(20, 20, LinearNeuron, 30);
-  const int err = Neuron(20, 30, ErrorNeuron, 20);
+  const int lin = MakeNeuron(20, 20, LinearNeuron, 30);
+  const int err = MakeNeuron(20, 30, ErrorNeuron, 20);
   LinkNode(in, sig, 100, 0, 4);
   LinkNode(in, lin, 100, 2, 4);
   LinkNode(in, err, -100, 1, 4);
@@ -48,8 +48,8 @@ TEST_F(StepTest, ActivationPerType) {
 }
 
 TEST_F(StepTest, HabituationFadesWhileTheSourceIsActiveAndSnapsBack) {
-  const int in = InputNode(14);
-  const int n = Neuron(20, 20, LinearNeuron, 0);
+  const int in = MakeInput(14);
+  const int n = MakeNeuron(20, 20, LinearNeuron, 0);
   LinkNode(in, n);
   board.neurons[n].slots[4].decay = 10;
   SetInput(14, 50);
@@ -68,8 +68,8 @@ TEST_F(StepTest, HabituationFadesWhileTheSourceIsActiveAndSnapsBack) {
 }
 
 TEST_F(StepTest, NegativeDecayStrengthensUpToTheLimit) {
-  const int in = InputNode(14);
-  const int n = Neuron(20, 20, LinearNeuron, 0);
+  const int in = MakeInput(14);
+  const int n = MakeNeuron(20, 20, LinearNeuron, 0);
   LinkNode(in, n, -90);
   board.neurons[n].slots[4].decay = -10;
   SetInput(14, 100);
@@ -83,7 +83,7 @@ TEST_F(StepTest, NegativeDecayStrengthensUpToTheLimit) {
 }
 
 TEST_F(StepTest, OutputsRoundHalfUp) {
-  const int out = OutputNodeFor(4);
+  const int out = MakeOutput(4);
   board.cyclesPerUpdate = 0;  // no pass, so the node keeps what we put there
   const float values[] = {49.5f, -0.5f, -0.6f, 1e30f, -1e30f, NAN, 0.49f, 100};
   for (int c = 0; c < 8; ++c) board.nodes[out].value[c] = values[c];
@@ -103,10 +103,10 @@ TEST_F(StepTest, OutputsRoundHalfUp) {
 }
 
 TEST_F(StepTest, LastWriterWinsNodesBeforeNeuronsAscending) {
-  const int in = InputNode(14);
+  const int in = MakeInput(14);
   const int relay = board.AddNode(30, 30);
-  const int a = Neuron(20, 10, LinearNeuron, 0);
-  const int b = Neuron(20, 20, LinearNeuron, 0);
+  const int a = MakeNeuron(20, 10, LinearNeuron, 0);
+  const int b = MakeNeuron(20, 20, LinearNeuron, 0);
   LinkNode(in, a, 100, 0, 4);
   LinkNode(in, b, 50, 2, 4);
   ASSERT_TRUE(board.ConnectToNode(OtherNode, in, 1, relay, 4));
@@ -128,7 +128,7 @@ TEST_F(StepTest, MultiNodesKeepChannelsApart) {
   board.SetIO(&in, nullptr);
   const int ear = board.inputBindings[25].node;
   ASSERT_TRUE(board.nodes[ear].multi);
-  const int n = Neuron(20, 20, LinearNeuron, 0);
+  const int n = MakeNeuron(20, 20, LinearNeuron, 0);
   LinkNode(ear, n, 100, 3, 4);
   for (int c = 0; c < 8; ++c) board.IO().inputs[25][c] = 10 * c;
   board.Step(false);
@@ -137,7 +137,7 @@ TEST_F(StepTest, MultiNodesKeepChannelsApart) {
 }
 
 TEST_F(StepTest, RingKeepsChangingAndResumesNextStep) {
-  const int a = Neuron(10, 10), b = Neuron(20, 10), c = Neuron(30, 10);
+  const int a = MakeNeuron(10, 10), b = MakeNeuron(20, 10), c = MakeNeuron(30, 10);
   Link(a, b);
   Link(b, c);
   Link(c, a);
@@ -156,8 +156,8 @@ TEST_F(StepTest, RingKeepsChangingAndResumesNextStep) {
 }
 
 TEST_F(StepTest, SettledNetworkCostsOnePass) {
-  const int in = InputNode(14);
-  const int a = Neuron(20, 10), b = Neuron(30, 10);
+  const int in = MakeInput(14);
+  const int a = MakeNeuron(20, 10), b = MakeNeuron(30, 10);
   LinkNode(in, a);
   Link(a, b);
   SetInput(14, 100);
@@ -188,9 +188,9 @@ TEST_F(StepTest, KeyInputPlaysItsPackedValues) {
 }
 
 TEST_F(StepTest, ZeroCyclesStillReadsInputsAndWritesOutputs) {
-  const int in = InputNode(14);
-  const int out = OutputNodeFor(4);
-  const int n = Neuron(20, 20);
+  const int in = MakeInput(14);
+  const int out = MakeOutput(4);
+  const int n = MakeNeuron(20, 20);
   LinkNode(in, n);
   ASSERT_TRUE(board.ConnectToNode(OtherNeuron, n, 0, out, 4));
   board.neurons[n].state = 100;
@@ -209,8 +209,8 @@ TEST_F(StepTest, ZeroCyclesStillReadsInputsAndWritesOutputs) {
 }
 
 TEST_F(StepTest, DisplayMarksFollowTheLitState) {
-  const int in = InputNode(14);
-  const int err = Neuron(20, 20, ErrorNeuron, 20);
+  const int in = MakeInput(14);
+  const int err = MakeNeuron(20, 20, ErrorNeuron, 20);
   LinkNode(in, err);
   const auto centreTile = [&] {
     const GridCell* c = board.Cell(20, 20);
@@ -236,7 +236,7 @@ TEST_F(StepTest, DisplayMarksFollowTheLitState) {
 }
 
 TEST_F(StepTest, BrokenBoardIsNotSteppedUntilReset) {
-  const int in = InputNode(14);
+  const int in = MakeInput(14);
   board.broken = true;
   SetInput(14, 70);
   board.Step(false);
@@ -253,7 +253,7 @@ TEST_F(StepTest, ResetRunClearsRunState) {
   board.nodes[held].type = HeldNode;
   board.nodes[held].value[2] = 33;
   board.nodes[plain].value[2] = 33;
-  const int a = Neuron(10, 20, StepNeuron, 10), b = Neuron(20, 20, StepNeuron, -10);
+  const int a = MakeNeuron(10, 20, StepNeuron, 10), b = MakeNeuron(20, 20, StepNeuron, -10);
   board.neurons[a].state = 100;
   board.neurons[b].state = 100;
   board.IO().inputs[3][1] = 5;
@@ -272,7 +272,7 @@ TEST_F(StepTest, ResetRunClearsRunState) {
 TEST_F(StepTest, HeldNodePlaysWhatItsDialogWrote) {
   const int held = board.AddNode(10, 10);
   board.nodes[held].type = HeldNode;
-  const int n = Neuron(20, 10, LinearNeuron, 0);
+  const int n = MakeNeuron(20, 10, LinearNeuron, 0);
   LinkNode(held, n);
   board.nodes[held].next[0] = 40;
   board.Step(false);
