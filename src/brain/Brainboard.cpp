@@ -188,6 +188,18 @@ bool TBrainBoard::ConnectToNode(int srcKind, int src, int srcSlot, int node, int
   return true;
 }
 
+int TBrainBoard::AddLineSeg(int x, int y, int dirIn, int dirOut, int prev, int srcKind, int srcIndex, int srcSlot) {
+  const int s = lineSegs.Allocate();
+  LineSeg& l = lineSegs[s];
+  l.x = x, l.y = y, l.dirIn = dirIn, l.dirOut = dirOut;
+  l.srcKind = srcKind, l.srcIndex = srcIndex, l.srcSlot = srcSlot;
+  if (lineSegs.live(prev)) {
+    l.prev = prev;
+    lineSegs[prev].next = s;
+  }
+  return s;
+}
+
 void TBrainBoard::DeleteRoute(int seg, bool fromStart) {
   if (!lineSegs.live(seg)) return;
   // The route from its first segment, however it was reached.

@@ -170,6 +170,8 @@ class TBrainBoard {
   // end does not exist, the slots are not free or the weight is out of range.
   bool ConnectToNeuron(int srcKind, int src, int srcSlot, int neuron, int slot, float weight);
   bool ConnectToNode(int srcKind, int src, int srcSlot, int node, int nodeSlot);
+  // A new route segment after `prev` (-1 starts a route), not yet drawn.
+  int AddLineSeg(int x, int y, int dirIn, int dirOut, int prev, int srcKind, int srcIndex, int srcSlot);
   // Removes the connection at this slot in both directions, with its route.
   void Disconnect(int elemKind, int index, int slot);
   void DeleteNeuron(int i);
