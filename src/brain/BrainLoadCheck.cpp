@@ -32,8 +32,8 @@ bool ViewSlot(const TBrainBoard& b, int elemKind, int index, int slot, SlotView&
 // A slot is sound when it is empty or being drawn, or when its partner slot has the
 // matching kind and names it back.
 bool SlotSound(const TBrainBoard& b, int elemKind, int index, int slot) {
-  SlotView self, other;
-  ViewSlot(b, elemKind, index, slot, self);
+  SlotView self{}, other{};
+  if (!ViewSlot(b, elemKind, index, slot, self)) return false;
   if (self.kind == SlotEmpty || self.kind == SlotDrawing) return true;
   const bool incoming = elemKind == OtherNeuron ? IsInputSlot(self.kind) : self.kind == SlotWireEnd;
   if (!incoming && self.kind != SlotOutput) return false;

@@ -29,7 +29,7 @@ struct GridCell {
 constexpr int DefaultColumns = 100;
 constexpr int DefaultRows = 100;
 // Larger grids are refused when a brain file asks for them.
-constexpr int MaxBoardSide = 4096;
+constexpr int MaxBoardSide = 1000;
 // The brain window's board panel at its first size; the window keeps it up to date.
 constexpr int DefaultBoardWidthPixels = 355;
 constexpr int DefaultBoardHeightPixels = 263;
