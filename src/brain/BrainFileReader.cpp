@@ -34,6 +34,7 @@ class BrainFileReader {
     }
     if (MakeLoadedBoardSafe(b_) > 0 && !damagedShown_)
       b_.Message("Some records of the brain file were damaged and have been left out", LoadErrorCaption);
+    if (!b_.hidden() && !sawPictures_) DrawEverything();
     FixUpNodes();
     b_.SetIO(nullptr, nullptr);
   }
@@ -91,6 +92,7 @@ class BrainFileReader {
         break;
       case C::GridCells:
         if (!b_.hidden()) GridCells(c);
+        sawPictures_ = true;
         break;
       case C::Bindings: Bindings(c); break;
       case C::FileInputs: FileInputs(c); break;
@@ -190,6 +192,22 @@ class BrainFileReader {
     if (overrun) stop_ = true;
   }
 
+  // A file without its drawing (cut short, or made by hand) would leave elements that
+  // cannot be seen or edited.
+  void DrawEverything() {
+    b_.pics.Reset();
+    for (int y = 0; y < b_.rows(); ++y)
+      for (int x = 0; x < b_.columns(); ++x) *b_.Cell(x, y) = GridCell{-1, true};
+    for (int i = 0; i < b_.nodes.used(); ++i)
+      if (b_.nodes[i].inUse) b_.DrawNode(i);
+    for (int i = 0; i < b_.neurons.used(); ++i)
+      if (b_.neurons[i].inUse) b_.DrawNeuron(i);
+    for (int i = 0; i < b_.lineSegs.used(); ++i)
+      if (b_.lineSegs[i].inUse) b_.DrawLineSeg(i);
+    for (int i = 0; i < b_.snoopers.used(); ++i)
+      if (b_.snoopers[i].inUse) b_.DrawSnooper(i);
+  }
+
   // File-input nodes without data become plain nodes; channel nodes without a channel
   // number take it from the binding that names them.
   void FixUpNodes() {
@@ -225,6 +243,7 @@ class BrainFileReader {
   bool stop_ = false;
   bool cut_ = false;
   bool damagedShown_ = false;
+  bool sawPictures_ = false;
 };
 
 void TBrainBoard::LoadBrain(const uint8_t* data, size_t size) { BrainFileReader(*this, data, size).Run(); }
