@@ -2,9 +2,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
+#include <atomic>
+#include <csignal>
 
 #include "platform/qt/QtHost.h"
 #include "shell/ui/MainForm.h"
+#include "shell/ui/Manual.h"
 
 namespace {
 // Content is read relative to the working folder: when started from elsewhere, move into
@@ -17,6 +21,10 @@ void EnterDataFolder(const QString& exeFolder) {
       return;
     }
 }
+// A desktop session ending (SIGTERM) or Ctrl+C closes the program the normal way, so
+// progress is written as on a quit.
+std::atomic<bool> endRequested{false};
+void RequestEnd(int) { endRequested = true; }
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,6 +37,21 @@ int main(int argc, char** argv) {
   Host host = desktop.host();
   TMainForm main(host, exeFolder);
   if (!main.startedOk()) return 1;
+  THelpForm manual(host, [&main] { return main.shell().Progress; });
+  manual.onClosed = [&main] { main.ManualClosed(); };
+  main.showManual = [&manual](int page) {
+    if (page < 0)
+      manual.ShowManual();
+    else
+      manual.ShowManualPage(page);
+  };
   main.show();
+  std::signal(SIGTERM, RequestEnd);
+  std::signal(SIGINT, RequestEnd);
+  QTimer endWatch;
+  QObject::connect(&endWatch, &QTimer::timeout, [&main] {
+    if (endRequested) main.EndProgram();
+  });
+  endWatch.start(200);
   return QApplication::exec();
 }

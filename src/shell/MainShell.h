@@ -54,6 +54,7 @@ class MainShell {
   bool Running = false;
   bool Testing = false;
   bool PagePlay = false;
+  bool PagePainting = false;
   int PagePlayState = 0;
   float FontScale = 1.0f;
   // The monitor mode read at start, kept for the world window and written back at the end.

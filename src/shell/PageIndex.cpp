@@ -33,6 +33,5 @@ int PageIndex::PageStart(int book, int page) const {
 std::string PageIndex::PageText(int book, int page) const {
   int start = PageStart(book, page);
   if (start < 0 || start > static_cast<int>(text_.size())) return {};
-  size_t end = text_.find('#', start);
-  return text_.substr(start, end == std::string::npos ? std::string::npos : end - start);
+  return text_.substr(start);
 }

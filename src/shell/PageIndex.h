@@ -14,7 +14,7 @@ class PageIndex {
   int PageCount(int book) const;
   // Text position where a page starts, or -1 when the book has no such page.
   int PageStart(int book, int page) const;
-  // The page's text up to (not including) the next "#".
+  // The text from the page's start on; readers stop at the first line starting with "#".
   std::string PageText(int book, int page) const;
 
  private:

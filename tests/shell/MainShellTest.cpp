@@ -77,7 +77,9 @@ TEST_F(ShellFixture, TimedTestCountsDownWholeSecondsAndEndsWithTheBell) {
   for (int tick = 1; tick <= 99; ++tick) {
     int before = shell.TestRemaining;
     shell.TimerTick();
-    if (before > 60) EXPECT_EQ(shell.led.shown()[1], before > 80 ? 5 : 4) << "tick " << tick;
+    if (before > 60) {
+      EXPECT_EQ(shell.led.shown()[1], before > 80 ? 5 : 4) << "tick " << tick;
+    }
     EXPECT_EQ(shell.led.shown()[0], 60);
     EXPECT_TRUE(shell.Testing);
   }

@@ -73,3 +73,27 @@ TEST(MainForm, MissingPaletteIsFatal) {
   ASSERT_FALSE(fakes.messages.shown.empty());
   EXPECT_EQ(fakes.messages.shown.back(), (ShownMessage{"Palette creation error", "Fatal Error"}));
 }
+
+TEST(MainForm, NotebookOpensOnlyOnAReleaseInsideAndRunNeedsTheBook) {
+  InDataFolder here;
+  TempFolder exe;
+  FakeHost fakes;
+  TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+  form.show();
+  form.ShowTitle(false);
+  form.ShowRoom(Room::Lab, true);
+  QWidget* notebook = form.childAt(150, 200);
+  ASSERT_NE(notebook, nullptr);
+  form.shell().RunWorld();
+  EXPECT_FALSE(form.shell().Running);  // no book open yet
+  QTest::mousePress(notebook, Qt::LeftButton, {}, QPoint(20, 20));
+  QTest::mouseMove(notebook, QPoint(200, 20));
+  QTest::mouseRelease(notebook, Qt::LeftButton, {}, QPoint(200, 20));
+  EXPECT_EQ(form.shell().CurrentBook, 0);
+  QTest::mousePress(notebook, Qt::LeftButton, {}, QPoint(20, 20));
+  QTest::mouseRelease(notebook, Qt::LeftButton, {}, QPoint(20, 20));
+  EXPECT_EQ(form.shell().CurrentBook, 1);
+  EXPECT_TRUE(form.BookShown());
+  form.shell().RunWorld();
+  EXPECT_TRUE(form.shell().Running);
+}

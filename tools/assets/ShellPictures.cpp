@@ -120,17 +120,26 @@ IndexedImage Title(const Palette& p) {
   return c.image();
 }
 
-IndexedImage Sign(const Palette& p) {
+// The sign post; its boards sit where the main window's highlights are, and lit draws
+// them glowing (the highlights are cut from the lit sign).
+struct Board {
+  const char* label;
+  int x, y, w, h;
+};
+const Board SignBoards[] = {{"LAB", 100, 7, 32, 19},   {"BUG", 66, 23, 32, 24}, {"WORK", 103, 30, 43, 16},
+                            {"WORM", 65, 47, 32, 22},  {"ANT", 104, 52, 32, 18}, {"HELP", 126, 103, 40, 23}};
+
+IndexedImage Sign(const Palette& p, bool lit) {
   Canvas c(200, 200, p, {0, 0, 0});
-  c.rect(92, 20, 14, 180, {110, 70, 36});
-  const char* boards[] = {"LAB", "BUGS", "WORK", "WORMS", "ANTS"};
-  for (int i = 0; i < 5; ++i) {
-    int y = 6 + i * 12;
-    c.wood(i % 2 ? 60 : 96, y, 48, 11, i * 7u);
-    c.text((i % 2 ? 62 : 100), y + 2, boards[i], Cream);
+  c.rect(94, 0, 10, 200, {110, 70, 36});
+  c.rect(94, 0, 3, 200, {150, 100, 56});
+  for (const Board& b : SignBoards) {
+    c.wood(b.x, b.y, b.w, b.h, unsigned(b.x + b.y));
+    if (lit) c.rect(b.x + 1, b.y + 1, b.w - 2, b.h - 2, {250, 210, 90});
+    c.bevel(b.x, b.y, b.w, b.h, {200, 150, 90}, {60, 36, 18});
+    int tx = b.x + (b.w - Canvas::textWidth(b.label) + 1) / 2, ty = b.y + (b.h - 7) / 2;
+    c.text(tx, ty, b.label, lit ? Rgb{90, 20, 10} : Cream);
   }
-  c.wood(122, 102, 50, 24, 40);
-  c.text(128, 110, "HELP", Cream);
   return c.image();
 }
 
@@ -149,7 +158,13 @@ void MakeShellPictures(AssetSink& sink) {
   sink.WriteBmp("pics\\main\\led.bmp", LedFace(p));
   sink.WriteBmp("pics\\main\\timerall.bmp", TimerFrames(p));
   sink.WriteBmp("pics\\main\\title.bmp", Title(p));
-  sink.WriteBmp("pics\\main\\sign.bmp", Sign(p));
+  sink.WriteBmp("pics\\main\\sign.bmp", Sign(p, false));
+  const char* names[] = {"labon", "bugon", "workon", "wormon", "anton", "helpon"};
+  IndexedImage lit = Sign(p, true);
+  for (int i = 0; i < 6; ++i) {
+    const Board& b = SignBoards[i];
+    sink.WriteBmp(std::string("pics\\main\\") + names[i] + ".bmp", lit.crop(b.x, b.y, b.w, b.h));
+  }
 }
 }  // namespace
 

@@ -5,23 +5,22 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <cstdlib>
 #include <exception>
 
 #include "bodies/PaletteFile.h"
 #include "platform/Files.h"
+#include "world/ui/Testwnd.h"
 
-namespace {
-QString PicturePath(const char* name) { return QString::fromStdString(NativePath(std::string("pics\\main\\") + name)); }
-
-bool StrictlyInside(QPoint p, QRect r) {
-  return p.x() > r.left() && p.x() < r.left() + r.width() && p.y() > r.top() && p.y() < r.top() + r.height();
+QString MainPicturePath(const char* name) {
+  return QString::fromStdString(NativePath(std::string("pics\\main\\") + name));
 }
 
+namespace {
 QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 }  // namespace
 
-TMainForm::TMainForm(Host host, const QString& executableFolder) : host_(host), shell_(host.sound) {
+TMainForm::TMainForm(Host host, const QString& executableFolder)
+    : host_(host), shell_(host.sound), progression_(shell_, host) {
   setWindowTitle("Quorbit");
   setFixedSize(300, 400);
   setAutoFillBackground(true);
@@ -44,13 +43,18 @@ TMainForm::TMainForm(Host host, const QString& executableFolder) : host_(host), 
   }
   shell_.pages.Build(ReadFileText("RedBook.pgs").value_or(std::string()));
   shell_.LoadSounds();
+  CreateWorldWindow();
   shell_.view = this;
+  shell_.pagePlay = &progression_;
+  progression_.rooms = this;
 
   Timer.setInterval(50);
   connect(&Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
-  BuildComponents();
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
+  BuildRooms();
+  BuildTopRow();
+  BuildBook();
+  BuildTitle();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
 }
 
 TMainForm::~TMainForm() {
@@ -60,77 +64,65 @@ TMainForm::~TMainForm() {
   if (!shell_.Settings.Save(settingsPath_))
     host_.Message("Couldn't write the settings file " + settingsPath_, "Program Error", MessageIcon::Error);
   shell_.sound.StopAll();
+  shell_.world = nullptr;
+  if (world_) world_->programEnding = true;
+  world_.reset();
 }
 
-void TMainForm::BuildComponents() {
-  TitlePic = new PictureBox(this, {52, 30, 196, 95}, LoadPicture(PicturePath("title.bmp")));
-  SignPic = new PictureBox(this, {50, 167, 200, 200}, LoadPicture(PicturePath("sign.bmp")));
-  VersionLabel = new QLabel(QString("Quorbit %1\nDraw a brain, watch it live.").arg(QUORBIT_VERSION), this);
-  VersionLabel->setGeometry(32, 382, 236, 26);
-  VersionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  VersionLabel->setWordWrap(true);
-  VersionLabel->setStyleSheet("color: silver; font-size: 10px;");
-  TitlePic->onPress = [this](QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) TitlePic->setGeometry(54, 32, 192, 91);
-  };
-  TitlePic->onRelease = [this](QMouseEvent*) { TitlePic->setGeometry(52, 30, 196, 95); };
-  BuildTopRow();
+// The world window belongs to the main window; the world steps only while a page has
+// loaded something into it.
+void TMainForm::CreateWorldWindow() {
+  WorldPorts ports;
+  ports.sound = &worldSound_;
+  worldMovies_ = std::make_unique<WorldMovies>(host_.messages, host_.text, host_.sound);
+  ports.movies = worldMovies_.get();
+  world_ = std::make_unique<TTestWorld>(host_, palette_, ports);
+  worldMovies_->Attach(&world_->world());
+  world_->onResetExperiment = [this] { shell_.ResetExperiment(); };
+  world_->onQuit = [this] { EndProgram(); };
+  worldWindow = world_.get();
+  shell_.world = &world_->world();
+  shell_.world->SetMonitorMode(shell_.MonitorMode);
 }
 
 void TMainForm::BuildTopRow() {
-  BenchPic = new PictureBox(this, {78, 0, 222, 60});
-  BenchPic->onPaint = [this](QPainter& p) {
-    p.fillRect(BenchPic->rect(), QColor(60, 44, 30));
-    auto pressed = [&](const char* name, QRect r) { p.drawImage(r.translated(-78, 0), LoadPicture(PicturePath(name))); };
-    pressed("testbuttondown.bmp", {106, 0, 32, 48});
-    pressed("runbuttondown.bmp", {185, 0, 48, 52});
-    pressed("resetbuttondown.bmp", {232, 0, 20, 41});
-    pressed("soundoff.bmp", {265, 0, 32, 51});
-  };
-  BenchPic->onRelease = [this](QMouseEvent* e) { ReleaseOnRoom(e, BenchPic); };
-  ManualOutPic = new PictureBox(this, {79, 0, 26, 60}, LoadPicture(PicturePath("manualout.bmp")));
-  ManualPic = new PictureBox(this, {78, 0, 27, 60}, LoadPicture(PicturePath("manual.bmp")), "Help manual");
-  TestButtonPic = new PictureBox(this, {106, 0, 32, 48}, LoadPicture(PicturePath("testbutton.bmp")), "Start test");
+  ManualOutPic = new PictureBox(this, {79, 0, 26, 60}, LoadPicture(MainPicturePath("manualout.bmp")));
+  ManualPic = new PictureBox(this, {78, 0, 27, 60}, LoadPicture(MainPicturePath("manual.bmp")), "Help manual");
+  PressAndRelease(ManualPic, [this] {
+    ManualPic->hide();
+    ManualOutPic->hide();
+    manualOpen_ = true;
+    if (showManual) showManual(-1);
+  });
+  TestButtonPic = new PictureBox(this, {106, 0, 32, 48}, LoadPicture(MainPicturePath("testbutton.bmp")), "Start test");
   TestButtonPic->onPress = [this](QMouseEvent*) { shell_.StartTest(); };
-  dialFrames_ = LoadPicture(PicturePath("timerall.bmp"), {128, 210});
+  dialFrames_ = LoadPicture(MainPicturePath("timerall.bmp"), {128, 210});
   TimerPic = new PictureBox(this, {142, 8, 32, 35});
   TimerPic->onPaint = [this](QPainter& p) { PaintDial(p); };
-  ledFace_ = LoadPicture(PicturePath("led.bmp"), {38, 48});
+  ledFace_ = LoadPicture(MainPicturePath("led.bmp"), {38, 48});
   ledBuffer_ = ledFace_.copy();
   LedPic = new PictureBox(this, {141, 0, 38, 48});
   LedPic->onPaint = [this](QPainter& p) { p.drawImage(0, 0, ledBuffer_); };
-  LedPic->hide();
-  RunButtonPic = new PictureBox(this, {185, 0, 48, 52}, LoadPicture(PicturePath("runbutton.bmp")), "Run world");
+  RunButtonPic = new PictureBox(this, {185, 0, 48, 52}, LoadPicture(MainPicturePath("runbutton.bmp")), "Run world");
   RunButtonPic->onRelease = [this](QMouseEvent* e) {
     if (RunButtonPic->rect().contains(e->pos())) shell_.RunWorld();
   };
-  ResetButtonPic = new PictureBox(this, {232, 0, 20, 41}, LoadPicture(PicturePath("resetbutton.bmp")), "Reset world");
+  ResetButtonPic = new PictureBox(this, {232, 0, 20, 41}, LoadPicture(MainPicturePath("resetbutton.bmp")), "Reset world");
   ResetButtonPic->onPress = [this](QMouseEvent*) {
     ResetButtonPic->hide();
     shell_.ResetExperiment();
   };
   ResetButtonPic->onRelease = [this](QMouseEvent*) { ResetButtonPic->show(); };
-  SoundPic = new PictureBox(this, {265, 0, 32, 51}, LoadPicture(PicturePath("soundon.bmp")), "Sound off");
+  SoundPic = new PictureBox(this, {265, 0, 32, 51}, LoadPicture(MainPicturePath("soundon.bmp")), "Sound off");
   SoundPic->onRelease = [this](QMouseEvent* e) {
     if (!SoundPic->rect().contains(e->pos())) return;
     SoundPic->hide();
     shell_.sound.soundOn = false;
     if (shell_.world) shell_.world->SetSoundsOn(false);
   };
-}
-
-// A pressed (hidden) top button comes up by a release on the room over its place.
-void TMainForm::ReleaseOnRoom(QMouseEvent* e, QWidget* room) {
-  QPoint p = room->mapTo(this, e->pos());
-  if (RunButtonPic->isHidden() && StrictlyInside(p, RunButtonPic->geometry())) {
-    shell_.StopRunning();
-  } else if (TestButtonPic->isHidden() && StrictlyInside(p, TestButtonPic->geometry())) {
-    shell_.ResetExperiment();
-  } else if (SoundPic->isHidden() && StrictlyInside(p, SoundPic->geometry())) {
-    SoundPic->show();
-    shell_.sound.soundOn = true;
-    if (shell_.world) shell_.world->SetSoundsOn(true);
-  }
+  for (QWidget* w : std::initializer_list<QWidget*>{ManualOutPic, ManualPic, TestButtonPic, TimerPic, LedPic,
+                                                    RunButtonPic, ResetButtonPic, SoundPic})
+    w->hide();
 }
 
 void TMainForm::PaintDial(QPainter& p) {
@@ -150,16 +142,21 @@ void TMainForm::paintEvent(QPaintEvent* e) {
 
 void TMainForm::FirstPaintRestore() {
   int book = shell_.Settings.ReadSetting("OpenBook");
-  if (book > 0) ShowTitle(false);
+  int page = shell_.Settings.ReadSetting("OpenPage");
+  if (book > 0) {
+    ShowTitle(false);
+    if (book <= 7) {
+      Room room = Progression::RoomOfBook(book);
+      if (book == 3) page = 1;
+      ShowRoom(room, true);
+    }
+    if (brainWindow) brainWindow->show();
+    if (page > 0) {
+      progression_.ShowBook(book);
+      progression_.ShowPage(page);
+    }
+  }
   Timer.start();
-}
-
-void TMainForm::ShowTitle(bool visible) {
-  TitlePic->setVisible(visible);
-  SignPic->setVisible(visible);
-  VersionLabel->setVisible(visible);
-  LedPic->hide();
-  WindowsPlaced = WindowsPlaced || !visible;
 }
 
 void TMainForm::TimerTimer() {
@@ -175,13 +172,22 @@ void TMainForm::TimerTimer() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
-  Answer a = host_.messages ? host_.messages->AskYesNo("Do you want to quit Quorbit?", "Confirm") : Answer::Yes;
-  if (a == Answer::Yes) {
-    e->accept();
-    QApplication::quit();
-  } else {
-    e->ignore();
+  if (!ending_) {
+    Answer a = host_.messages ? host_.messages->AskYesNo("Do you want to quit Quorbit?", "Confirm") : Answer::Yes;
+    if (a != Answer::Yes) {
+      e->ignore();
+      return;
+    }
   }
+  e->accept();
+  EndProgram();
+}
+
+void TMainForm::EndProgram() {
+  if (ending_) return;
+  ending_ = true;
+  if (world_) world_->programEnding = true;
+  QApplication::quit();
 }
 
 void TMainForm::SetTimerInterval(int ms) {
@@ -203,8 +209,9 @@ void TMainForm::ShowTestButton(bool shown) { TestButtonPic->setVisible(shown); }
 void TMainForm::ShowRunButton(bool shown) { RunButtonPic->setVisible(shown); }
 
 void TMainForm::ShowLedNotDial(bool led) {
-  LedPic->setVisible(led);
-  TimerPic->setVisible(!led);
+  bool inRoom = ShownRoom() != Room::None;
+  LedPic->setVisible(led && inRoom);
+  TimerPic->setVisible(!led && inRoom);
 }
 
 void TMainForm::DrawLedLines(const std::vector<LedLine>& lines) {
@@ -226,6 +233,9 @@ void TMainForm::InvalidateLed() {
 
 void TMainForm::InvalidateDial() { TimerPic->update(); }
 void TMainForm::RepaintDialNow() { TimerPic->repaint(); }
-void TMainForm::ShowCorner() {}
-void TMainForm::SetPageNumberBlack() {}
-bool TMainForm::BookShown() { return false; }
+void TMainForm::ShowCorner() { CornerPic->show(); }
+void TMainForm::SetPageNumberBlack() {
+  pageNumberColour_ = Qt::black;
+  PageNumLabel->setStyleSheet("color: black; background: transparent;");
+}
+bool TMainForm::BookShown() { return BookPic->isVisible(); }

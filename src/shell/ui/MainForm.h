@@ -1,17 +1,26 @@
 #pragma once
 // TMainForm: the hub window. It owns the timer, the shell logic (test clock, LED and
-// dial, sounds, settings) and the pictures of the title screen and the top row.
+// dial, sounds, settings, progression) and the pictures of the title screen, the rooms,
+// the top row and the open notebook.
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "platform/Host.h"
 #include "shell/MainShell.h"
+#include "shell/Progression.h"
+#include "shell/ShellSoundPort.h"
+#include "world/WorldMovies.h"
 #include "shell/ui/PictureBox.h"
 
-class TMainForm : public QWidget, public IMainView {
+class TTestWorld;
+
+class TMainForm : public QWidget, public IMainView, public IRoomView {
   Q_OBJECT
  public:
   // executableFolder: where the settings file lives.
@@ -19,17 +28,29 @@ class TMainForm : public QWidget, public IMainView {
   ~TMainForm() override;
 
   MainShell& shell() { return shell_; }
+  Progression& progression() { return progression_; }
+  TTestWorld* testWorld() { return world_.get(); }
   const Palette& palette() const { return palette_; }
   bool startedOk() const { return startedOk_; }
   QTimer& timer() { return Timer; }
-  const std::string& settingsPath() const { return settingsPath_; }
 
   void SetTimerInterval(int ms);
   int GetTimerInterval() const { return Timer.interval(); }
   void ScaleDisplay(int percent);
-  void ShowTitle(bool visible);
   // One tick inside the error trap.
   void TimerTimer();
+  // Ends the program without the quit question (the desktop session is ending).
+  void EndProgram();
+
+  // The other windows, as they come: placed once, shown from the rooms.
+  QWidget* brainWindow = nullptr;
+  QWidget* worldWindow = nullptr;
+  std::function<void(int page)> showManual;  // page < 0: at its current page
+  // Writes a new empty workshop world; false when the file cannot be created.
+  std::function<bool(const std::string& name, int x, int y)> newWorld;
+  std::function<void()> openEditor;
+  // The manual window closed: its picture comes back on the shelf.
+  void ManualClosed();
 
   // IMainView
   void ShowTestButton(bool shown) override;
@@ -43,31 +64,89 @@ class TMainForm : public QWidget, public IMainView {
   void SetPageNumberBlack() override;
   bool BookShown() override;
 
+  // IRoomView
+  void ShowTitle(bool visible) override;
+  void ShowRoom(Room room, bool visible) override;
+  Room ShownRoom() override;
+  void ShowOpenBook(bool open) override;
+  void SetPageNumber(int shownNumber, bool black) override;
+  void ShowCorner(bool shown) override;
+  void HideWorldListControls() override;
+  void ShowWorldList(const std::vector<std::string>& names) override;
+  void ShowEditButton() override;
+  void RepaintBook() override;
+  void SuspendTicks() override;
+  void ResumeTicks() override;
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
  private:
-  void BuildComponents();
+  // MainForm.cpp: the window, the top row, the tick.
+  void CreateWorldWindow();
   void BuildTopRow();
   void PaintDial(QPainter& p);
-  void ReleaseOnRoom(QMouseEvent* e, QWidget* room);
   void FirstPaintRestore();
+  // MainRooms.cpp: title screen, sign, rooms, press-and-release pictures, exits.
+  void BuildTitle();
+  void BuildRooms();
+  void SignMouseMove(QPoint windowPoint);
+  void SignPress(int highlight);
+  void PressAndRelease(PictureBox* picture, std::function<void()> act, PictureBox* overlay = nullptr);
+  void ReleaseOnRoom(QMouseEvent* e, QWidget* room);
+  void ExitRoom();
+  void RoomNotebookClicked(int book);
+  void PlaceWindowsOnce();
+  void ShowRoomNotebooks(Room room, bool visible);
+  PictureBox* RoomBackground(Room room) const;
+  PictureBox* RoomExit(Room room) const;
+  QString RoomExitHint(Room room, bool afterClosing) const;
+  // MainBook.cpp: the open notebook and the workshop's world list.
+  void BuildBook();
+  void PaintPage(QPainter& p);
+  void NewWorldClicked();
+  void GoToClicked();
+  void OpenAccessDialog();
 
   Host host_;
   MainShell shell_;
+  Progression progression_;
+  ShellSoundPort worldSound_{shell_.sound};
+  std::unique_ptr<WorldMovies> worldMovies_;
+  std::unique_ptr<TTestWorld> world_;
   Palette palette_{};
   bool startedOk_ = true;
   bool FirstPaint = true;
   bool WindowsPlaced = false;
+  bool ending_ = false;
+  bool manualOpen_ = false;
   std::string settingsPath_;
   QTimer Timer;
   QImage ledFace_, ledBuffer_, dialFrames_;
+  QColor pageNumberColour_{128, 128, 128};
 
   PictureBox* TitlePic = nullptr;
   PictureBox* SignPic = nullptr;
+  PictureBox* SignOn[6] = {};  // LabOnPic .. HelpOnPic
   QLabel* VersionLabel = nullptr;
-  PictureBox* BenchPic = nullptr;  // shows the pressed state of the top row
+  PictureBox* LabPic = nullptr;
+  PictureBox* LadyBugPic = nullptr;
+  PictureBox* BunkerPic = nullptr;
+  PictureBox* AntPic = nullptr;
+  PictureBox* WorkshopPic = nullptr;
+  PictureBox* RedBookPic = nullptr;
+  PictureBox* RedBook3aPic = nullptr;
+  PictureBox* RedBook3bPic = nullptr;
+  PictureBox* RedBook3cPic = nullptr;
+  PictureBox* RedBook3dPic = nullptr;
+  PictureBox* RedBook2Pic = nullptr;
+  PictureBox* RedBook4Pic = nullptr;
+  PictureBox* RedBook5Pic = nullptr;
+  PictureBox* RedBook6Pic = nullptr;
+  PictureBox* DoorPic = nullptr;
+  PictureBox* WorkDoorPic = nullptr;
+  PictureBox* LadderBox = nullptr;
   PictureBox* TestButtonPic = nullptr;
   PictureBox* TimerPic = nullptr;
   PictureBox* LedPic = nullptr;
@@ -76,4 +155,17 @@ class TMainForm : public QWidget, public IMainView {
   PictureBox* SoundPic = nullptr;
   PictureBox* ManualPic = nullptr;
   PictureBox* ManualOutPic = nullptr;
+  PictureBox* BookPic = nullptr;
+  PictureBox* BookMarkPic = nullptr;
+  PictureBox* PreviousPageBox = nullptr;
+  PictureBox* PageBox = nullptr;
+  QLabel* PageNumLabel = nullptr;
+  PictureBox* NextPageBox = nullptr;
+  PictureBox* CornerPic = nullptr;
+  QListWidget* WorldList = nullptr;
+  QPushButton* NewButton = nullptr;
+  QPushButton* GoToButton = nullptr;
+  QPushButton* EditButton = nullptr;
 };
+
+QString MainPicturePath(const char* name);

@@ -17,9 +17,16 @@ void PictureBox::setPicture(const QImage& picture) {
   update();
 }
 
+void PictureBox::setPressedLook(bool pressed) {
+  if (pressed_ == pressed) return;
+  pressed_ = pressed;
+  update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (!picture_.isNull()) p.drawImage(rect(), picture_);
+  const QImage& shown = pressed_ ? overlay_ : picture_;
+  if (!shown.isNull()) p.drawImage(rect(), shown);
   if (onPaint) onPaint(p);
 }
 
@@ -43,4 +50,16 @@ QImage LoadPicture(const QString& path, QSize fallback) {
     return grey;
   }
   return ToQImage(*image);
+}
+
+QImage LoadShapedPicture(const QString& path) {
+  auto image = LoadBmp(path.toStdString());
+  if (!image) return QImage();
+  QImage out = ToQImage(*image).convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image->height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < image->width(); ++x)
+      if (image->at(x, y) == 0) line[x] = qRgba(0, 0, 0, 0);
+  }
+  return out;
 }

@@ -1,0 +1,25 @@
+#include "world/LevelTest.h"
+
+#include <cstdio>
+
+#include "platform/Host.h"
+
+namespace {
+constexpr size_t MaxLine = 99;  // the world reader's line length
+}  // namespace
+
+TestSection ReadTestSection(const std::vector<std::string>& lines, IMessages* messages) {
+  TestSection test;
+  if (lines.empty()) return test;
+  // Numbers missing from the line keep their defaults.
+  std::sscanf(lines[0].c_str(), "%d %d %d %d", &test.critter, &test.kind, &test.time, &test.energy);
+  for (size_t i = 1; i < lines.size(); ++i) {
+    const std::string line = lines[i].substr(0, MaxLine);
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    if (auto step = ParseMovieScriptLine(line))
+      test.script.push_back(*step);
+    else if (messages)
+      messages->ShowMessage("Unknown movie command", "Load Test Error");
+  }
+  return test;
+}

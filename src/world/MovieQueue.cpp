@@ -1,0 +1,221 @@
+#include "world/MovieQueue.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+#include "platform/Files.h"
+#include "platform/Host.h"
+#include "platform/IndexedImage.h"
+
+namespace {
+constexpr int TickMilliseconds = 50;
+constexpr int BandHalf = 80;   // the movie band: 80 rows above and below the middle
+constexpr int LineOffset = 100;  // title and message lines: their middle from the view's middle
+constexpr size_t MaxMovieBytes = 32u << 20;
+
+struct ScriptWord {
+  const char* word;
+  int code;
+};
+constexpr ScriptWord ScriptWords[] = {{"RUNM", MovieRun},     {"FTOM", MovieFadeIn}, {"FTOB", MovieFadeView},
+                                      {"MEST", MovieTitle},   {"MESB", MovieMessage}, {"PAUS", MoviePause},
+                                      {"MTOB", MovieFadeBand}};
+
+// "%d" as scanf reads it; a number beyond the int range is held at its end.
+int ScanInt(const std::string& text) {
+  long v = std::strtol(text.c_str(), nullptr, 10);
+  return static_cast<int>(std::clamp<long>(v, INT_MIN, INT_MAX));
+}
+}  // namespace
+
+const FadeCell MovieFadePattern[16] = {{1, 1}, {3, 3}, {3, 1}, {1, 3}, {2, 0}, {0, 2}, {0, 0}, {2, 2},
+                                       {1, 0}, {3, 2}, {3, 0}, {1, 2}, {2, 1}, {0, 3}, {0, 1}, {2, 3}};
+
+void ClearFadeStep(IndexedImage& view, int s, int top, int bottom) {
+  if (s < 0 || s >= 16) return;
+  const FadeCell cell = MovieFadePattern[s];
+  top = std::max(top, 0);
+  bottom = std::min(bottom, view.height());
+  // The pattern is fixed to the view's grid, so every step meets its own pixels.
+  int y = top + ((cell.y - top) % 4 + 4) % 4;
+  for (; y < bottom; y += 4) {
+    uint8_t* row = view.row(y);
+    for (int x = cell.x; x < view.width(); x += 4) row[x] = 0;
+  }
+}
+
+MovieRect MovieBand(const IndexedImage& view) {
+  const int top = std::max(0, view.height() / 2 - BandHalf);
+  const int bottom = std::min(view.height(), view.height() / 2 + BandHalf);
+  return {0, top, view.width(), std::max(0, bottom - top)};
+}
+
+std::optional<MovieStep> ParseMovieScriptLine(const std::string& line) {
+  for (const ScriptWord& w : ScriptWords) {
+    if (line.compare(0, 4, w.word) != 0) continue;
+    if (line.size() <= 5) return MovieStep{w.code, "FadeToBlack"};
+    return MovieStep{w.code, line.substr(5)};
+  }
+  return std::nullopt;
+}
+
+void MovieSoundOut::PlayFrameSound(const std::vector<uint8_t>& wave, bool loop) {
+  if (!out_) return;
+  out_->StopAll();
+  if (loop)
+    out_->PlayLoop(wave);
+  else
+    out_->PlayOnce(wave);
+}
+
+bool MovieQueue::IsBusy() const { return !queue_.empty() || playing_ || fadingIn_ || fadingView_ || fadingBand_; }
+
+bool MovieQueue::Step(MovieScreen& screen) {
+  if (!screen.view || screen.view->empty()) return HoldsWorld();
+  if (playing_) {
+    PlayTick(screen);
+  } else if (fadingBand_) {
+    FadeTick(screen, true, fadingBand_);
+  } else if (fadingView_) {
+    FadeTick(screen, false, fadingView_);
+  } else if (fadingIn_) {
+    FadeInTick(screen);
+  } else if (pause_ > 0) {
+    --pause_;
+  } else if (pause_ == -1) {
+    // waits until the world is started or reset
+  } else if (!queue_.empty()) {
+    MovieStep step = std::move(queue_.front());
+    queue_.pop_front();
+    StartStep(step, screen);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool MovieQueue::Reset() {
+  queue_.clear();
+  const bool active = playing_ || fadingIn_ || fadingView_ || fadingBand_ || pause_ != 0;
+  playing_ = fadingIn_ = fadingView_ = fadingBand_ = false;
+  pause_ = 0;
+  return active;
+}
+
+void MovieQueue::StartStep(const MovieStep& step, MovieScreen& screen) {
+  switch (step.code) {
+    case MovieRun:
+    case MovieFadeIn:
+      LoadMovie(step.text, step.code == MovieFadeIn, screen);
+      break;
+    case MovieFadeView:
+      fadingView_ = true;
+      fadeStep_ = 0;
+      break;
+    case MovieFadeBand:
+      fadingBand_ = true;
+      fadeStep_ = 0;
+      break;
+    case MovieTitle:
+    case MovieMessage:
+      DrawLine(screen, step.text, step.code == MovieTitle);
+      break;
+    case MoviePause:
+      pause_ = ScanInt(step.text);
+      if (pause_ < -1) pause_ = 0;  // only -1 waits; other negatives hold nothing
+      break;
+    default:
+      break;
+  }
+}
+
+void MovieQueue::LoadMovie(const std::string& path, bool fadeIn, MovieScreen& screen) {
+  screen.view->fill(0);
+  movie_ = MovieData{};
+  auto bytes = ReadFileBytes(NativePath(path), MaxMovieBytes);
+  if (!bytes) {
+    queue_.clear();
+    redraw_ = true;
+    if (messages_) messages_->ShowMessage("Can't open movie", "Movie play error");
+    return;
+  }
+  StartMovie(ParseMovie(*bytes), fadeIn);
+}
+
+void MovieQueue::StartMovie(MovieData movie, bool fadeIn) {
+  movie_ = std::move(movie);
+  counter_ = 0;
+  delay_ = 0;
+  playing_ = !fadeIn;
+  fadingIn_ = fadeIn;
+  fadeStep_ = 0;
+}
+
+void MovieQueue::PlayTick(MovieScreen& screen) {
+  delay_ -= TickMilliseconds;
+  if (delay_ > 0) return;
+  if (counter_ >= movie_.lastFrame()) {
+    playing_ = false;
+    return;
+  }
+  ++counter_;
+  delay_ = movie_.frames[counter_].delay;
+  CopyToWindow(screen, DrawFrame(counter_, *screen.view));
+}
+
+// Frame 1 appears through the pattern, one more position each tick.
+void MovieQueue::FadeInTick(MovieScreen& screen) {
+  IndexedImage& view = *screen.view;
+  const MovieRect band = MovieBand(view);
+  view.fill(0);
+  DrawFrame(1, view);
+  for (int s = 0; s < 15 - fadeStep_; ++s) ClearFadeStep(view, s, band.y, band.y + band.h);
+  CopyToWindow(screen, band);
+  if (++fadeStep_ >= 16) {
+    fadingIn_ = false;
+    playing_ = true;
+  }
+}
+
+void MovieQueue::FadeTick(MovieScreen& screen, bool band, bool& phase) {
+  IndexedImage& view = *screen.view;
+  const MovieRect area = band ? MovieBand(view) : MovieRect{0, 0, view.width(), view.height()};
+  ClearFadeStep(view, fadeStep_, area.y, area.y + area.h);
+  CopyToWindow(screen, area);
+  if (++fadeStep_ >= 16) phase = false;
+}
+
+MovieRect MovieQueue::DrawFrame(int index, IndexedImage& view) {
+  if (index < 0 || index >= movie_.frameCount) return {};
+  const MovieFrame& frame = movie_.frames[index];
+  const MovieRect rect = DrawMovieFrame(movie_, frame, view, work_, scratch_);
+  if (!frame.wave.empty() && soundEnabled && sound_)
+    sound_->PlayFrameSound(frame.wave, frame.soundMode == MovieSoundLoops);
+  return rect;
+}
+
+void MovieQueue::DrawLine(MovieScreen& screen, const std::string& text, bool title) {
+  IndexedImage& window = screen.window ? *screen.window : *screen.view;
+  const int w = screen.view->width(), h = screen.view->height();
+  const int top = title ? 0 : h / 2 + BandHalf;
+  const int bottom = title ? h / 2 - BandHalf : h;
+  window.fillRect(0, top, w, bottom - top, 0);
+  if (text_) {
+    TextStyle style;
+    style.family = "Arial";
+    style.pointSize = 18;
+    style.colour = textColour;
+    const int lineHeight = style.pointSize * 4 / 3;  // 18 points at 96 pixels an inch
+    const int middle = title ? h / 2 - LineOffset : h / 2 + LineOffset;
+    text_->DrawText(window, w / 2 - text_->TextWidth(text, style) / 2, middle - lineHeight / 2, text, style);
+  }
+  if (screen.windowChanged && bottom > top) screen.windowChanged(0, top, w, bottom - top);
+}
+
+void MovieQueue::CopyToWindow(MovieScreen& screen, const MovieRect& rect) {
+  if (rect.empty()) return;
+  if (screen.window && screen.window != screen.view)
+    screen.window->blit(*screen.view, rect.x, rect.y, rect.w, rect.h, rect.x, rect.y);
+  if (screen.windowChanged) screen.windowChanged(rect.x, rect.y, rect.w, rect.h);
+}

@@ -1,0 +1,182 @@
+#pragma once
+// The world a world window owns: terrain cells with their object chains, picture sets,
+// critters, gizmos, triggers, scent trails and the camera, stepped once per tick and
+// drawn into an 8-bit view bitmap against a depth buffer.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bodies/Critter.h"
+#include "bodies/Gizmo.h"
+#include "bodies/Pic.h"
+#include "bodies/Sprite.h"
+#include "platform/Host.h"
+#include "platform/Random.h"
+#include "shell/ShellPorts.h"
+#include "world/MovieQueue.h"
+#include "world/Trigger.h"
+#include "world/ViewBitmap.h"
+#include "world/WorldPorts.h"
+#include "world/WorldTone.h"
+
+struct TMapCell {
+  std::unique_ptr<TStaticPic> tile;  // frame of picture 0 at (x, y, height)
+  TStaticPic* head = nullptr;        // objects standing on the cell, in arrival order
+  TStaticPic* tail = nullptr;
+};
+
+struct TScentTrail {
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  int direction = 0;
+  float strength = 100;
+  bool active = false;
+};
+
+struct TVec3 {
+  double x = 0, y = 0, z = 0;
+};
+
+class TWorld : public IWorldWindow {
+ public:
+  TWorld(Host host, WorldPorts ports, const Palette& palette);
+  ~TWorld() override;
+  TWorld(const TWorld&) = delete;
+  TWorld& operator=(const TWorld&) = delete;
+
+  // ---- building a world (the world-file reader and the tests) ----------------------
+  // Index of the picture set in the list; a name already listed is not loaded again.
+  int AddPicture(const std::string& name);
+  int AddPicture(std::unique_ptr<TPic> pic);
+  TPic* Picture(int index) const;
+  int PictureIndex(const TPic* pic) const;
+  // A grid of X by Y cells, all flat at height 0 with frame 0.
+  void CreateMap(int xSize, int ySize);
+  void SetTile(int x, int y, int frame, float height);
+  // Computes the cell normals once the tiles are set.
+  void FinishMap();
+  TStaticBound* AddScenery(int picture, float x, float y, float z, int frame);
+  TCritter* AddCritter(std::unique_ptr<TCritter> critter);
+  void ClearWorld();
+
+  // ---- the shell's calls -------------------------------------------------------------
+  void Step(int tick, bool running, bool testMode) override;
+  void ResetWorld() override;
+  void StartWorld() override;
+  void StopWorld() override;
+  void TestReadouts(int& followEnergy, int& testEnergy) override;
+  bool JudgeTest(int kind, int energyGoal) override;
+  int GetMonitorMode() override { return monitorMode; }
+  void SetMonitorMode(int mode) override;
+  void SetSoundsOn(bool on) override { soundEnabled = on; }
+  void LoopSoundReplaced() override { tone.playing = false; }
+
+  // ---- the window ------------------------------------------------------------------
+  // A new client size: the view bitmap is made anew when its size changes.
+  void SetClientSize(int width, int height);
+  int clientWidth() const { return clientW; }
+  int clientHeight() const { return clientH; }
+  void Project(float x, float y, float z, int& sx, int& sy) const;
+  void LookAt(float x, float y, float z);
+  // Everything drawn anew: depth reset, background, gizmos, terrain, sprites.
+  void FullRedraw();
+  void DrawTerrain();
+  // The 16 x 16 palette indexes that shade the tile at (x, y).
+  void BuildShadeMap(int x, int y, uint8_t out[256]);
+  // Panning by a drag and following by a double click.
+  void PanBy(int dx, int dy);
+  bool FollowCritterAt(int sx, int sy);
+  bool ArrowShown() const { return arrowCountdown > 0; }
+
+  // ---- queries for critters --------------------------------------------------------
+  void AddSprite(TSprite* sprite);
+  void RemoveSprite(TSprite* sprite);
+  void PlaceInCell(TStaticPic* object, float x, float y);
+  void RemoveFromCell(TStaticPic* object);
+  void MoveBetweenCells(TStaticPic* object, float newX, float newY);
+  TMapCell* CellAt(int x, int y);
+  // The ground or the highest object top under a point; `ignore1`, `ignore2` are the
+  // critter numbers whose parts do not count. With a surface value, an object counts only
+  // where its surface width beats it, and the value of the last that counted is returned.
+  float SurfaceHeight(float x, float y, float z, int& kind, int ignore1 = -1, int ignore2 = -1,
+                      int* surface = nullptr);
+  float SurfaceHeight(TSprite* sprite, int& kind);
+  float GroundHeight(float x, float y, int& kind) const;
+  bool TouchingAnything(TSprite* sprite);
+  static int Direction24(float dx, float dy);
+  static int TriangleKind(int frame, float fx, float fy);
+  void SenseScent(int heading, float outputs[8], float x, float y);
+  int LayScent(int direction, int segment, float x, float y);
+  // The cells searched around a point: the last row and column are never included.
+  void CellRange(float x, float y, int& x0, int& x1, int& y0, int& y1) const;
+
+  // ---- state -------------------------------------------------------------------------
+  Host host;
+  IWorldBrains* brains;
+  IWorldSound* soundOut;
+  IWorldMovies* movies;
+  IWorldScreen* screen;
+  Palette palette;
+  Random random{12345};
+
+  int X = 0, Y = 0;
+  std::vector<TMapCell> cells;  // index x * Y + y
+  std::vector<TVec3> normals;
+  std::vector<std::unique_ptr<TPic>> pictures;
+  std::vector<std::unique_ptr<TCritter>> critters;
+  std::vector<TSprite*> sprites;
+  std::vector<std::unique_ptr<TGizmo>> gizmos;
+  std::vector<TTrigger> triggers;
+  std::vector<TScentTrail> scentDefinitions;
+  std::vector<TScentTrail> scents;
+  int scentUsed = 0;
+  bool scentCreated = false;
+  float scentFade = 0;
+  int loadedFollow = -1, followCritter = -1, testCritter = -1;
+  int offsetX = 0, offsetY = 0;
+  bool fullRedrawFlag = false;
+  std::unique_ptr<TPic> ownArrowPic;
+  std::unique_ptr<TSprite> arrow;
+  int arrowCountdown = 0;
+  TWorldTone tone;
+  bool soundEnabled = true;
+  bool editable = true, fixedSize = false;
+  IndexedImage background;
+  std::string description, fileName;
+  // The movie lines under [TEST]: queued instead of the win sequence on a pass.
+  std::vector<MovieStep> movieScript;
+  int monitorMode = 1;
+  bool monitorToggle = false;
+
+  TViewBitmap view;
+  std::vector<TRect> dirty;
+  // Grass shading: palette index for each green level and its error times 64.
+  uint8_t grassIndex[256] = {};
+  int grassError[256] = {};
+  uint8_t backgroundColour = 0;
+  float sin24[24], cos24[24], fineSin[768], fineCos[768];
+
+ private:
+  void BuildTables();
+  void RunPass(int tick, bool running, bool testMode);
+  void FollowCamera();
+  void CollisionPass();
+  void CollideSprite(TSprite* sprite);
+  void TriggerPass();
+  void SoundPass(bool running);
+  void DrawSpritesInGrid();
+  void FadeScents(bool running);
+  void CopyDirty();
+  void TakeArrowOffMap();
+  bool Alive(int critter) const;
+  void Unlink(TMapCell& cell, TStaticPic* object);
+  void Append(TMapCell& cell, TStaticPic* object);
+
+  int clientW = 0, clientH = 0;
+  int ditherState = 1234567;
+};
+
+// Merges overlapping rectangles greedily: a later rectangle is folded into an earlier one
+// whenever their union is smaller than the two apart.
+void MergeDirtyRects(std::vector<TRect>& rects);

@@ -1,0 +1,176 @@
+// Drawing the world: the projection, the shaded and dithered terrain, scenery, and the
+// camera moves of the window (panning, following a critter).
+#include <algorithm>
+#include <cmath>
+
+#include "world/World.h"
+
+namespace {
+constexpr int MaxShade = 261120;  // 255 green levels in 1/1024 units
+
+TVec3 TriangleNormal(int kind) {
+  const double s = std::sqrt(26.0);
+  switch (kind) {
+    case 1: return {0, -1 / s, 5 / s};
+    case 2: return {0, 1 / s, 5 / s};
+    case 3: return {1 / s, 0, 5 / s};
+    case 4: return {-1 / s, 0, 5 / s};
+    default: return {0, 0, 1};
+  }
+}
+
+int Between(int a, int b, int k, int steps) { return a == b ? a : ((steps - k) * a + b * k) / steps; }
+}  // namespace
+
+void TWorld::Project(float x, float y, float z, int& sx, int& sy) const {
+  sx = static_cast<int>(std::floor((static_cast<double>(y) - x) * 42 + 0.5)) + offsetX;
+  sy = static_cast<int>(std::floor((static_cast<double>(x) + y) * 24 - static_cast<double>(z) * 48 + 0.5)) + offsetY;
+}
+
+void TWorld::LookAt(float x, float y, float z) {
+  offsetX = clientW / 2 - static_cast<int>(std::floor((static_cast<double>(y) - x) * 42 + 0.5));
+  offsetY = clientH / 2 - static_cast<int>(std::floor((static_cast<double>(x) + y) * 24 - static_cast<double>(z) * 48 + 0.5));
+}
+
+void TWorld::SetClientSize(int width, int height) {
+  clientW = std::max(0, width);
+  clientH = std::max(0, height);
+  if (view.Create(clientW, clientH, palette))
+    for (TSprite* s : sprites) s->forgetDrawing();
+  fullRedrawFlag = true;
+  if (screen) screen->UpdateMonitor();
+}
+
+void TWorld::FinishMap() {
+  normals.assign(static_cast<size_t>(X) * Y, TVec3{0, 0, 1});
+  auto at = [&](int x, int y) -> TVec3& { return normals[static_cast<size_t>(x) * Y + y]; };
+  for (int x = 1; x <= X - 2; ++x)
+    for (int y = 1; y <= Y - 2; ++y) {
+      TVec3 sum;
+      for (int k = -2; k <= 2; ++k)
+        for (int l = -2; l <= 2; ++l) {
+          if (k == 0 || l == 0 || std::abs(k) == std::abs(l)) continue;
+          float px = x + 0.1f * k, py = y + 0.1f * l;
+          int kind = 0;
+          GroundHeight(px, py, kind);
+          TVec3 n = TriangleNormal(kind);
+          sum.x += n.x, sum.y += n.y, sum.z += n.z;
+        }
+      double len = std::sqrt(sum.x * sum.x + sum.y * sum.y + sum.z * sum.z);
+      at(x, y) = len > 0 ? TVec3{sum.x / len, sum.y / len, sum.z / len} : TVec3{0, 0, 1};
+    }
+  if (X < 2 || Y < 2) return;
+  for (int x = 0; x < X; ++x) {
+    at(x, 0) = at(x, 1);
+    at(x, Y - 1) = at(x, Y - 2);
+  }
+  for (int y = 0; y < Y; ++y) {
+    at(0, y) = at(1, y);
+    at(X - 1, y) = at(X - 2, y);
+  }
+}
+
+void TWorld::BuildShadeMap(int x, int y, uint8_t out[256]) {
+  static const double len = std::sqrt(70.0 * 70 + 50 * 50 + 70 * 70);
+  static const double lx = 70 / len, ly = -50 / len, lz = 70 / len;
+  auto level = [&](int cx, int cy) {
+    if (cx >= X || cy >= Y || normals.empty()) return 127;
+    const TVec3& n = normals[static_cast<size_t>(cx) * Y + cy];
+    return static_cast<int>(std::floor((n.x * lx + n.y * ly + n.z * lz - 0.2) * 400 + 0.5));
+  };
+  int v[256];
+  const int l0 = level(x, y), l15 = level(x, y + 1), l240 = level(x + 1, y), l255 = level(x + 1, y + 1);
+  int dark = (x & 1 ? 10240 : 0) + (y & 1 ? 5120 : 0);
+  v[0] = l0 * 1024 - dark, v[15] = l15 * 1024 - dark, v[240] = l240 * 1024 - dark, v[255] = l255 * 1024 - dark;
+  for (int k = 1; k <= 14; ++k) {
+    v[k] = Between(v[0], v[15], k, 15);
+    v[240 + k] = Between(v[240], v[255], k, 15);
+    v[k * 16 + k] = Between(v[0], v[255], k, 15);
+  }
+  for (int d = 0; d <= 13; ++d) {
+    int diag = v[d * 16 + d], bottom = v[240 + d], g = 15 - d;
+    for (int row = d + 1; row <= 14; ++row) v[row * 16 + d] = Between(diag, bottom, row - d, g);
+  }
+  for (int d = 2; d <= 15; ++d) {
+    int top = v[d], diag = v[d * 16 + d];
+    for (int row = 1; row <= d - 1; ++row) v[row * 16 + d] = Between(top, diag, row, d);
+  }
+  for (int i = 0; i < 256; ++i) {
+    ditherState = ParkMillerNext(ditherState);
+    int value = std::clamp(v[i] + (ditherState & 16383) - 8191, 0, MaxShade);
+    v[i] = value;
+    int e = grassError[value / 1024];
+    int col = i & 15;
+    if (col != 15) v[i + 1] = std::clamp(v[i + 1] + 7 * e, 0, MaxShade);
+    if (i < 239) {
+      if (col != 0) v[i + 15] = std::clamp(v[i + 15] + 3 * e, 0, MaxShade);
+      v[i + 16] = std::clamp(v[i + 16] + 5 * e, 0, MaxShade);
+      if (col != 15) v[i + 17] = std::clamp(v[i + 17] + e, 0, MaxShade);
+    }
+  }
+  for (int i = 0; i < 256; ++i) out[i] = grassIndex[v[i] / 1024];
+}
+
+void TWorld::DrawTerrain() {
+  if (X <= 0 || Y <= 0 || !view.exists()) return;
+  ditherState = 1234567;
+  const int w = view.width();
+  for (int row = 0; row < view.height(); ++row)
+    std::fill_n(view.depth.begin() + static_cast<ptrdiff_t>(row) * w, w, static_cast<int16_t>(std::min(row + 128, 32767)));
+  view.image.fill(backgroundColour);
+  TDrawTarget target = view.target();
+  uint8_t shade[256];
+  for (int x = 0; x < X; ++x)
+    for (int y = 0; y < Y; ++y) {
+      TMapCell& cell = cells[static_cast<size_t>(x) * Y + y];
+      BuildShadeMap(x, y, shade);
+      if (cell.tile) cell.tile->drawStill(target, shade);
+      for (TStaticPic* p = cell.head; p; p = p->nextInCell)
+        if (!p->asSprite()) p->drawStill(target);
+    }
+}
+
+void TWorld::FullRedraw() {
+  fullRedrawFlag = false;
+  if (!view.exists()) return;
+  view.fillDepth(-30000);
+  if (!background.empty()) view.image.blit(background, 0, 0, background.width(), background.height(), 0, 0);
+  for (auto& g : gizmos) g->draw(view.image);
+  DrawTerrain();
+  TDrawTarget target = view.target();
+  for (TSprite* s : sprites) s->forgetDrawing();
+  for (TSprite* s : sprites) s->draw(target, nullptr);
+}
+
+void TWorld::PanBy(int dx, int dy) {
+  followCritter = -1;
+  offsetX += dx;
+  offsetY += dy;
+  FullRedraw();
+  if (screen && view.exists()) screen->CopyToWindow(TRect{0, 0, view.width(), view.height()});
+}
+
+bool TWorld::FollowCritterAt(int sx, int sy) {
+  if (ArrowShown()) return false;
+  for (TSprite* s : sprites) {
+    if (!s->owner || !s->hasDrawnRect()) continue;
+    const TRect& r = s->drawnRect();
+    if (sx < r.left || sx >= r.right || sy < r.top || sy >= r.bottom) continue;
+    if (s->owner->dead) return false;
+    followCritter = s->owner->number;
+    if (!ownArrowPic) {
+      ownArrowPic = std::make_unique<TPic>();
+      ownArrowPic->load("arrow");
+    }
+    float x, y, z;
+    s->owner->getPosition(x, y, z);
+    if (!arrow) arrow = std::make_unique<TSprite>(this, ownArrowPic.get(), x, y, z + 1, 0, nullptr);
+    arrow->setPosition(x, y, z + 1);
+    AddSprite(arrow.get());
+    arrow->setFrame(0);
+    arrow->show();
+    arrowCountdown = 40;
+    return true;
+  }
+  return false;
+}

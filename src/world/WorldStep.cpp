@@ -1,0 +1,142 @@
+// One tick of the world: movies and pauses first, else one simulation and drawing pass.
+#include <algorithm>
+
+#include "world/World.h"
+
+void MergeDirtyRects(std::vector<TRect>& rects) {
+  for (size_t i = 0; i < rects.size(); ++i) {
+    for (size_t j = i + 1; j < rects.size(); ++j) {
+      TRect& a = rects[i];
+      TRect& b = rects[j];
+      if (a.area() == 0) break;
+      if (b.area() == 0) continue;
+      TRect u{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+              std::max(a.bottom, b.bottom)};
+      if (u.area() < a.area() + b.area()) {
+        a = u;
+        b = TRect{};
+      }
+    }
+  }
+}
+
+void TWorld::Step(int tick, bool running, bool testMode) {
+  if (!view.exists()) return;
+  if (screen) screen->UpdateMonitor();
+  if (movies && movies->Step()) return;
+  RunPass(tick, running, testMode);
+}
+
+void TWorld::RunPass(int tick, bool running, bool testMode) {
+  if (followCritter >= 0) FollowCamera();
+  if (fullRedrawFlag) {
+    FullRedraw();
+    if (screen) screen->CopyToWindow(TRect{0, 0, view.width(), view.height()});
+  } else {
+    TDrawTarget target = view.target();
+    dirty.clear();
+    for (auto& g : gizmos) g->step(tick, view.image, testMode, dirty);
+    for (size_t k = sprites.size(); k-- > 0;) sprites[k]->erase(target, &dirty);
+    for (size_t k = 0; k < critters.size(); ++k) critters[k]->step();
+    CollisionPass();
+    for (auto& a : critters)
+      if (!a->dead)
+        for (auto& b : critters)
+          if (b != a && !b->dead) a->senseBody(b.get());
+    TriggerPass();
+    SoundPass(running);
+    DrawSpritesInGrid();
+    MergeDirtyRects(dirty);
+    CopyDirty();
+  }
+  if (screen) screen->DrawTestMonitor();
+  FadeScents(running);
+}
+
+void TWorld::FollowCamera() {
+  if (followCritter >= static_cast<int>(critters.size())) return;
+  TCritter* c = critters[static_cast<size_t>(followCritter)].get();
+  float x, y, z;
+  c->getPosition(x, y, z);
+  if (!c->dead) {
+    int sx, sy;
+    Project(x, y, z, sx, sy);
+    if (sx < 20 || sx > clientW - 20 || sy < 20 || sy > clientH - 20) {
+      offsetX += clientW / 2 - sx;
+      offsetY += clientH / 2 - sy;
+      fullRedrawFlag = true;
+    }
+  }
+  if (arrowCountdown > 0 && arrow) {
+    arrow->setPosition(x, y, z + 1);
+    int frames = std::max(1, arrow->pic ? arrow->pic->count() : 12);
+    arrow->setFrame((arrow->frame + 1) % std::min(frames, 12));
+    if (--arrowCountdown == 0) TakeArrowOffMap();
+  }
+}
+
+// Each sprite against the objects around it; a pair of critters is handled once, by the
+// sprite of the lower critter number.
+void TWorld::CollisionPass() {
+  for (size_t k = 0; k < sprites.size(); ++k) CollideSprite(sprites[k]);
+}
+
+void TWorld::CollideSprite(TSprite* sprite) {
+  if (!sprite->active() || !sprite->hasShape() || !sprite->owner) return;
+  int x0, x1, y0, y1;
+  CellRange(sprite->x, sprite->y, x0, x1, y0, y1);
+  for (int cx = x0; cx < x1; ++cx)
+    for (int cy = y0; cy < y1; ++cy)
+      for (TStaticPic* p = CellAt(cx, cy)->head; p; p = p->nextInCell) {
+        TStaticBound* object = p->asBound();
+        if (!object || object == sprite) continue;
+        TSprite* other = object->asSprite();
+        if (!other) {
+          if (sprite->overlaps(*object)) sprite->owner->collideWithThing(object, sprite);
+          continue;
+        }
+        if (!other->active() || !other->owner || other->critterNumber <= sprite->critterNumber) continue;
+        if (!sprite->overlaps(*other)) continue;
+        sprite->owner->collideWithCritter(other->owner, sprite, other);
+        other->owner->collideWithCritter(sprite->owner, other, sprite);
+      }
+}
+
+void TWorld::TriggerPass() {
+  for (const TTrigger& t : triggers) {
+    if (!Alive(t.target)) continue;
+    for (auto& c : critters)
+      if (!c->dead && c->typeCode == t.byType && c->touchesTrigger(t))
+        critters[static_cast<size_t>(t.target)]->triggerFired(&t);
+  }
+}
+
+void TWorld::SoundPass(bool running) {
+  int levels[8] = {};
+  for (auto& c : critters)
+    if (!c->dead) c->emitSound(levels);
+  for (auto& c : critters)
+    if (!c->dead) c->hearSound(levels);
+  tone.Update(levels, running, soundEnabled, soundOut);
+}
+
+void TWorld::DrawSpritesInGrid() {
+  TDrawTarget target = view.target();
+  for (TSprite* s : sprites)
+    if (s->x > 0 && s->y > 0 && s->x < X && s->y < Y) s->draw(target, &dirty);
+}
+
+void TWorld::CopyDirty() {
+  if (!screen) return;
+  for (const TRect& r : dirty)
+    if (r.area() > 0) screen->CopyToWindow(r);
+}
+
+void TWorld::FadeScents(bool running) {
+  if (!running || scents.empty() || scentFade <= 0) return;
+  for (TScentTrail& s : scents) {
+    if (!s.active) continue;
+    s.strength -= scentFade;
+    if (s.strength <= 0) s.active = false;
+  }
+}

@@ -1,0 +1,54 @@
+#pragma once
+// TTestWorld: the world window. It owns the world, paints its view bitmap (during normal
+// steps only the rectangles that changed), pans the view by dragging, follows a critter
+// on a double click and asks before the program quits from here.
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+#include <functional>
+
+#include "platform/Host.h"
+#include "world/World.h"
+
+class TTestWorld : public QWidget, public IWorldScreen {
+  Q_OBJECT
+ public:
+  TTestWorld(Host host, const Palette& palette, WorldPorts ports = {}, QWidget* parent = nullptr);
+  ~TTestWorld() override;
+
+  TWorld& world() { return *world_; }
+  // The shell's reset, run before a resize while a movie or a waiting pause holds the view.
+  std::function<void()> onResetExperiment;
+  // Yes to the quit question.
+  std::function<void()> onQuit;
+  // Set while the program itself is ending: closing then asks nothing.
+  bool programEnding = false;
+  // [SIZE]: the client area stays at this size.
+  void SetFixedClientSize(int width, int height);
+  // After the world was cleared: resizable again, with its maximise button.
+  void ClearFixedSize();
+  bool dragging() const { return dragging_; }
+
+  // IWorldScreen
+  void CopyToWindow(const TRect& rect) override;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  bool MovieOrPauseActive() const;
+  void SetMaximiseButton(bool on);
+  QRect DragRect() const;
+
+  Host host_;
+  std::unique_ptr<TWorld> world_;
+  bool destroying_ = false;
+  bool dragging_ = false;
+  QPoint dragStart_, dragNow_;
+};
