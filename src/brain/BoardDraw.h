@@ -20,6 +20,7 @@ class BoardDraw : public IBoardView {
   BoardDraw(TBrainBoard& board, std::shared_ptr<const BoardTileSet> tiles);
 
   TBrainBoard& board() { return board_; }
+  const TBrainBoard& board() const { return board_; }
   // The window's drawing surface in pixels; false (board broken) when it cannot be made.
   bool SetViewSize(int widthPixels, int heightPixels);
   void SetCellSize(int cellSize);

@@ -1,0 +1,294 @@
+#include "shell/ui/Brainwnd.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <algorithm>
+
+#include "brain/ui/SetTimeDlg.h"
+#include "brain/ui/SnoopDlg.h"
+#include "platform/BmpFile.h"
+#include "platform/Files.h"
+#include "platform/qt/QtHost.h"
+#include "platform/qt/QtImage.h"
+
+namespace {
+constexpr int ClientWidth = 371, ClientHeight = 398, ToolHeight = 54, BarSize = 16, StatusHeight = 19;
+const int StatusWidths[4] = {260, 50, 15, 50};
+
+QString BrainPicturePath(const std::string& name) {
+  return QString::fromStdString(NativePath("pics\\brain\\" + name));
+}
+
+std::shared_ptr<const BoardTileSet> LoadTiles(const Host& host, Palette& palette) {
+  const auto pic = LoadBmp(NativePath("pics\\brain\\allpic.bmp"));
+  const auto mask = LoadBmp(NativePath("pics\\brain\\allmask.bmp"));
+  if (pic && mask) {
+    palette = pic->palette;
+    if (auto tiles = BoardTileSet::Cut(*pic, *mask)) return tiles;
+  }
+  host.Message("Couldn't open pics\\brain\\allpic.bmp", "Brain Board");
+  IndexedImage grey(TileSheetWidth, TileSheetHeight, 7), all(TileSheetWidth, TileSheetHeight, 15);
+  return BoardTileSet::Cut(grey, all);  // a plain board is still usable
+}
+}  // namespace
+
+TBrainForm::TBrainForm(Host host, uint32_t seed, QWidget* parent)
+    : QWidget(parent, Qt::Window), host_(host), brains_(host, seed) {
+  setWindowTitle("Brain Board");
+  setFocusPolicy(Qt::StrongFocus);
+  resize(ClientWidth, ClientHeight);
+  Palette palette{};
+  tiles_ = LoadTiles(host_, palette);
+  wood_ = LoadPicture(BrainPicturePath("wood.bmp"), {32, 54});
+  BuildToolBar();
+
+  BoardPanel = new QWidget(this);
+  BoardPanel->setAutoFillBackground(true);
+  BoardPanel->setPalette(QPalette(QColor(128, 128, 128)));
+  BoardView = new TBoardView(BoardPanel);
+  BoardView->SetPalette(palette);
+  VScrollBar = new QScrollBar(Qt::Vertical, this);
+  Panel1 = new QWidget(this);
+  HScrollBar = new QScrollBar(Qt::Horizontal, Panel1);
+  CornerPanel = new QWidget(Panel1);
+  BrainTab = new QTabBar(this);
+  BrainTab->setShape(QTabBar::RoundedSouth);
+  StatusBar = new QWidget(this);
+  int x = 0;
+  for (int i = 0; i < 4; ++i) {
+    StatusPanels[i] = new QLabel(StatusBar);
+    StatusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusPanels[i]->setGeometry(x, 0, StatusWidths[i], StatusHeight);
+    x += StatusWidths[i];
+  }
+  connect(VScrollBar, &QScrollBar::valueChanged, this, [this](int v) {
+    if (BoardDraw* d = shownDraw()) d->Scroll(d->scrollX(), v), d->RepaintDirtyCells(d->board());
+  });
+  connect(HScrollBar, &QScrollBar::valueChanged, this, [this](int v) {
+    if (BoardDraw* d = shownDraw()) d->Scroll(v, d->scrollY()), d->RepaintDirtyCells(d->board());
+  });
+  connect(BrainTab, &QTabBar::currentChanged, this, [this](int tab) {
+    if (syncingTabs_ || tab < 0) return;
+    brains_.SelectTab(tab);
+    ShowSelectedBoard();
+  });
+  BuildRequests();
+  BoardView->onMouseButton = [this](QMouseEvent* e, bool down) {
+    BoardInput* input = shownInput();
+    if (!input) return;
+    const bool right = e->button() == Qt::RightButton;
+    if (e->button() != Qt::LeftButton && !right) return;
+    const QPoint p = e->position().toPoint();
+    if (down) input->MouseDown(p.x(), p.y(), right);
+    else input->MouseUp(p.x(), p.y(), right);
+    BoardChanged();
+  };
+  BoardView->onMouseMove = [this](QMouseEvent* e) {
+    if (BoardInput* input = shownInput()) {
+      const QPoint p = e->position().toPoint();
+      input->MouseMove(p.x(), p.y(), e->buttons() & Qt::LeftButton);
+      BoardChanged();
+    }
+  };
+  SyncBoards();
+  Layout();
+  ShowSelectedBoard();
+}
+
+TBrainForm::~TBrainForm() {
+  for (auto& d : dialogs_)
+    if (d) delete d.data();
+  for (auto& [number, s] : shown_) s.draw->board().view = nullptr;
+}
+
+void TBrainForm::SetPalette(const Palette& palette) { BoardView->SetPalette(palette); }
+
+// ---- the tool bar ------------------------------------------------------------------
+
+void TBrainForm::BuildToolBar() {
+  ToolPanel = new QWidget(this);
+  ToolPanel->setAutoFillBackground(true);
+  ToolPanel->setPalette(QPalette(Qt::black));
+  ToolBackPic = new PictureBox(ToolPanel, {0, 0, ClientWidth, ToolHeight});
+  // The wood continues beyond the buttons when the window is widened.
+  ToolBackPic->onPaint = [this](QPainter& p) {
+    for (int x = 372; x < ToolBackPic->width(); x += 32) p.drawImage(x, 0, wood_);
+  };
+  ToolButton("neuron", "NeuronButtonUp", "Add Neuron", 2, 54, 53, false, &TBrainForm::NeuronButtonClick);
+  ToolButton("node", "NodeButtonUp", "Add Node", 56, 48, 48, true, &TBrainForm::NodeButtonClick);
+  ToolButton("snoop", "SnoopButtonUp", "Add Snooper", 104, 48, 48, true, &TBrainForm::SnoopButtonClick);
+  ToolButton("zoom", "ZoomButtonUp", "Zoom", 152, 50, 55, false, &TBrainForm::ZoomButtonClick);
+  ToolButton("trash", "TrashButtonUp", "Clear Brain", 202, 54, 55, false, &TBrainForm::TrashButtonClick);
+  ToolButton("save", "SaveButtonUp", "Save Brain", 256, 58, 55, false, &TBrainForm::SaveButtonClick);
+  ToolButton("load", "LoadButtonUp", "Load Brain", 314, 58, 55, false, &TBrainForm::LoadButtonClick);
+}
+
+// An "Up" picture over its "Down" picture: pressing hides "Up", and a release over the
+// button acts. `overWidth` is how far right the pointer still counts as over it.
+void TBrainForm::ToolButton(const char* picture, const char* objectName, const char* hint, int x, int width,
+                            int overWidth, bool below, void (TBrainForm::*act)()) {
+  const std::string base(picture);
+  const QRect box(x, 2, width, 50);
+  new PictureBox(ToolPanel, box, LoadPicture(BrainPicturePath(base + "down.bmp"), {width, 50}));
+  auto* up = new PictureBox(ToolPanel, box, LoadPicture(BrainPicturePath(base + "up.bmp"), {width, 50}), hint);
+  up->setObjectName(objectName);
+  auto pressed = std::make_shared<bool>(false);
+  auto over = [overWidth, below](QPoint p) {
+    return p.x() > 0 && p.y() > 0 && p.y() < 50 && (below ? p.x() < overWidth : p.x() <= overWidth);
+  };
+  up->onPress = [up, pressed](QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    *pressed = true;
+    up->setPressedLook(true);
+  };
+  up->onMove = [up, pressed, over](QMouseEvent* e) {
+    if (*pressed) up->setPressedLook(over(e->position().toPoint()));
+  };
+  up->onRelease = [this, up, pressed, over, act](QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || !*pressed) return;
+    *pressed = false;
+    up->setPressedLook(false);
+    if (over(e->position().toPoint())) (this->*act)();
+  };
+}
+
+// ---- layout and the shown board ------------------------------------------------------
+
+void TBrainForm::Layout() {
+  const int w = width(), h = height();
+  ToolPanel->setGeometry(0, 0, w, ToolHeight);
+  ToolBackPic->setGeometry(0, 0, w, ToolHeight);
+  StatusBar->setGeometry(0, h - StatusHeight, w, StatusHeight);
+  const bool tabs = BrainTab->count() > 1;
+  BrainTab->setVisible(tabs);
+  const int tabHeight = tabs ? BrainTab->sizeHint().height() : 0;
+  BrainTab->setGeometry(0, h - StatusHeight - tabHeight, w, tabHeight);
+  const int barsBottom = h - StatusHeight - tabHeight;
+  Panel1->setGeometry(0, barsBottom - BarSize, w, BarSize);
+  HScrollBar->setGeometry(0, 0, w - BarSize, BarSize);
+  CornerPanel->setGeometry(w - BarSize, 0, BarSize, BarSize);
+  const int boardHeight = std::max(1, barsBottom - BarSize - ToolHeight);
+  BoardPanel->setGeometry(0, ToolHeight, w, boardHeight + BarSize);
+  VScrollBar->setGeometry(w - BarSize, ToolHeight, BarSize, boardHeight);
+  BoardView->setGeometry(0, 0, std::max(1, w - BarSize), boardHeight);
+  UpdateScrollBars();
+}
+
+void TBrainForm::resizeEvent(QResizeEvent*) { Layout(); }
+
+BoardDraw* TBrainForm::shownDraw() {
+  TBrainBoard* b = brains_.ShownBoard();
+  auto it = b ? shown_.find(b->number) : shown_.end();
+  return it == shown_.end() ? nullptr : it->second.draw.get();
+}
+
+BoardInput* TBrainForm::shownInput() {
+  TBrainBoard* b = brains_.ShownBoard();
+  auto it = b ? shown_.find(b->number) : shown_.end();
+  return it == shown_.end() ? nullptr : it->second.input.get();
+}
+
+void TBrainForm::SyncBoards() {
+  // Dialogs of boards that are gone close without looking at their board.
+  for (auto& d : dialogs_) {
+    if (!d) continue;
+    bool exists = false;
+    for (const BrainEntry& e : brains_.Brains()) exists = exists || e.board.get() == &d->board();
+    if (!exists) d->Dismiss();
+  }
+  for (auto it = shown_.begin(); it != shown_.end();) {
+    if (brains_.Board(it->first)) {
+      ++it;
+      continue;
+    }
+    if (BoardView->shown() == it->second.draw.get()) BoardView->Show(nullptr);
+    it = shown_.erase(it);
+  }
+  for (int number : brains_.Tabs()) {
+    if (shown_.count(number)) continue;
+    TBrainBoard& b = *brains_.Board(number);
+    Shown s;
+    s.draw = std::make_unique<BoardDraw>(b, tiles_);
+    s.draw->SetViewSize(std::max(1, BoardView->width()), std::max(1, BoardView->height()));
+    s.input = std::make_unique<BoardInput>(*s.draw, requests_);
+    shown_.emplace(number, std::move(s));
+  }
+  syncingTabs_ = true;
+  while (BrainTab->count() > static_cast<int>(brains_.Tabs().size())) BrainTab->removeTab(BrainTab->count() - 1);
+  for (size_t t = 0; t < brains_.Tabs().size(); ++t) {
+    const QString name = QString::fromStdString(brains_.BrainName(brains_.Tabs()[t]));
+    if (static_cast<int>(t) < BrainTab->count()) BrainTab->setTabText(static_cast<int>(t), name);
+    else BrainTab->addTab(name);
+  }
+  BrainTab->setCurrentIndex(brains_.SelectedTab());
+  syncingTabs_ = false;
+  Layout();
+}
+
+void TBrainForm::ShowSelectedBoard() {
+  BoardDraw* d = shownDraw();
+  BoardView->Show(d);
+  UpdateScrollBars();
+  if (d) BoardView->Repaint();
+  ShowStatus();
+}
+
+void TBrainForm::UpdateScrollBars() {
+  BoardDraw* d = shownDraw();
+  if (!d || !HScrollBar) return;
+  d->SetViewSize(std::max(1, BoardView->width()), std::max(1, BoardView->height()));
+  const ScrollRanges r = d->UpdateScrollRanges();
+  for (QScrollBar* bar : {HScrollBar, VScrollBar}) bar->blockSignals(true);
+  HScrollBar->setRange(0, r.horizontalMax);
+  HScrollBar->setPageStep(r.horizontalPage);
+  HScrollBar->setValue(d->scrollX());
+  VScrollBar->setRange(0, r.verticalMax);
+  VScrollBar->setPageStep(r.verticalPage);
+  VScrollBar->setValue(d->scrollY());
+  for (QScrollBar* bar : {HScrollBar, VScrollBar}) bar->blockSignals(false);
+  Panel1->setVisible(r.shown);
+  VScrollBar->setVisible(r.shown);
+}
+
+void TBrainForm::ShowStatus() {
+  BoardInput* input = shownInput();
+  const BoardStatus s = input ? input->Status() : BoardStatus{};
+  StatusPanels[0]->setText(QString::fromStdString(s.text));
+  StatusPanels[1]->setText(QString::fromStdString(s.type));
+  StatusPanels[2]->setText(QString::fromStdString(s.learn));
+}
+
+void TBrainForm::BoardChanged() {
+  PruneDialogs();
+  if (BoardDraw* d = shownDraw()) d->RepaintDirtyCells(d->board());
+  ShowStatus();
+}
+
+void TBrainForm::ShowWindow() {
+  show();
+  raise();
+}
+
+void TBrainForm::closeEvent(QCloseEvent* e) {
+  if (programEnding) {
+    e->accept();
+    return;
+  }
+  const Answer a = host_.messages ? host_.messages->AskYesNo("Do you want to quit Quorbit?", "Confirm") : Answer::Yes;
+  if (a != Answer::Yes) {
+    e->ignore();
+    return;
+  }
+  e->accept();
+  if (onQuit) onQuit();
+}
+
+void TBrainForm::keyPressEvent(QKeyEvent* e) {
+  if (BoardInput* input = shownInput()) {
+    input->Key(QtKeyState::KeyNumber(e->key()), e->modifiers() & Qt::ControlModifier);
+    BoardChanged();
+  }
+}

@@ -1,0 +1,247 @@
+// The brain window's actions: the tool buttons, the brains for bodies and worlds, the
+// tick, and the dialogs the board asks for.
+#include <QCursor>
+#include <QMenu>
+#include <algorithm>
+#include <cctype>
+
+#include "brain/ui/SetTimeDlg.h"
+#include "brain/ui/SnoopDlg.h"
+#include "platform/Files.h"
+#include "shell/ui/Brainwnd.h"
+
+// ---- bodies, worlds and the tick -----------------------------------------------------
+
+int TBrainForm::AttachBrain(const std::string& name, const ChannelMask& inputMask, bool hidden,
+                            const ChannelMask& outputMask) {
+  const int number = brains_.AttachBrain(name, inputMask, hidden, outputMask);
+  SyncBoards();
+  ShowSelectedBoard();
+  return number;
+}
+
+void TBrainForm::ReleaseBrain(int number) {
+  brains_.ReleaseBrain(number);
+  SyncBoards();
+  ShowSelectedBoard();
+}
+
+void TBrainForm::ReleaseWorldBrains() {
+  brains_.ReleaseWorldBrains();
+  SyncBoards();
+  ShowSelectedBoard();
+}
+
+void TBrainForm::StepAll(bool running) {
+  brains_.StepAll(running);
+  ShowStatus();
+}
+
+void TBrainForm::ResetAll() { brains_.ResetAll(); }
+
+void TBrainForm::LoadBrainFile(const std::string& path) { LoadInto(path); }
+
+bool TBrainForm::LoadInto(const std::string& path) {
+  TBrainBoard* board = brains_.ShownBoard();
+  if (!board) return false;
+  CloseDialogs(board, false);
+  if (!brains_.LoadBrainFile(path)) return false;
+  ShowSelectedBoard();
+  return true;
+}
+
+bool TBrainForm::SaveTo(const std::string& path) {
+  TBrainBoard* board = brains_.ShownBoard();
+  if (!board) return false;
+  std::string lower = path;
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  const bool hidden = lower.find(".brx") != std::string::npos;
+  // A file that cannot be written is reported: a silent failure would look like a save.
+  if (!WriteFileAtomic(path, board->SaveBrain(hidden))) {
+    host_.Message("Couldn't save " + path, "Save Brain Error");
+    return false;
+  }
+  return true;
+}
+
+// ---- tool buttons ------------------------------------------------------------------------
+
+namespace {
+// The centre of the visible area, in cells.
+void VisibleCentre(const QWidget* panel, const BoardDraw& d, int& x, int& y) {
+  const int cell = d.board().cellSize > 0 ? d.board().cellSize : 16;
+  x = (panel->width() / cell) / 2 + d.scrollX();
+  y = (panel->height() / cell) / 2 + d.scrollY();
+}
+}  // namespace
+
+void TBrainForm::NeuronButtonClick() {
+  if (BoardDraw* d = shownDraw()) {
+    int x, y;
+    VisibleCentre(BoardPanel, *d, x, y);
+    d->board().AddNeuron(x, y);
+    BoardChanged();
+  }
+}
+
+void TBrainForm::NodeButtonClick() {
+  if (BoardDraw* d = shownDraw()) {
+    int x, y;
+    VisibleCentre(BoardPanel, *d, x, y);
+    d->board().AddNode(x, y);
+    BoardChanged();
+  }
+}
+
+void TBrainForm::SnoopButtonClick() {
+  if (BoardDraw* d = shownDraw()) {
+    int x, y;
+    VisibleCentre(BoardPanel, *d, x, y);
+    d->board().AddSnooper(x, y);
+    BoardChanged();
+  }
+}
+
+void TBrainForm::ZoomButtonClick() {
+  UpdateScrollBars();
+  brains_.Zoom();
+  for (auto& [number, s] : shown_) s.draw->SetCellSize(brains_.CellSize);
+  UpdateScrollBars();
+  BoardView->Repaint();
+}
+
+void TBrainForm::ClearTab(int tab) {
+  const int number = brains_.Tabs()[tab];
+  TBrainBoard* board = brains_.Board(number);
+  CloseDialogs(board, false);
+  if (board->attached) {
+    board->Clear(false);
+  } else if (brains_.Tabs().size() == 1) {
+    board->Clear(false);
+    brains_.ReleaseBrain(number);  // the only tab: it keeps its board, named "Empty"
+  } else {
+    brains_.ReleaseBrain(number);  // deleted with its tab
+  }
+}
+
+void TBrainForm::TrashButtonClick() {
+  if (!brains_.ShownBoard()) return;
+  TClearBoardDlg dialog(brains_.Tabs().size() > 1, this);
+  dialog.exec();
+  if (dialog.choice == TClearBoardDlg::ClearThis) {
+    ClearTab(brains_.SelectedTab());
+  } else if (dialog.choice == TClearBoardDlg::ClearAll) {
+    for (int t = static_cast<int>(brains_.Tabs().size()) - 1; t >= 0; --t) ClearTab(t);
+  } else {
+    return;
+  }
+  SyncBoards();
+  ShowSelectedBoard();
+}
+
+void TBrainForm::SaveButtonClick() {
+  if (!brains_.ShownBoard() || !host_.files) return;
+  FileChoice choice;
+  choice.title = "Save Brain";
+  choice.filter = "Brain file|*.brn|Hidden brain|*.brx|All files|*.*";
+  choice.defaultExtension = "brn";
+  choice.promptOverwrite = true;
+  const std::string path = host_.files->ChooseSave(choice);
+  if (!path.empty()) SaveTo(path);
+}
+
+void TBrainForm::LoadButtonClick() {
+  if (!brains_.ShownBoard() || !host_.files) return;
+  FileChoice choice;
+  choice.title = "Load Brain";
+  choice.filter = "Brain files|*.brn|All files|*.*";
+  choice.defaultExtension = "brn";
+  const std::string path = host_.files->ChooseOpen(choice);
+  if (!path.empty()) LoadInto(path);
+}
+
+// ---- dialogs the board asks for --------------------------------------------------------
+
+void TBrainForm::OpenDialog(TPropDialog* dialog, bool centred) {
+  dialog->changed = [this] { BoardChanged(); };
+  dialog->PlaceAt(QCursor::pos(), centred);
+  dialog->show();
+  dialogs_.push_back(dialog);
+}
+
+void TBrainForm::CloseDialogs(TBrainBoard* board, bool all) {
+  for (auto& d : dialogs_)
+    if (d && (all || &d->board() == board)) d->Dismiss();
+  dialogs_.erase(std::remove_if(dialogs_.begin(), dialogs_.end(), [](const QPointer<TPropDialog>& d) {
+                   return d.isNull() || !d->isVisible();
+                 }),
+                 dialogs_.end());
+}
+
+void TBrainForm::PruneDialogs() {
+  for (auto& d : dialogs_)
+    if (d && d->isVisible() && !d->ElementsLive()) d->Dismiss();
+  dialogs_.erase(std::remove_if(dialogs_.begin(), dialogs_.end(), [](const QPointer<TPropDialog>& d) {
+                   return d.isNull() || !d->isVisible();
+                 }),
+                 dialogs_.end());
+}
+
+void TBrainForm::BuildRequests() {
+  requests_.openNeurons = [this](std::vector<int> neurons) {
+    if (TBrainBoard* b = brains_.ShownBoard()) OpenDialog(new TNeuronPropDlg(*b, std::move(neurons), this), true);
+  };
+  requests_.openSynapses = [this](std::vector<SynapseRef> synapses) {
+    if (TBrainBoard* b = brains_.ShownBoard()) OpenDialog(new TSynapsePropDlg(*b, std::move(synapses), this), true);
+  };
+  requests_.openNode = [this](int node) {
+    TBrainBoard* b = brains_.ShownBoard();
+    if (!b) return;
+    for (auto& d : dialogs_)  // a second right click brings the open one forward
+      if (auto* n = qobject_cast<TNodeProp*>(d.data()); n && &n->board() == b && n->node() == node && n->isVisible())
+        return n->raise();
+    OpenDialog(new TNodeProp(*b, node, this), false);
+  };
+  requests_.openSnooper = [this](int snooper) {
+    TBrainBoard* b = brains_.ShownBoard();
+    if (!b) return;
+    for (auto& d : dialogs_)
+      if (auto* s = qobject_cast<TSnoopPropDlg*>(d.data()); s && &s->board() == b && s->snooper() == snooper &&
+                                                           s->isVisible())
+        return s->raise();
+    auto* dialog = new TSnoopPropDlg(*b, snooper, this);
+    dialog->duplicated = [this](int fresh) { requests_.openSnooper(fresh); };
+    OpenDialog(dialog, false);
+  };
+  requests_.openSettings = [this] {
+    TBrainBoard* b = brains_.ShownBoard();
+    if (!b) return;
+    TSetTimeDlg dialog(*b, services, this);
+    dialog.resized = [this, b] {
+      CloseDialogs(b, false);
+      UpdateScrollBars();
+      BoardView->Repaint();
+    };
+    dialog.exec();
+  };
+  requests_.openMenu = [this] {
+    BoardInput* input = shownInput();
+    if (!input) return;
+    QMenu menu(this);
+    for (const BoardMenuItem& item : input->Menu()) {
+      if (!item.visible) continue;
+      if (item.caption == "-") {
+        menu.addSeparator();
+        continue;
+      }
+      QAction* a = menu.addAction(QString::fromStdString(item.caption));
+      a->setEnabled(item.enabled);
+      a->setCheckable(item.checked);
+      a->setChecked(item.checked);
+    }
+    if (QAction* chosen = menu.exec(QCursor::pos())) {
+      input->MenuChoose(chosen->text().toStdString());
+      BoardChanged();
+    }
+  };
+}
