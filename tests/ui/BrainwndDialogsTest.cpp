@@ -46,6 +46,7 @@ TEST(NeuronDialog, TypeGainAndLearnRules) {
   DialogFixture f;
   const int n = f.Neuron(5, 5, 50, LinearNeuron);
   TNeuronPropDlg d(f.board, {n});
+  d.setAttribute(Qt::WA_DeleteOnClose, false);  // it lives on the stack here
   EXPECT_TRUE(d.LinearButton->isChecked());
   d.kBox->clear();
   QTest::keyClicks(d.kBox, "7");

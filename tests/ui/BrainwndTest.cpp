@@ -7,7 +7,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "brain/BoardSample.h"
 #include "brain/ui/SetTimeDlg.h"
+#include "brain/ui/SnoopDlg.h"
 #include "platform/Files.h"
 #include "shell/ui/Brainwnd.h"
 #include "support/Fakes.h"
@@ -191,6 +193,49 @@ TEST(BrainWindow, TheBoardViewShowsTheComposedCells) {
   ASSERT_EQ(screen.width(), image.width());
   // The neuron's centre differs from an empty cell.
   EXPECT_NE(screen.pixel(5 * 16 + 8, 5 * 16 + 8), screen.pixel(12 * 16 + 8, 12 * 16 + 8));
+}
+
+}  // namespace
+
+namespace {
+
+void Shot(QWidget* w, const std::string& name) {
+  QTest::qWait(30);
+  w->grab().save(QString::fromStdString(std::string(std::getenv("QUORBIT_SCREENSHOTS")) + "/" + name + ".png"));
+}
+
+// Pictures of the window and its dialogs for a person to judge (QUORBIT_SCREENSHOTS set).
+TEST(BrainWindowPictures, Screenshots) {
+  if (!std::getenv("QUORBIT_SCREENSHOTS")) GTEST_SKIP() << "set QUORBIT_SCREENSHOTS to a folder";
+  BrainWindowFixture f;
+  const SampleBrain s = BuildSampleBrain(f.shown());
+  f.window->StepAll(false);
+  f.window->boardView()->Repaint();
+  for (const char* name : {"brainwnd-16", "brainwnd-4", "brainwnd-8"}) {
+    Shot(f.window.get(), name);
+    f.window->ZoomButtonClick();
+  }
+  TBrainBoard& b = f.shown();
+  TNeuronPropDlg neuron(b, {s.a});
+  TSynapsePropDlg synapse(b, {{s.b, 6}});
+  TNodeProp node(b, s.eye);
+  TSnoopPropDlg snooper(b, s.snoopOnRoute);
+  BrainServices services;
+  TSetTimeDlg settings(b, services);
+  TClearBoardDlg clear(true);
+  const std::pair<QDialog*, const char*> dialogs[] = {{&neuron, "neuron"},   {&synapse, "synapse"},
+                                                      {&node, "node"},       {&snooper, "snooper"},
+                                                      {&settings, "settings"}, {&clear, "clear"}};
+  for (const auto& [dialog, name] : dialogs) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    dialog->show();
+    Shot(dialog, std::string("dialog-") + name);
+    if (auto* tabs = dialog->findChild<QTabWidget*>()) {
+      tabs->setCurrentIndex(1);
+      Shot(dialog, std::string("dialog-") + name + "-2");
+    }
+    dialog->hide();
+  }
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TSetTimeDlg::TSetTimeDlg(TBrainBoard& board, const BrainServices& services, QWid
   LinearButton = new QRadioButton("Linear");
   SigmoidButton = new QRadioButton("Sigmoid");
   ErrorButton = new QRadioButton("Error calc");
-  kBox = new QLineEdit(TwoDecimals(board.defaultGain));
+  kBox = new QLineEdit(QString::number(board.defaultGain));
   kBox->setObjectName("kBox");
   auto* types = new QVBoxLayout;
   types->addWidget(StepButton);
