@@ -58,6 +58,12 @@ int TWorld::PictureIndex(const TPic* pic) const {
   return -1;
 }
 
+int TWorld::PictureNumberForSave(const TPic* pic) const {
+  int k = PictureIndex(pic);
+  if (k < 0 || saveNumbers.empty()) return k;
+  return k < static_cast<int>(saveNumbers.size()) ? saveNumbers[static_cast<size_t>(k)] : -1;
+}
+
 void TWorld::CreateMap(int xSize, int ySize) {
   cells.clear();
   normals.clear();
@@ -101,6 +107,8 @@ void TWorld::TakeArrowOffMap() {
 
 void TWorld::ClearWorld() {
   gizmos.clear();
+  gizmoLines.clear();
+  movieScript.clear();
   critters.clear();  // their parts leave the sprite list and the cells
   triggers.clear();
   scentDefinitions.clear();
