@@ -79,9 +79,11 @@ void TLadyBug::step() {
     return;
   }
   if (falling) {
-    z -= 0.5f;
+    // The surface is sought from the height before the drop: a point far under the
+    // ground would read 0.1, not the ground.
     int kind = 0;
     float g = surfaceAt(x, y, kind);
+    z -= 0.5f;
     if (z < g) z = g, energy = 0, dead = true;
     legs->setFrame(On(out, OutGoFwd) && legs->frame == WavingLegsFrame ? WavingLegsFrame + 1 : WavingLegsFrame);
     body->setPosition(x, y, z + 0.2f);
