@@ -73,6 +73,12 @@ class WorldReader {
     if (pos_ >= lines_.size() || StartsWith(lines_[pos_], "[")) return false;
     return Next(line);
   }
+  // The same whole: the map is a stream of numbers, not of lines.
+  bool WholeContent(std::string& line) {
+    if (pos_ >= lines_.size() || StartsWith(lines_[pos_], "[")) return false;
+    line = lines_[pos_++];
+    return true;
+  }
   void SkipContent() {
     std::string line;
     while (Content(line)) {
@@ -138,7 +144,7 @@ class WorldReader {
     while (true) {
       if (m.scan && !m.scan->AtEnd()) return asInt ? m.scan->Int(i) : m.scan->Float(f);
       m.scan.reset();
-      if (!Content(m.line)) return false;
+      if (!WholeContent(m.line)) return false;
       m.scan.emplace(m.line);
     }
   }
