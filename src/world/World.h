@@ -148,12 +148,13 @@ class TWorld : public IWorldWindow {
   std::unique_ptr<TPic> ownArrowPic;
   std::unique_ptr<TSprite> arrow;
   int arrowCountdown = 0;
-  int pauseCounter = 0;
   TWorldTone tone;
   bool soundEnabled = true;
   bool editable = true, fixedSize = false;
   IndexedImage background;
   std::string description, fileName;
+  // The movie lines under [TEST]: queued instead of the win sequence on a pass.
+  std::vector<MovieStep> movieScript;
   int monitorMode = 1;
   bool monitorToggle = false;
 
