@@ -110,7 +110,6 @@ void TWorld::TakeArrowOffMap() {
 void TWorld::ClearWorld() {
   gizmos.clear();
   gizmoLines.clear();
-  movieScript.clear();
   critters.clear();  // their parts leave the sprite list and the cells
   triggers.clear();
   scentDefinitions.clear();

@@ -139,8 +139,6 @@ class TWorld : public IWorldWindow {
   bool scentCreated = false;
   float scentFade = 0;
   int loadedFollow = -1, followCritter = -1, testCritter = -1;
-  // The movie lines of [TEST], played when the test is passed.
-  std::vector<MovieStep> movieScript;
   // Old picture number -> number in the file, while a save runs.
   std::vector<int> saveNumbers;
   int offsetX = 0, offsetY = 0;
