@@ -17,6 +17,8 @@ class TWorldBrainLink : public IWorldBrains, public IWorldFileBrains {
     ChannelBlock* io = brains_.BrainIO(number);
     return io ? &io->outputs[0][0] : nullptr;
   }
+  bool AnyBrainTouched() override { return brains_.AnyBrainTouched(); }
+  bool AnyBrainUsesSimulatedInput() override { return brains_.AnyBrainUsesSimulatedInput(); }
   void ReleaseWorldBrains() override { brains_.ReleaseWorldBrains(); }
   int AttachBrain(const std::string& name, const ChannelMask& in, bool hidden, const ChannelMask& out) override {
     return brains_.AttachBrain(name, in, hidden, out);
