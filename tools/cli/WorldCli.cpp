@@ -54,3 +54,26 @@ bool CliWorld::Read(const std::string& nameOrPath) {
   file.ReadWorldText(*text);
   return true;
 }
+
+bool LoadBrainInto(CliWorld& w, const std::string& board, const std::string& path) {
+  for (const BrainEntry& e : w.brains.Brains()) {
+    if (e.name != board) continue;
+    auto bytes = ReadFileBytes(path);
+    if (!bytes) {
+      w.host.Message("Couldn't open " + path, "Load Brain Error");
+      return false;
+    }
+    e.board->LoadBrain(*bytes);
+    return true;
+  }
+  w.host.Message("No brain named " + board, "Load Brain Error");
+  return false;
+}
+
+bool SplitBrainArgument(const std::string& text, std::string& board, std::string& path) {
+  const size_t eq = text.find('=');
+  if (eq == std::string::npos || eq == 0 || eq + 1 == text.size()) return false;
+  board = text.substr(0, eq);
+  path = text.substr(eq + 1);
+  return true;
+}

@@ -23,3 +23,9 @@ struct CliWorld {
 };
 
 bool IsWorldPath(const std::string& nameOrPath);
+
+// Loads a brain file into the board of that name; false (reported) when there is no such
+// board or the file cannot be opened.
+bool LoadBrainInto(CliWorld& w, const std::string& board, const std::string& path);
+// "NAME=FILE" split at its first "="; false when either side is empty.
+bool SplitBrainArgument(const std::string& text, std::string& board, std::string& path);

@@ -21,21 +21,6 @@ std::string CritterJson(int n, const TCritter& c) {
          buf;
 }
 
-bool LoadBrainInto(CliWorld& w, const BrainFile& b) {
-  for (const BrainEntry& e : w.brains.Brains()) {
-    if (e.name != b.board) continue;
-    auto bytes = ReadFileBytes(b.path);
-    if (!bytes) {
-      w.host.Message("Couldn't open " + b.path, "Load Brain Error");
-      return false;
-    }
-    e.board->LoadBrain(*bytes);
-    return true;
-  }
-  w.host.Message("No brain named " + b.board, "Load Brain Error");
-  return false;
-}
-
 int WorldRun(const std::vector<std::string>& args, Host& host) {
   std::string worldName;
   std::vector<BrainFile> brainFiles;
@@ -51,10 +36,9 @@ int WorldRun(const std::vector<std::string>& args, Host& host) {
       ticks = std::strtol(args[++k].c_str(), &end, 10);
       if (*end || ticks < 0 || ticks > 1000000) return UsageError("--ticks takes a number from 0 to 1000000");
     } else if (a == "--brain" && more) {
-      const std::string v = args[++k];
-      const size_t eq = v.find('=');
-      if (eq == std::string::npos || eq == 0 || eq + 1 == v.size()) return UsageError("--brain takes NAME=FILE");
-      brainFiles.push_back({v.substr(0, eq), v.substr(eq + 1)});
+      BrainFile b;
+      if (!SplitBrainArgument(args[++k], b.board, b.path)) return UsageError("--brain takes NAME=FILE");
+      brainFiles.push_back(b);
     } else if (a.rfind("--", 0) != 0 && worldName.empty()) {
       worldName = a;
     } else {
@@ -66,7 +50,7 @@ int WorldRun(const std::vector<std::string>& args, Host& host) {
   CliWorld w(host);
   if (!w.Read(worldName)) return ExitFailed;
   for (const BrainFile& b : brainFiles)
-    if (!LoadBrainInto(w, b)) return ExitFailed;
+    if (!LoadBrainInto(w, b.board, b.path)) return ExitFailed;
   TWorld& world = *w.world;
   world.ResetWorld();
   w.brains.ResetAll();
