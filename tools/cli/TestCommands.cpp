@@ -5,6 +5,7 @@
 
 #include "Cli.h"
 #include "WorldCli.h"
+#include "shell/ShellTestHolder.h"
 #include "shell/TestRunner.h"
 #include "world/WorldLoader.h"
 
@@ -52,13 +53,6 @@ std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
   return t.target.empty() ? "a level number or world name is needed" : "";
 }
 
-struct ShellTest : IWorldTestHolder {
-  explicit ShellTest(MainShell& s) : shell(s) {}
-  void SetTest(int kind, int time, int energy) override { shell.SetTest(kind, time, energy); }
-  void GetTest(int& kind, int& time, int& energy) override { shell.GetTest(kind, time, energy); }
-  MainShell& shell;
-};
-
 int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
   TestArgs t;
   std::string problem = ParseTestArgs(args, t);
@@ -68,7 +62,7 @@ int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
 
   CliWorld w(host);
   MainShell shell(nullptr);
-  ShellTest holder(shell);
+  ShellTestHolder holder(shell);
   TWorldLoader loader(*w.world, &w.link, &holder);
   std::string missing;
   bool available = level ? loader.LevelAvailable(static_cast<int>(levelNumber), t.progress, missing)
