@@ -5,8 +5,8 @@
 
 class TSlider : public TGizmo {
  public:
-  static constexpr GizmoFrames Knob{100, 26, 108, 176};  // 11 frames, value / 10
-  static constexpr GizmoFrames Arrow{18, 18, 212, 180};  // 3 frames under the knobs
+  static constexpr GizmoFrames Knob{100, 26, 108, 186};  // 11 frames, value / 10
+  static constexpr GizmoFrames Arrow{18, 18, 212, 190};  // 3 frames under the knobs
   enum Trend { Stayed = 0, Rose = 1, Fell = 2 };
 
   explicit TSlider(const GizmoPorts& ports);
