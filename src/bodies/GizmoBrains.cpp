@@ -20,6 +20,8 @@ const ChannelMask* TCollectionGizmoBrains::EnabledOutputs(int number) {
   return b ? &b->outputAvailable : nullptr;
 }
 
+TGizmoSoundList::TGizmoSoundList(SoundService& service) : service_(service) {}
+
 TGizmoSoundList::~TGizmoSoundList() { Clear(); }
 
 void TGizmoSoundList::Clear() { sounds_.clear(); }

@@ -25,7 +25,7 @@ class TCollectionGizmoBrains : public IGizmoBrains {
 
 class TGizmoSoundList : public IGizmoSounds {
  public:
-  explicit TGizmoSoundList(SoundService& service) : service_(service) {}
+  explicit TGizmoSoundList(SoundService& service);
   ~TGizmoSoundList() override;
   int LoadSound(const std::string& path) override;
   void PlaySound(int index) override;

@@ -38,13 +38,12 @@ IndexedImage PlainWall(const Palette& p) {
 IndexedImage LogicBench(const Palette& p) {
   Canvas c(BenchW, BenchH, p);
   c.image().blit(PlainWall(p), 0, 0, BenchW, BenchH, 0, 0);
-  c.rect(110, 20, 184, 82, SteelDark);
-  c.rect(112, 22, 180, 78, {60, 64, 72});
-  c.bevel(110, 20, 184, 82, SteelLight, Ink);
-  for (int n = 0; n < 4; ++n) c.text(TLamp::FirstX + n * TLamp::FrameW + 18, 92, std::to_string(n + 1), SteelLight);
+  c.rect(110, 20, 184, 76, SteelDark);
+  c.rect(112, 22, 180, 72, {60, 64, 72});
+  c.bevel(110, 20, 184, 76, SteelLight, Ink);
   const int sx = TOscilloscope::ScreenX, sy = TOscilloscope::ScreenY;
-  c.rect(sx - 12, sy - 12, TOscilloscope::ScreenW + 24, TOscilloscope::ScreenH + 34, Steel);
-  c.bevel(sx - 12, sy - 12, TOscilloscope::ScreenW + 24, TOscilloscope::ScreenH + 34, SteelLight, SteelDark);
+  c.rect(sx - 12, sy - 8, TOscilloscope::ScreenW + 24, TOscilloscope::ScreenH + 30, Steel);
+  c.bevel(sx - 12, sy - 8, TOscilloscope::ScreenW + 24, TOscilloscope::ScreenH + 30, SteelLight, SteelDark);
   c.rect(sx - 3, sy - 3, TOscilloscope::ScreenW + 6, TOscilloscope::ScreenH + 6, Ink);
   c.rect(sx, sy, TOscilloscope::ScreenW, TOscilloscope::ScreenH, {0, 0, 0});
   for (int k = 0; k < 4; ++k) {
