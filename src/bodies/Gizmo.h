@@ -83,7 +83,7 @@ class TGizmo {
  protected:
   // Enables the channels on the shared lab brain and keeps its number.
   void AttachLab(std::initializer_list<int> inputs, std::initializer_list<int> outputs);
-  // Reads "pics\..." ; a sheet that cannot be read is reported and left empty.
+  // A sheet that cannot be read is reported and left empty; the gizmo runs on unseen.
   void LoadSheet(const std::string& path);
 
   // Sub-value 0 of a channel; reads give 0 and writes do nothing without a brain.
