@@ -8,6 +8,7 @@
 
 #include "platform/qt/QtHost.h"
 #include "shell/ui/MainForm.h"
+#include "shell/ui/Manual.h"
 
 namespace {
 // Content is read relative to the working folder: when started from elsewhere, move into
@@ -36,6 +37,14 @@ int main(int argc, char** argv) {
   Host host = desktop.host();
   TMainForm main(host, exeFolder);
   if (!main.startedOk()) return 1;
+  THelpForm manual(host, [&main] { return main.shell().Progress; });
+  manual.onClosed = [&main] { main.ManualClosed(); };
+  main.showManual = [&manual](int page) {
+    if (page < 0)
+      manual.ShowManual();
+    else
+      manual.ShowManualPage(page);
+  };
   main.show();
   std::signal(SIGTERM, RequestEnd);
   std::signal(SIGINT, RequestEnd);

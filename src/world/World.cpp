@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "world/Verdict.h"
+
 TWorld::TWorld(Host h, WorldPorts ports, const Palette& pal)
     : host(h), brains(ports.brains), soundOut(ports.sound), movies(ports.movies), screen(ports.screen),
       palette(pal) {
@@ -105,7 +107,7 @@ void TWorld::ClearWorld() {
   triggers.clear();
   scentDefinitions.clear();
   for (TScentTrail& s : scents) s.active = false;
-  if (movies) movies->ClearQueue();
+  if (movies) movies->Reset();
   TakeArrowOffMap();
   arrow.reset();
   sprites.clear();
@@ -124,6 +126,7 @@ void TWorld::ClearWorld() {
   X = Y = 0;
   pictures.clear();
   loadedFollow = followCritter = testCritter = -1;
+  movieScript.clear();
   editable = true;
   scentFade = 0;
   fixedSize = false;
@@ -134,17 +137,7 @@ bool TWorld::Alive(int c) const {
 }
 
 void TWorld::ResetWorld() {
-  if (movies) {
-    movies->ClearQueue();
-    if (movies->PhaseActive() || pauseCounter != 0) {
-      movies->EndPhases();
-      pauseCounter = 0;
-      fullRedrawFlag = true;
-    }
-  } else if (pauseCounter != 0) {
-    pauseCounter = 0;
-    fullRedrawFlag = true;
-  }
+  if (movies && movies->Reset()) fullRedrawFlag = true;
   int pass = 0;
   for (bool moved = true; moved && pass < 20; ++pass) {
     moved = false;
@@ -167,7 +160,7 @@ void TWorld::ResetWorld() {
 }
 
 void TWorld::StartWorld() {
-  if (pauseCounter == -1) ResetWorld();
+  if (movies && movies->WaitsForStart()) ResetWorld();
   for (auto& c : critters) c->start();
   for (auto& g : gizmos) g->start();
 }
@@ -186,8 +179,26 @@ void TWorld::TestReadouts(int& followEnergy, int& testEnergy) {
   testEnergy = energyOf(testCritter);
 }
 
-// The verdicts come with the tests; until then no test passes.
-bool TWorld::JudgeTest(int, int) { return false; }
+bool TWorld::JudgeTest(int kind, int energyGoal) {
+  VerdictFacts facts;
+  facts.brainTouched = brains && brains->AnyBrainTouched();
+  facts.simulatedInput = brains && brains->AnyBrainUsesSimulatedInput();
+  facts.hasTestCritter = testCritter >= 0 && testCritter < static_cast<int>(critters.size());
+  for (const auto& g : gizmos) facts.gizmoCodes.push_back(g->verdict);
+  if (facts.hasTestCritter) {
+    const TCritter& c = *critters[static_cast<size_t>(testCritter)];
+    facts.critterDead = c.dead;
+    facts.critterEnergy = c.energy;
+    facts.critterType = c.typeCode;
+  }
+  facts.kind = kind;
+  facts.energyGoal = static_cast<float>(energyGoal);
+  facts.worldScript = movieScript;
+  Verdict verdict = JudgeVerdict(facts);
+  if (movies)
+    for (const MovieStep& step : verdict.steps) movies->Queue(step.code, step.text);
+  return verdict.passed;
+}
 
 void TWorld::SetMonitorMode(int mode) {
   monitorMode = std::clamp(mode, 0, 3);

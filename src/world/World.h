@@ -15,6 +15,7 @@
 #include "platform/Host.h"
 #include "platform/Random.h"
 #include "shell/ShellPorts.h"
+#include "world/MovieQueue.h"
 #include "world/Trigger.h"
 #include "world/ViewBitmap.h"
 #include "world/WorldPorts.h"
@@ -138,12 +139,13 @@ class TWorld : public IWorldWindow {
   std::unique_ptr<TPic> ownArrowPic;
   std::unique_ptr<TSprite> arrow;
   int arrowCountdown = 0;
-  int pauseCounter = 0;
   TWorldTone tone;
   bool soundEnabled = true;
   bool editable = true, fixedSize = false;
   IndexedImage background;
   std::string description, fileName;
+  // The movie lines under [TEST]: queued instead of the win sequence on a pass.
+  std::vector<MovieStep> movieScript;
   int monitorMode = 1;
   bool monitorToggle = false;
 

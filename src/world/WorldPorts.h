@@ -3,6 +3,7 @@
 // looping sound, the movie queue, and the window it copies its picture to. The program
 // wires them; tests and the command line use small stand-ins. Any of them may be absent.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "bodies/Sprite.h"
@@ -14,6 +15,9 @@ class IWorldBrains {
   // does not exist.
   virtual int32_t* BrainInputs(int brainNumber) = 0;
   virtual const int32_t* BrainOutputs(int brainNumber) = 0;
+  // Since its reset a brain was changed by the user, or fed by a key or file input node.
+  virtual bool AnyBrainTouched() { return false; }
+  virtual bool AnyBrainUsesSimulatedInput() { return false; }
 };
 
 class IWorldSound {
@@ -27,14 +31,15 @@ class IWorldSound {
 class IWorldMovies {
  public:
   virtual ~IWorldMovies() = default;
-  // A movie plays or a fade runs.
-  virtual bool PhaseActive() = 0;
-  virtual void AdvancePhase() = 0;
-  virtual bool QueueEmpty() = 0;
-  // Takes the first queued line and starts its operation.
-  virtual void StartNextLine() = 0;
-  virtual void ClearQueue() = 0;
-  virtual void EndPhases() = 0;
+  // Steps are queued, a movie or fade runs, or a pause counts down or waits.
+  virtual bool HoldsWorld() = 0;
+  // One tick of the queue; true when the tick belonged to it (the world skips its pass).
+  virtual bool Step() = 0;
+  // Empties the queue and ends every phase and pause; true when something was running.
+  virtual bool Reset() = 0;
+  // The verdict's final "-1" pause: the world resets before it starts again.
+  virtual bool WaitsForStart() = 0;
+  virtual void Queue(int code, const std::string& text) = 0;
 };
 
 class IWorldScreen {

@@ -23,19 +23,7 @@ void MergeDirtyRects(std::vector<TRect>& rects) {
 void TWorld::Step(int tick, bool running, bool testMode) {
   if (!view.exists()) return;
   if (screen) screen->UpdateMonitor();
-  if (movies && movies->PhaseActive()) {
-    movies->AdvancePhase();
-    return;
-  }
-  if (pauseCounter > 0) {
-    --pauseCounter;
-    return;
-  }
-  if (pauseCounter == -1) return;
-  if (movies && !movies->QueueEmpty()) {
-    movies->StartNextLine();
-    return;
-  }
+  if (movies && movies->Step()) return;
   RunPass(tick, running, testMode);
 }
 

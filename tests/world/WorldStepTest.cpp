@@ -6,14 +6,23 @@
 namespace {
 
 struct FakeMovies : IWorldMovies {
-  bool PhaseActive() override { return phase; }
-  void AdvancePhase() override { ++advanced; }
-  bool QueueEmpty() override { return queued == 0; }
-  void StartNextLine() override { --queued, ++started; }
-  void ClearQueue() override { queued = 0; }
-  void EndPhases() override { phase = false; }
+  bool HoldsWorld() override { return phase || pause != 0; }
+  bool Step() override {
+    if (!HoldsWorld()) return false;
+    ++advanced;
+    if (pause > 0) --pause;
+    return true;
+  }
+  bool Reset() override {
+    bool was = HoldsWorld();
+    phase = false;
+    pause = 0;
+    return was;
+  }
+  bool WaitsForStart() override { return pause == -1; }
+  void Queue(int, const std::string&) override { phase = true; }
   bool phase = false;
-  int queued = 0, advanced = 0, started = 0;
+  int pause = 0, advanced = 0;
 };
 
 TEST(DirtyRects, MergeFoldsOverlapsGreedilyAndKeepsDisjointOnes) {
@@ -120,19 +129,16 @@ TEST(WorldStep, MoviesAndPausesHoldTheWorldAndAMinusOnePauseWaitsForStart) {
   EXPECT_EQ(movies.advanced, 1);
   EXPECT_EQ(a->steps, 0);
   movies.phase = false;
-  movies.queued = 1;
-  f.world.Step(2, false, false);
-  EXPECT_EQ(movies.started, 1);
-  f.world.pauseCounter = 2;
+  movies.pause = 2;
   f.world.Step(3, false, false);
   f.world.Step(4, false, false);
-  EXPECT_EQ(f.world.pauseCounter, 0);
+  EXPECT_EQ(movies.pause, 0);
   EXPECT_EQ(a->steps, 0);
-  f.world.pauseCounter = -1;
+  movies.pause = -1;
   for (int k = 0; k < 5; ++k) f.world.Step(5 + k, false, false);
   EXPECT_EQ(a->steps, 0);
   f.world.StartWorld();  // resets first
-  EXPECT_EQ(f.world.pauseCounter, 0);
+  EXPECT_EQ(movies.pause, 0);
   EXPECT_EQ(a->resets, 1);
   EXPECT_TRUE(a->running);
   EXPECT_TRUE(f.world.fullRedrawFlag);

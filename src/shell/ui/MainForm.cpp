@@ -9,6 +9,7 @@
 
 #include "bodies/PaletteFile.h"
 #include "platform/Files.h"
+#include "world/ui/Testwnd.h"
 
 QString MainPicturePath(const char* name) {
   return QString::fromStdString(NativePath(std::string("pics\\main\\") + name));
@@ -42,6 +43,7 @@ TMainForm::TMainForm(Host host, const QString& executableFolder)
   }
   shell_.pages.Build(ReadFileText("RedBook.pgs").value_or(std::string()));
   shell_.LoadSounds();
+  CreateWorldWindow();
   shell_.view = this;
   shell_.pagePlay = &progression_;
   progression_.rooms = this;
@@ -62,6 +64,25 @@ TMainForm::~TMainForm() {
   if (!shell_.Settings.Save(settingsPath_))
     host_.Message("Couldn't write the settings file " + settingsPath_, "Program Error", MessageIcon::Error);
   shell_.sound.StopAll();
+  shell_.world = nullptr;
+  if (world_) world_->programEnding = true;
+  world_.reset();
+}
+
+// The world window belongs to the main window; the world steps only while a page has
+// loaded something into it.
+void TMainForm::CreateWorldWindow() {
+  WorldPorts ports;
+  ports.sound = &worldSound_;
+  worldMovies_ = std::make_unique<WorldMovies>(host_.messages, host_.text, host_.sound);
+  ports.movies = worldMovies_.get();
+  world_ = std::make_unique<TTestWorld>(host_, palette_, ports);
+  worldMovies_->Attach(&world_->world());
+  world_->onResetExperiment = [this] { shell_.ResetExperiment(); };
+  world_->onQuit = [this] { EndProgram(); };
+  worldWindow = world_.get();
+  shell_.world = &world_->world();
+  shell_.world->SetMonitorMode(shell_.MonitorMode);
 }
 
 void TMainForm::BuildTopRow() {
@@ -165,6 +186,7 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 void TMainForm::EndProgram() {
   if (ending_) return;
   ending_ = true;
+  if (world_) world_->programEnding = true;
   QApplication::quit();
 }
 

@@ -14,7 +14,11 @@
 #include "platform/Host.h"
 #include "shell/MainShell.h"
 #include "shell/Progression.h"
+#include "shell/ShellSoundPort.h"
+#include "world/WorldMovies.h"
 #include "shell/ui/PictureBox.h"
+
+class TTestWorld;
 
 class TMainForm : public QWidget, public IMainView, public IRoomView {
   Q_OBJECT
@@ -25,6 +29,7 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
 
   MainShell& shell() { return shell_; }
   Progression& progression() { return progression_; }
+  TTestWorld* testWorld() { return world_.get(); }
   const Palette& palette() const { return palette_; }
   bool startedOk() const { return startedOk_; }
   QTimer& timer() { return Timer; }
@@ -79,6 +84,7 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
 
  private:
   // MainForm.cpp: the window, the top row, the tick.
+  void CreateWorldWindow();
   void BuildTopRow();
   void PaintDial(QPainter& p);
   void FirstPaintRestore();
@@ -106,6 +112,9 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   Host host_;
   MainShell shell_;
   Progression progression_;
+  ShellSoundPort worldSound_{shell_.sound};
+  std::unique_ptr<WorldMovies> worldMovies_;
+  std::unique_ptr<TTestWorld> world_;
   Palette palette_{};
   bool startedOk_ = true;
   bool FirstPaint = true;

@@ -25,7 +25,7 @@ TTestWorld::~TTestWorld() {
 void TTestWorld::CopyToWindow(const TRect& r) { update(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top)); }
 
 bool TTestWorld::MovieOrPauseActive() const {
-  return (world_->movies && world_->movies->PhaseActive()) || world_->pauseCounter != 0;
+  return world_->movies && world_->movies->HoldsWorld();
 }
 
 void TTestWorld::SetFixedClientSize(int width, int height) {

@@ -1,0 +1,260 @@
+// The shipped notebook, level map and workshop worlds: the format limits, the pages the
+// first two books promise, and that every experiment a page names can be loaded there.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/Files.h"
+#include "shell/NotebookPage.h"
+#include "shell/PageIndex.h"
+#include "support/Fakes.h"
+#include "world/LevelMap.h"
+
+namespace {
+const std::string DataDir = std::string(QUORBIT_SOURCE_DIR) + "/data";
+
+// The page box is 229 pixels wide; at the notebook's font a line of about 38 characters
+// fills it, so longer lines run off the page even though the file allows 99.
+constexpr size_t PageWidthChars = 38;
+constexpr size_t MaxLineChars = 99;
+constexpr int MaxPageLines = 15;
+
+std::string Read(const std::string& path) {
+  auto text = ReadFileText(path);
+  EXPECT_TRUE(text.has_value()) << path;
+  return text.value_or("");
+}
+
+// Lines of a file kept as they are (only "\n" splits), to see what the readers would cut.
+std::vector<std::string> RawLines(const std::string& text) {
+  std::vector<std::string> lines(1);
+  for (char c : text) {
+    if (c == '\n')
+      lines.emplace_back();
+    else
+      lines.back().push_back(c);
+  }
+  return lines;
+}
+
+void ExpectPlainText(const std::string& text, const std::string& what) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    auto c = static_cast<unsigned char>(text[i]);
+    ASSERT_TRUE(c == '\n' || (c >= 32 && c < 127)) << what << ": byte " << int(c) << " at " << i;
+  }
+  int n = 0;
+  for (const auto& line : RawLines(text)) {
+    ++n;
+    EXPECT_LE(line.size(), MaxLineChars) << what << " line " << n;
+  }
+}
+
+struct Notebook {
+  PageIndex index;
+  Notebook() { index.Build(Read(DataDir + "/RedBook.pgs")); }
+  std::vector<std::string> Lines(int book, int page) const { return NotebookLines(index.PageText(book, page)); }
+  std::vector<std::string> TextLines(int book, int page) const {
+    std::vector<std::string> text;
+    for (const auto& line : Lines(book, page))
+      if (!NotebookControl(line)) text.push_back(line);
+    return text;
+  }
+  // The levels that the page's "%w" lines load.
+  std::vector<int> Levels(int book, int page) const {
+    std::vector<int> levels;
+    for (const auto& line : Lines(book, page))
+      if (NotebookControl(line) == 'w') levels.push_back(NotebookNumber(line));
+    return levels;
+  }
+};
+
+struct Map {
+  FakeMessages messages;
+  LevelMap map{&messages, DataDir};
+  std::string text = Read(DataDir + "/level.map");
+
+  std::vector<std::string> Test(int level) {
+    std::vector<std::string> lines;
+    size_t pos = FindLevelHeader(text, level);
+    if (pos == std::string::npos || !FindTestSection(text, pos, lines)) return {};
+    return lines;
+  }
+  // The level's [GIZMOS] lines, in their order.
+  std::vector<std::string> Gizmos(int level) {
+    std::vector<std::string> gizmos;
+    size_t pos = FindLevelHeader(text, level);
+    if (pos == std::string::npos) return gizmos;
+    auto lines = SplitLines(text.substr(pos));
+    size_t i = 0;
+    while (i < lines.size() && lines[i] != "[GIZMOS]" && lines[i] != "[END]") ++i;
+    for (++i; i < lines.size() && !lines[i].empty() && lines[i][0] != '['; ++i) gizmos.push_back(lines[i]);
+    return gizmos;
+  }
+};
+
+// The titles of books 1 and 2 as the learner's outline lists them (page 0 is the
+// book's welcome, titled with the book's name).
+const std::vector<std::string> NeuronTitles = {
+    "Book 1: The neuron", "1. A lamp that follows a switch", "2. One switch, two lamps",
+    "3. Two switches, four lamps", "4. Threshold", "5. A bar graph of four lamps", "6. OR", "7. AND",
+    "8. Inhibition", "9. NOT", "10. XOR", "11. The half adder", "12. What we learned"};
+const std::vector<std::string> BugTitles = {"Book 2: A bug's life", "1. Walking", "2. Turning", "3. Smell",
+                                            "4. The branch", "5. The shade", "6. Bumping", "7. The final garden"};
+}  // namespace
+
+TEST(NotebookContent, EveryPageKeepsToTheFormatAndFitsThePage) {
+  ExpectPlainText(Read(DataDir + "/RedBook.pgs"), "RedBook.pgs");
+  Notebook book;
+  for (int b = 0; b < PageIndex::Books; ++b) {
+    EXPECT_GE(book.index.PageCount(b), 1) << "book " << b;
+    for (int p = 0; p < book.index.PageCount(b); ++p) {
+      auto text = book.TextLines(b, p);
+      EXPECT_LE(static_cast<int>(text.size()), MaxPageLines) << "book " << b << " page " << p;
+      for (const auto& line : text) EXPECT_LE(line.size(), PageWidthChars) << b << "/" << p << ": " << line;
+    }
+  }
+}
+
+TEST(NotebookContent, BooksOneAndTwoHaveTheOutlinedPagesAndBookThreeItsThree) {
+  Notebook book;
+  const std::vector<std::string>* titles[] = {&NeuronTitles, &BugTitles};
+  for (int b = 1; b <= 2; ++b) {
+    const auto& want = *titles[b - 1];
+    ASSERT_EQ(book.index.PageCount(b), static_cast<int>(want.size())) << "book " << b;
+    for (int p = 0; p < book.index.PageCount(b); ++p) {
+      auto text = book.TextLines(b, p);
+      ASSERT_FALSE(text.empty());
+      EXPECT_EQ(text[0], want[p]) << "book " << b << " page " << p;
+    }
+  }
+  ASSERT_EQ(book.index.PageCount(3), 3);
+  auto has = [&](int page, char control) {
+    for (const auto& line : book.Lines(3, page))
+      if (NotebookControl(line) == control) return true;
+    return false;
+  };
+  EXPECT_TRUE(has(1, 'b'));
+  EXPECT_TRUE(has(2, 'e'));
+  EXPECT_FALSE(has(0, 'w') || has(1, 'w') || has(2, 'w'));
+  for (int b = 4; b < PageIndex::Books; ++b)
+    for (int p = 0; p < book.index.PageCount(b); ++p) EXPECT_TRUE(book.Levels(b, p).empty()) << b;
+}
+
+TEST(NotebookContent, EveryExperimentPageLoadsItsOwnLevelAtItsOwnKey) {
+  Notebook book;
+  Map map;
+  ExpectPlainText(map.text, "level.map");
+  for (int b = 1; b <= 2; ++b) {
+    int last = book.index.PageCount(b) - 1;
+    for (int p = 0; p <= last; ++p) {
+      int key = b * 100 + p;
+      auto levels = book.Levels(b, p);
+      if (b == 1 && p == last) {
+        EXPECT_TRUE(levels.empty()) << "the closing page has no experiment";
+        continue;
+      }
+      ASSERT_EQ(levels.size(), 1u) << "book " << b << " page " << p;
+      EXPECT_EQ(levels[0], key) << "a level is numbered after the page that loads it";
+      std::string missing;
+      EXPECT_TRUE(map.map.LevelAvailable(levels[0], key, &missing)) << key << " needs " << missing;
+      // A page with a test holds the learner until it is passed; the welcome pages have
+      // none, so opening them moves the learner on.
+      EXPECT_EQ(map.Test(key).empty(), p == 0) << "level " << key;
+    }
+  }
+  EXPECT_TRUE(map.messages.shown.empty());
+}
+
+TEST(LevelContent, LadybugLevelsAreLockedBeforeTheGarden) {
+  // Refusing these below 200 shows that each level's critter section is really scanned
+  // (a section right after another scanned one, or an [END] right after it, would not be).
+  Map map;
+  for (int level = 200; level <= 207; ++level) {
+    std::string missing;
+    EXPECT_FALSE(map.map.LevelAvailable(level, 199, &missing)) << level;
+    EXPECT_EQ(missing, "LadyBug") << level;
+  }
+}
+
+TEST(LevelContent, LabTestsAreDialTestsJudgedByAScopeThatStepsFirst) {
+  Map map;
+  for (int level = 101; level <= 111; ++level) {
+    auto test = map.Test(level);
+    ASSERT_FALSE(test.empty()) << level;
+    int critter = 0, kind = 0, ticks = 0, goal = 0;
+    ASSERT_EQ(std::sscanf(test[0].c_str(), "%d %d %d %d", &critter, &kind, &ticks, &goal), 4) << level;
+    EXPECT_EQ(critter, -1) << level;
+    EXPECT_EQ(kind, 3) << level;
+    EXPECT_GE(ticks, 160) << level;  // at least two rounds of the fast switch
+    EXPECT_LE(ticks, 999) << level;
+    // The scope compares the brain's lamps (worked out from last tick's inputs) with
+    // targets from the inputs; stepping before the switches and the slider, it sees
+    // last tick's inputs too.
+    auto gizmos = map.Gizmos(level);
+    ASSERT_FALSE(gizmos.empty()) << level;
+    ASSERT_EQ(gizmos[0][0], 'o') << level;
+    int type = -2, show = -1;
+    ASSERT_GE(gizmos[0].size(), 12u);
+    EXPECT_EQ(std::sscanf(gizmos[0].c_str() + 12, "%d %d", &type, &show), 2) << gizmos[0];
+    EXPECT_EQ(type, level - 101) << "page k of book 1 uses scope task k - 1";
+    for (const auto& g : gizmos) {
+      if (g[0] == 's') {
+        int divisor = 0, offset = 0;
+        ASSERT_GE(g.size(), 7u);
+        EXPECT_TRUE(g[6] == '0' || g[6] == '1') << g;
+        EXPECT_EQ(std::sscanf(g.c_str() + 7, "%d %d", &divisor, &offset), 2) << g;
+        EXPECT_GT(divisor, 0) << g;
+      }
+      if (g[0] == 'l') {
+        ASSERT_GE(g.size(), 5u);
+        EXPECT_TRUE(g[4] >= '0' && g[4] <= '3') << g;
+      }
+    }
+  }
+}
+
+TEST(LevelContent, LadybugTestsAreTimedWithAGoalAboveTheStartingEnergy) {
+  Map map;
+  for (int level = 201; level <= 207; ++level) {
+    auto test = map.Test(level);
+    ASSERT_FALSE(test.empty()) << level;
+    int critter = -1, kind = 0, ticks = 0, goal = 0;
+    ASSERT_EQ(std::sscanf(test[0].c_str(), "%d %d %d %d", &critter, &kind, &ticks, &goal), 4) << level;
+    EXPECT_EQ(critter, 0) << level;
+    EXPECT_EQ(kind, 1) << level;
+    EXPECT_TRUE(ticks >= 1 && ticks <= 999) << level;
+    // A brain that does nothing keeps its starting energy, so the goal must lie above it.
+    size_t pos = FindLevelHeader(map.text, level);
+    size_t energy = map.text.find("[ENERGY]\n0 ", pos);
+    ASSERT_NE(energy, std::string::npos) << level;
+    float start = 0;
+    ASSERT_EQ(std::sscanf(map.text.c_str() + energy + 11, "%f", &start), 1);
+    EXPECT_GT(goal, start) << level;
+    EXPECT_LE(goal, 100) << level;
+  }
+}
+
+TEST(WorkshopContent, ShippedWorldsOpenInTheWorkshopWithAPageSizedDescription) {
+  auto worlds = ListFiles(DataDir + "/worlds", ".wld");
+  ASSERT_GE(worlds.size(), 2u);
+  FakeMessages messages;
+  LevelMap map(&messages, DataDir);
+  for (const auto& file : worlds) {
+    std::string name = file.substr(0, file.size() - 4);
+    std::string text = Read(DataDir + "/worlds/" + file);
+    ExpectPlainText(text, file);
+    std::string missing;
+    EXPECT_TRUE(map.WorldAvailable(name, 300, &missing)) << name << " needs " << missing;
+    EXPECT_FALSE(map.WorldAvailable(name, 199, &missing)) << name;
+    // The world page shows the description after its own first line; the description
+    // ends with the "#" line that ends the page.
+    size_t at = text.find("[TEXT]\n");
+    ASSERT_NE(at, std::string::npos) << name;
+    auto description = NotebookLines(text.substr(at + 7));
+    EXPECT_LE(static_cast<int>(description.size()) + 1, MaxPageLines) << name;
+    EXPECT_NE(text.find("\n#\n[END]", at), std::string::npos) << name;
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
