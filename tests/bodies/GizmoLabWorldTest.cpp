@@ -205,6 +205,7 @@ TEST_F(LabWorld, EveryLogicTaskPassesWithTheRightBrain) {
     Wiring w(Lab());
     WireCorrect(w, type);
     EXPECT_EQ(RunTest(DialTicks), 0);
+    EXPECT_TRUE(world->JudgeTest(3, 0));
     if (type == 10) Snapshot("lab_bench.png");
     EXPECT_EQ(RunTest(DialTicks), 0);  // and again after a reset
   }
@@ -215,6 +216,7 @@ TEST_F(LabWorld, WrongBrainsFailWithIncorrectOutput) {
     SCOPED_TRACE(type);
     Load(LogicBench(type));
     EXPECT_EQ(RunTest(DialTicks), 3);  // an empty brain lights nothing
+    EXPECT_FALSE(world->JudgeTest(3, 0));
     if (type == 2 || type == 4 || type == 6 || type == 9) {
       Wiring w(Lab());
       WireNearMiss(w, type);
