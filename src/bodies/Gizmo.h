@@ -59,6 +59,15 @@ constexpr const char* LabBrainName = "Lab";
 // Sheets paint what a frame leaves see-through in this colour (palette entry 13).
 constexpr Rgb GizmoKeyColour{255, 0, 255};
 
+// A [GIZMOS] line: its first character picks the gizmo, the numbers read at their
+// fixed positions follow (0 where the line is too short).
+struct TGizmoLine {
+  char kind = 0;
+  int number = 0;
+  int values[5] = {0, 0, 0, 0, 0};
+  bool operator==(const TGizmoLine&) const = default;
+};
+
 class TGizmo {
  public:
   explicit TGizmo(const GizmoPorts& ports) : ports_(ports) {}

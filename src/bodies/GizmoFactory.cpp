@@ -32,52 +32,78 @@ int DigitAt(const std::string& line, size_t at) {
   return at < line.size() && line[at] >= '0' && line[at] <= '9' ? line[at] - '0' : -1;
 }
 
-std::unique_ptr<TGizmo> Build(const std::string& line, const GizmoPorts& ports, bool& bad) {
-  int v[5] = {};
-  bad = true;
-  switch (line[0]) {
-    case '1': bad = false; return std::make_unique<THeart1>(ports);
-    case '3': bad = false; return std::make_unique<THeart3>(ports);
-    case 'c': bad = false; return std::make_unique<TChalk>(ports);
-    case 'v': bad = false; return std::make_unique<TSlider>(ports);
-    case 'b':
-      if (!NumbersAt(line, 4, 1, v)) return nullptr;
-      bad = false;
-      return std::make_unique<TBeer>(ports, v[0]);
-    case 'l': {
-      const int n = DigitAt(line, 4);
-      if (n < 0 || n > 3) return nullptr;
-      bad = false;
-      return std::make_unique<TLamp>(ports, n);
-    }
-    case 'm':
-      if (!NumbersAt(line, 7, 5, v)) return nullptr;
-      bad = false;
-      return std::make_unique<TLeg>(ports, v[0] != 0, v[1] != 0, v[2], v[3], v[4]);
+bool KnownKind(char kind) {
+  for (char k : {'1', '3', 'b', 'c', 'l', 'm', 'o', 's', 'v'})
+    if (k == kind) return true;
+  return false;
+}
+
+// Nothing for a record whose numbers are out of range.
+std::unique_ptr<TGizmo> Build(const TGizmoLine& g, const GizmoPorts& ports) {
+  const int* v = g.values;
+  switch (g.kind) {
+    case '1': return std::make_unique<THeart1>(ports);
+    case '3': return std::make_unique<THeart3>(ports);
+    case 'c': return std::make_unique<TChalk>(ports);
+    case 'v': return std::make_unique<TSlider>(ports);
+    case 'b': return std::make_unique<TBeer>(ports, g.number);
+    case 'l':
+      if (g.number < 0 || g.number > 3) return nullptr;
+      return std::make_unique<TLamp>(ports, g.number);
+    case 'm': return std::make_unique<TLeg>(ports, v[0] != 0, v[1] != 0, v[2], v[3], v[4]);
     case 'o':
-      if (!NumbersAt(line, 12, 2, v) || v[0] < -1 || v[0] > 10) return nullptr;
-      bad = false;
+      if (v[0] < -1 || v[0] > 10) return nullptr;
       return std::make_unique<TOscilloscope>(ports, v[0], v[1] != 0);
-    case 's': {
-      const int n = DigitAt(line, 6);
-      if (n < 0 || n > 1 || !NumbersAt(line, 7, 2, v) || v[0] < 1) return nullptr;
-      bad = false;
-      return std::make_unique<TSwitch>(ports, n, v[0], v[1]);
-    }
-    default: bad = false; return nullptr;
+    case 's':
+      // A divisor of 0 would divide by zero at every tick.
+      if (g.number < 0 || g.number > 1 || v[0] < 1) return nullptr;
+      return std::make_unique<TSwitch>(ports, g.number, v[0], v[1]);
+    default: return nullptr;
   }
+}
+
+void Report(const std::string& what, const GizmoPorts& ports, std::string* error) {
+  const std::string text = "Bad gizmo line: " + what;
+  ports.host.Message(text, GizmoLineErrorCaption);
+  if (error) *error = text;
+}
+
+std::string RecordText(const TGizmoLine& g) {
+  std::string text(1, g.kind);
+  text += " " + std::to_string(g.number);
+  for (int v : g.values) text += " " + std::to_string(v);
+  return text;
 }
 }  // namespace
 
+bool ParseGizmoLine(const std::string& line, TGizmoLine& g) {
+  g = TGizmoLine{};
+  if (line.empty()) return false;
+  g.kind = line[0];
+  switch (g.kind) {
+    case 'b': return NumbersAt(line, 4, 1, &g.number);
+    case 'l': return (g.number = DigitAt(line, 4)) >= 0;
+    case 'm': return NumbersAt(line, 7, 5, g.values);
+    case 'o': return NumbersAt(line, 12, 2, g.values);
+    case 's': return (g.number = DigitAt(line, 6)) >= 0 && NumbersAt(line, 7, 2, g.values);
+    default: return true;
+  }
+}
+
 std::unique_ptr<TGizmo> MakeGizmo(const std::string& line, const GizmoPorts& ports, std::string* error) {
   if (error) error->clear();
-  if (line.empty()) return nullptr;
-  bool bad = false;
-  auto gizmo = Build(line, ports, bad);
-  if (bad) {
-    const std::string text = "Bad gizmo line: " + line;
-    ports.host.Message(text, GizmoLineErrorCaption);
-    if (error) *error = text;
-  }
+  if (line.empty() || !KnownKind(line[0])) return nullptr;
+  TGizmoLine record;
+  std::unique_ptr<TGizmo> gizmo;
+  if (ParseGizmoLine(line, record)) gizmo = Build(record, ports);
+  if (!gizmo) Report(line, ports, error);
+  return gizmo;
+}
+
+std::unique_ptr<TGizmo> MakeGizmo(const TGizmoLine& record, const GizmoPorts& ports, std::string* error) {
+  if (error) error->clear();
+  if (!KnownKind(record.kind)) return nullptr;
+  auto gizmo = Build(record, ports);
+  if (!gizmo) Report(RecordText(record), ports, error);
   return gizmo;
 }

@@ -20,3 +20,9 @@ constexpr const char* GizmoLineErrorCaption = "Load Gizmo Error";
 // nothing, shows "Bad gizmo line: " + the line with the caption above through the ports'
 // host, and puts the same text into `error` when given.
 std::unique_ptr<TGizmo> MakeGizmo(const std::string& line, const GizmoPorts& ports, std::string* error = nullptr);
+// The same from a line the world-file reader has already taken apart (numbers it could
+// not read are 0): ranges are checked as above; the report shows the record as
+// "Bad gizmo line: " + kind + its numbers.
+std::unique_ptr<TGizmo> MakeGizmo(const TGizmoLine& record, const GizmoPorts& ports, std::string* error = nullptr);
+// A line taken apart at the fixed positions; false when a number is missing.
+bool ParseGizmoLine(const std::string& line, TGizmoLine& record);

@@ -137,3 +137,20 @@ TEST(GizmoFactory, BadLinesAreReportedAndBuildNothing) {
     EXPECT_TRUE(b.brain.names.empty()) << line;  // nothing attached for a bad line
   }
 }
+
+TEST(GizmoFactory, RecordsFromTheWorldFileReaderBuildTheSameGizmos) {
+  GizmoBench b;
+  TGizmoLine record;
+  ASSERT_TRUE(ParseGizmoLine("switch1 12 -3", record));
+  EXPECT_EQ(record, (TGizmoLine{'s', 1, {12, -3, 0, 0, 0}}));
+  auto* s = dynamic_cast<TSwitch*>(MakeGizmo(record, b.Ports()).get());
+  ASSERT_TRUE(s);
+  EXPECT_FALSE(ParseGizmoLine("mlegleg 1 2", record));
+  std::string error;
+  EXPECT_FALSE(MakeGizmo(TGizmoLine{'s', 0, {0, 0, 0, 0, 0}}, b.Ports(), &error));
+  EXPECT_EQ(error, "Bad gizmo line: s 0 0 0 0 0 0");
+  EXPECT_FALSE(MakeGizmo(TGizmoLine{'l', 40, {}}, b.Ports(), &error));  // "lampX" as the reader keeps it
+  EXPECT_FALSE(MakeGizmo(TGizmoLine{'#', 0, {}}, b.Ports(), &error));
+  EXPECT_TRUE(error.empty());
+  EXPECT_TRUE(dynamic_cast<TOscilloscope*>(MakeGizmo(TGizmoLine{'o', 0, {-1, 0, 0, 0, 0}}, b.Ports()).get()));
+}
