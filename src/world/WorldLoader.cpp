@@ -1,5 +1,6 @@
 #include "world/WorldLoader.h"
 
+#include "bodies/GizmoFactory.h"
 #include "platform/Files.h"
 #include "world/LevelTest.h"
 
@@ -12,7 +13,16 @@ bool TWorldLoader::LevelAvailable(int level, int progress, std::string& missing)
 
 bool TWorldLoader::LoadLevel(int level) {
   world_.testCritter = -1;
-  return levels.LoadLevel(level, [this](const std::vector<std::string>& lines) { file_.ReadWorld(lines); });
+  bool loaded = levels.LoadLevel(level, [this](const std::vector<std::string>& lines) { file_.ReadWorld(lines); });
+  if (loaded) BuildGizmos();
+  return loaded;
+}
+
+void TWorldLoader::BuildGizmos() {
+  world_.gizmos.clear();
+  if (!gizmoPorts) return;
+  for (const TGizmoLine& line : world_.gizmoLines)
+    if (auto gizmo = MakeGizmo(line, *gizmoPorts)) world_.gizmos.push_back(std::move(gizmo));
 }
 
 void TWorldLoader::TakeTest(const std::vector<std::string>* lines) {
@@ -40,6 +50,7 @@ bool TWorldLoader::WorldAvailable(const std::string& name, int progress, std::st
 bool TWorldLoader::LoadWorldFile(const std::string& name) {
   world_.testCritter = -1;
   if (!file_.LoadWorldFile(name)) return false;
+  BuildGizmos();
   worldName_ = name;
   return true;
 }

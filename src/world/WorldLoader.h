@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/ProgressionPorts.h"
+#include "bodies/Gizmo.h"
 #include "world/LevelMap.h"
 #include "world/WorldFile.h"
 
@@ -35,6 +36,8 @@ class TWorldLoader : public IWorldLoader {
     if (resizeWindow) resizeWindow(world_.clientWidth(), height);
   }
 
+  // How the [GIZMOS] rows reach the Lab brain and the sounds; without it no gizmos.
+  const GizmoPorts* gizmoPorts = nullptr;
   std::function<void(bool)> showWindow;
   std::function<void(int, int)> resizeWindow;
   LevelMap levels;
@@ -42,6 +45,8 @@ class TWorldLoader : public IWorldLoader {
  private:
   // The test lines found, or none: the test critter and the shell's test follow them.
   void TakeTest(const std::vector<std::string>* lines);
+  // Turns the rows read under [GIZMOS] into gizmos, in list order.
+  void BuildGizmos();
 
   TWorld& world_;
   TWorldFile file_;

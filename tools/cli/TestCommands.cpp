@@ -5,6 +5,7 @@
 
 #include "Cli.h"
 #include "WorldCli.h"
+#include "bodies/GizmoBrains.h"
 #include "shell/ShellTestHolder.h"
 #include "shell/TestRunner.h"
 #include "world/WorldLoader.h"
@@ -64,6 +65,10 @@ int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
   MainShell shell(nullptr);
   ShellTestHolder holder(shell);
   TWorldLoader loader(*w.world, &w.link, &holder);
+  TCollectionGizmoBrains gizmoBrains(w.brains);
+  TGizmoSoundList gizmoSounds(shell.sound);
+  GizmoPorts gizmoPorts{&gizmoBrains, &gizmoSounds, host};
+  loader.gizmoPorts = &gizmoPorts;
   std::string missing;
   bool available = level ? loader.LevelAvailable(static_cast<int>(levelNumber), t.progress, missing)
                          : loader.WorldAvailable(t.target, t.progress, missing);
