@@ -1,0 +1,148 @@
+// The board's step against a flat-array kernel doing the same passes with the same
+// arithmetic on contiguous arrays. The network is a ring of layers of Step neurons; a
+// wave of activity runs round it, so every pass changes something and each step runs
+// the full 15 passes. Each neuron has all eight slots in use: four inputs, four outputs.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "brain/Brainboard.h"
+
+namespace {
+
+constexpr int OutSlots[4] = {7, 0, 1, 2};
+constexpr int InSlots[4] = {5, 4, 3, 6};
+
+struct Ring {
+  int width, layers;
+  int count() const { return width * layers; }
+  int index(int layer, int row) const { return layer * width + row; }
+};
+
+Ring RingFor(int neurons) { return neurons >= 5000 ? Ring{50, 100} : Ring{25, 20}; }
+
+Host SilentHost() { return Host{}; }
+
+std::unique_ptr<TBrainBoard> BuildBoard(const Ring& ring, bool hidden) {
+  static Host host = SilentHost();
+  auto board = std::make_unique<TBrainBoard>(host, 1, hidden);
+  board->SetSize(4 * ring.layers + 8, 4 * ring.width + 8);
+  for (int l = 0; l < ring.layers; ++l)
+    for (int r = 0; r < ring.width; ++r) board->AddNeuron(3 + 4 * l, 3 + 4 * r);
+  for (int l = 0; l < ring.layers; ++l)
+    for (int r = 0; r < ring.width; ++r)
+      for (int k = 0; k < 4; ++k)
+        board->ConnectToNeuron(OtherNeuron, ring.index(l, r), OutSlots[k], ring.index((l + 1) % ring.layers, (r + k) % ring.width),
+                               InSlots[k], 100);
+  for (int r = 0; r < ring.width; ++r) board->neurons[ring.index(0, r)].state = 100;
+  return board;
+}
+
+// The same network as contiguous arrays: outgoing edges by source, synapse states by
+// target slot.
+struct FlatNet {
+  std::vector<float> state, input, threshold, gain;
+  std::vector<int> type;
+  std::vector<int> edgeStart, edgeTarget, edgeSynapse;  // synapse = target * 8 + slot
+  std::vector<float> synState, synWeight, synDecay;
+  std::vector<int> synSource;  // -1 where the slot holds no input synapse
+  int cycles = 15;
+  int passes = 0;
+
+  explicit FlatNet(const TBrainBoard& b) {
+    const int n = b.neurons.used();
+    state.resize(n), input.resize(n), threshold.resize(n), gain.resize(n), type.resize(n);
+    synState.resize(n * 8), synWeight.resize(n * 8), synDecay.resize(n * 8), synSource.assign(n * 8, -1);
+    for (int i = 0; i < n; ++i) {
+      const Neuron& x = b.neurons[i];
+      state[i] = x.state, threshold[i] = x.threshold, gain[i] = x.gain, type[i] = x.type;
+      edgeStart.push_back(static_cast<int>(edgeTarget.size()));
+      for (int s = 0; s < 8; ++s) {
+        const Synapse& syn = x.slots[s];
+        if (syn.kind == SlotOutput) {
+          edgeTarget.push_back(syn.otherIndex);
+          edgeSynapse.push_back(syn.otherIndex * 8 + syn.otherSlot);
+        }
+        if (IsInputSlot(syn.kind)) {
+          synState[i * 8 + s] = syn.state, synWeight[i * 8 + s] = syn.weight, synDecay[i * 8 + s] = syn.decay;
+          synSource[i * 8 + s] = syn.otherIndex;
+        }
+      }
+    }
+    edgeStart.push_back(static_cast<int>(edgeTarget.size()));
+  }
+
+  void Step() {
+    const int n = static_cast<int>(state.size());
+    for (int k = 0; k < n * 8; ++k) {
+      if (synSource[k] < 0) continue;
+      const float source = state[synSource[k]];
+      float& s = synState[k];
+      if (synDecay[k] == 0 || source == 0) s = synWeight[k];
+      else if (s > 0) s = std::fmin(std::fmax(s - 0.1f * synDecay[k], 0.0f), 100.0f);
+      else if (s < 0) s = std::fmax(std::fmin(s + 0.1f * synDecay[k], 0.0f), -100.0f);
+    }
+    bool changed = true;
+    passes = 0;
+    while (changed && passes < cycles) {
+      changed = false;
+      ++passes;
+      std::fill(input.begin(), input.end(), 0.0f);
+      for (int i = 0; i < n; ++i) {
+        const float v = state[i];
+        if (v == 0) continue;
+        for (int e = edgeStart[i]; e < edgeStart[i + 1]; ++e) input[edgeTarget[e]] += v * synState[edgeSynapse[e]];
+      }
+      for (int i = 0; i < n; ++i) {
+        const double x = static_cast<double>(input[i]) * 0.01;
+        float next;
+        switch (type[i]) {
+          case StepNeuron: next = (x < -100 ? -100 : (x > 100 ? 100 : x)) >= threshold[i] ? 100.0f : 0.0f; break;
+          case SigmoidNeuron: next = static_cast<float>(100.0 / (std::exp(-gain[i] * (x - threshold[i])) + 1)); break;
+          case LinearNeuron: next = static_cast<float>(std::fmin(std::fmax(x - threshold[i], -100.0), 100.0)); break;
+          default: next = static_cast<float>(std::fmin(std::fmax(x, -100.0), 100.0)); break;
+        }
+        if (next != state[i]) state[i] = next, changed = true;
+      }
+    }
+  }
+};
+
+void BM_BoardStep(benchmark::State& st) {
+  const Ring ring = RingFor(static_cast<int>(st.range(0)));
+  auto board = BuildBoard(ring, st.range(1) != 0);
+  for (auto _ : st) {
+    board->Step(false);
+    benchmark::DoNotOptimize(board->neurons[0].state);
+  }
+  st.counters["passes"] = board->lastPassCount();
+  st.counters["neurons"] = board->neurons.used();
+}
+BENCHMARK(BM_BoardStep)->ArgNames({"neurons", "hidden"})->Args({500, 1})->Args({500, 0})->Args({5000, 1})->Args({5000, 0});
+
+void BM_FlatKernel(benchmark::State& st) {
+  const Ring ring = RingFor(static_cast<int>(st.range(0)));
+  auto board = BuildBoard(ring, true);
+  FlatNet net(*board);
+  for (auto _ : st) {
+    net.Step();
+    benchmark::DoNotOptimize(net.state[0]);
+  }
+  st.counters["passes"] = net.passes;
+}
+BENCHMARK(BM_FlatKernel)->ArgNames({"neurons"})->Arg(500)->Arg(5000);
+
+// No activity anywhere: the network is settled and a step costs one pass.
+void BM_BoardStepSettled(benchmark::State& st) {
+  const Ring ring = RingFor(static_cast<int>(st.range(0)));
+  auto board = BuildBoard(ring, true);
+  for (int r = 0; r < ring.width; ++r) board->neurons[ring.index(0, r)].state = 0;
+  board->Step(false);
+  for (auto _ : st) board->Step(false);
+  st.counters["passes"] = board->lastPassCount();
+}
+BENCHMARK(BM_BoardStepSettled)->ArgNames({"neurons"})->Arg(500)->Arg(5000);
+
+}  // namespace

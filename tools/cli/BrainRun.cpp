@@ -1,0 +1,130 @@
+// brain-run: loads a brain file into a board, steps it a number of ticks with given
+// sensor values and prints the effector values and the board as JSON lines.
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "BrainJson.h"
+#include "Cli.h"
+#include "brain/BrainFileFormat.h"
+#include "platform/Files.h"
+
+namespace {
+
+struct InputSetting {
+  int channel;
+  std::vector<int> values;
+};
+
+struct BrainRunOptions {
+  std::string file, saveTo, inputMask, outputMask;
+  bool hasInputMask = false, hasOutputMask = false, learn = false;
+  int ticks = 1, cycles = -1;
+  std::vector<InputSetting> settings;
+};
+
+bool ParseInt(const std::string& text, int& out) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || v < -2147483647L || v > 2147483647L) return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+// CH=V[,V...] with CH an input channel number or name and at most eight values.
+bool ParseSetting(const std::string& text, InputSetting& s) {
+  const size_t eq = text.find('=');
+  if (eq == std::string::npos) return false;
+  const std::string ch = text.substr(0, eq);
+  if (!ParseInt(ch, s.channel)) s.channel = InputChannelByName(ch);
+  if (s.channel < 0 || s.channel >= ChannelCount) return false;
+  std::string rest = text.substr(eq + 1);
+  size_t start = 0;
+  while (true) {
+    const size_t comma = rest.find(',', start);
+    int v;
+    if (!ParseInt(rest.substr(start, comma == std::string::npos ? std::string::npos : comma - start), v)) return false;
+    s.values.push_back(v);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return s.values.size() <= SubValueCount;
+}
+
+// Returns an empty text when the arguments are sound, else the usage problem.
+std::string ParseArgs(const std::vector<std::string>& args, BrainRunOptions& o) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    auto value = [&]() { return args[++i]; };
+    if (a == "--learn") {
+      o.learn = true;
+    } else if (a == "--inputs" || a == "--outputs" || a == "--ticks" || a == "--cycles" || a == "--set" ||
+               a == "--save") {
+      if (!hasValue) return a + " needs a value";
+      const std::string v = value();
+      if (a == "--inputs") o.inputMask = v, o.hasInputMask = true;
+      else if (a == "--outputs") o.outputMask = v, o.hasOutputMask = true;
+      else if (a == "--save") o.saveTo = v;
+      else if (a == "--ticks") {
+        if (!ParseInt(v, o.ticks) || o.ticks < 0) return "--ticks needs a count of 0 or more";
+      } else if (a == "--cycles") {
+        if (!ParseInt(v, o.cycles) || o.cycles < 0) return "--cycles needs a count of 0 or more";
+      } else {
+        InputSetting s;
+        if (!ParseSetting(v, s)) return "--set needs CH=V[,V...] with an input channel and up to 8 values";
+        o.settings.push_back(s);
+      }
+    } else if (a.rfind("--", 0) == 0 || !o.file.empty()) {
+      return "unexpected argument " + a;
+    } else {
+      o.file = a;
+    }
+  }
+  return o.file.empty() ? "brain-run needs a brain file" : "";
+}
+
+bool IsHiddenName(std::string name) {
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+  return name.find(".brx") != std::string::npos;
+}
+
+int BrainRun(const std::vector<std::string>& args, Host& host) {
+  BrainRunOptions o;
+  const std::string problem = ParseArgs(args, o);
+  if (!problem.empty()) return UsageError(problem);
+  const auto bytes = ReadFileBytes(o.file);
+  if (!bytes) return UsageError("cannot open " + o.file);
+
+  TBrainBoard board(host, 1, IsHiddenName(o.file));
+  ChannelMask in, out;
+  ReadBoundChannels(bytes->data(), bytes->size(), in, out);
+  if (o.hasInputMask) in = DecodeChannelMask(o.inputMask);
+  if (o.hasOutputMask) out = DecodeChannelMask(o.outputMask);
+  board.SetIO(&in, &out);
+  board.LoadBrain(*bytes);
+  if (o.cycles >= 0) board.cyclesPerUpdate = o.cycles;
+  if (o.learn) board.learning = true;
+
+  for (int tick = 1; tick <= o.ticks; ++tick) {
+    for (const InputSetting& s : o.settings)
+      for (size_t k = 0; k < s.values.size(); ++k) board.IO().inputs[s.channel][k] = s.values[k];
+    board.Step(o.learn);
+    std::printf("{\"tick\":%d,\"outputs\":%s}\n", tick, OutputsJson(board).c_str());
+  }
+  std::printf("%s\n", BoardJson(board).c_str());
+  if (!o.saveTo.empty() && !WriteFileAtomic(o.saveTo, board.SaveBrain(IsHiddenName(o.saveTo)))) {
+    host.Message("Couldn't write " + o.saveTo, "Save Brain Error");
+    return ExitFailed;
+  }
+  return ExitOk;
+}
+
+}  // namespace
+
+QUORBIT_CLI_COMMAND(brain_run, "brain-run",
+                    "brain-run FILE [--inputs HEX] [--outputs HEX] [--ticks N] [--cycles N] "
+                    "[--set CH=V[,V...]]... [--learn] [--save OUT]",
+                    BrainRun);
