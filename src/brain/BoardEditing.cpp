@@ -153,7 +153,7 @@ void TBoardEditor::ScrollAtEdge(int px, int py) {
 }
 
 void TBoardEditor::MouseMove(int px, int py) {
-  if (gesture_ != Gesture::None) ScrollAtEdge(px, py);
+  if (gesture_ != Gesture::None && autoScroll) ScrollAtEdge(px, py);
   int x, y;
   switch (gesture_) {
     case Gesture::Rectangle:

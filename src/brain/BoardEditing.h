@@ -27,6 +27,9 @@ class TBoardEditor {
   void SetRequests(IBoardRequests* requests) { requests_ = requests; }
 
   int scrollX = 0, scrollY = 0;
+  // A drag near a window edge scrolls the view; off where the whole board counts as the
+  // window (the command line's board pixels).
+  bool autoScroll = true;
 
   void MouseDown(int px, int py, MouseButton button);
   void MouseMove(int px, int py);

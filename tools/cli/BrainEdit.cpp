@@ -64,7 +64,7 @@ class ScriptRequests : public IBoardRequests {
 
 class ScriptRunner {
  public:
-  ScriptRunner(TBrainBoard& board) : editor_(board, &requests_), board_(board) {}
+  explicit ScriptRunner(TBrainBoard& board) : editor_(board, &requests_), board_(board) { editor_.autoScroll = false; }
 
   // Empty when the line ran, else what was wrong with it.
   std::string Run(const std::string& line) {
