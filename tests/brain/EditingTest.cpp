@@ -214,6 +214,20 @@ TEST_F(EditingSelection, ClearKeepsChannelNodesUnlessEverything) {
   EXPECT_FALSE(board.inputBindings[0].bound);
 }
 
+TEST_F(EditingSelection, DragNearTheWindowEdgeScrollsOneCell) {
+  editor.autoScroll = true;
+  Down(5, 5);
+  editor.MouseMove(board.widthPixels - 4, 40);  // within one cell of the right edge
+  EXPECT_EQ(editor.scrollX, 1);
+  EXPECT_EQ(requests.scrolled, 1);
+  editor.MouseMove(100, 100);
+  EXPECT_EQ(editor.scrollX, 1);
+  EXPECT_EQ(board.selRight, 100 / 16 + 1);
+  editor.MouseUp(100, 100, MouseButton::Left);
+  Down(1, 1);  // now column 2 on the board
+  EXPECT_EQ(editor.cursor().column(), 2);
+}
+
 class EditingClicks : public EditorTest {};
 
 TEST_F(EditingClicks, RightClicksAskForTheirDialogsOrTheMenu) {
