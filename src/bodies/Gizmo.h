@@ -6,6 +6,15 @@
 #include "bodies/Sprite.h"
 #include "platform/IndexedImage.h"
 
+// A [GIZMOS] line: its first character picks the gizmo, the numbers read at their
+// fixed positions follow (0 where the line is too short).
+struct TGizmoLine {
+  char kind = 0;
+  int number = 0;
+  int values[5] = {0, 0, 0, 0, 0};
+  bool operator==(const TGizmoLine&) const = default;
+};
+
 class TGizmo {
  public:
   virtual ~TGizmo() = default;
