@@ -40,6 +40,14 @@ TCritter::TCritter(TWorld* w, const std::string& n, int num, float px, float py,
   }
 }
 
+void TCritter::setClass(const ClassChannelMasks& masks) {
+  typeCode = masks.typeCode;
+  typeName = masks.typeName;
+  ChannelMask in = DecodeChannelMask(masks.typeInputs), out = DecodeChannelMask(masks.typeOutputs);
+  for (int c = 0; c < ChannelCount; ++c) typeInputs[static_cast<size_t>(c)] = in[static_cast<size_t>(c)];
+  for (int c = 0; c < ChannelCount; ++c) typeOutputs[static_cast<size_t>(c)] = out[static_cast<size_t>(c)];
+}
+
 TSprite* TCritter::addPart(TPic* pic, int frame) {
   parts.push_back(std::make_unique<TSprite>(world, pic, x, y, z, frame, this));
   return parts.back().get();
@@ -67,9 +75,9 @@ void TCritter::step() {
     if (sinkTicks > 0) {
       z -= 0.05f;
       if (--sinkTicks == 0) hideParts();
-    } else {
-      float px = startX, py = startY, pz = startZ;
-      if (randomPlace(px, py, pz, PlaceOnDeath)) reset();
+    } else if (randomPlace(startX, startY, startZ, PlaceOnDeath)) {
+      // The place found becomes the new home, so the reset keeps it.
+      reset();
     }
   }
   int32_t* in = brainInputs();
@@ -120,10 +128,7 @@ void TCritter::writeSensors(int32_t* in, const int32_t* out) {
 }
 
 void TCritter::collideWithCritter(TCritter* other, TSprite*, TSprite*) {
-  if (placedMode != 0) {
-    float px = startX, py = startY, pz = startZ;
-    if (randomPlace(px, py, pz, std::abs(placedMode))) reset();
-  }
+  if (placedMode != 0 && randomPlace(startX, startY, startZ, std::abs(placedMode))) reset();
   bumped = true;
   if (carrier && carrier != other) carrier->carriedCollided(other);
 }
@@ -148,9 +153,8 @@ void TCritter::triggerFired(const TTrigger* trigger) {
 
 bool TCritter::reset() {
   bool moved = false;
-  float px = startX, py = startY, pz = startZ;
-  if (randomPlace(px, py, pz, PlaceOnReset)) {
-    startX = x, startY = y, startZ = z;
+  if (randomPlace(startX, startY, startZ, PlaceOnReset)) {
+    // randomPlace wrote the place into the start fields.
   } else if (std::fabs(x - startX) > 0.01f || std::fabs(y - startY) > 0.01f || std::fabs(z - startZ) > 0.01f) {
     moveTo(startX, startY, startZ);
     moved = true;
@@ -246,10 +250,14 @@ void TCritter::turnBy(int d) {
 }
 
 void TCritter::writeLine(std::ostream& out) {
-  out << number << ' ' << typeName << ' ' << name << ' ';
+  out << (lineNumber >= 0 ? lineNumber : number) << ' ' << typeName << ' ' << name << ' ';
   for (auto& p : parts) out << (p ? pictureSetNumber(p->pic) : -1) << ' ';
+  writePosition(out);
+}
+
+void TCritter::writePosition(std::ostream& out, int lineHeading) {
   char buf[96];
-  std::snprintf(buf, sizeof buf, "%g %g %g %d\n", startX, startY, startZ, startHeading);
+  std::snprintf(buf, sizeof buf, "%g %g %g %d\n", startX, startY, startZ, lineHeading);
   out << buf;
 }
 
@@ -278,7 +286,7 @@ void TCritter::hearSound(const int lines[8]) {
 
 int TCritter::headingOf(float dx, float dy) { return TWorld::Direction24(dx, dy); }
 
-int TCritter::pictureSetNumber(const TPic* set) { return world ? std::max(0, world->PictureIndex(set)) : 0; }
+int TCritter::pictureSetNumber(const TPic* set) { return world ? std::max(0, world->PictureNumberForSave(set)) : 0; }
 
 bool TCritter::randomPlace(float& px, float& py, float& pz, int mode) {
   bool any = false;
@@ -311,6 +319,5 @@ bool TCritter::randomPlace(float& px, float& py, float& pz, int mode) {
 
 void TCritter::addPlacement(const TPlacement& record) {
   placements.push_back(record);
-  float px = startX, py = startY, pz = startZ;
-  randomPlace(px, py, pz, PlaceOnCreation);
+  randomPlace(startX, startY, startZ, PlaceOnCreation);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bodies/Channels.h"
 #include "bodies/Sprite.h"
 
 class TWorld;
@@ -65,6 +66,11 @@ class TCritter {
 
   // A part of the given picture set at the critter's place; the critter owns it.
   TSprite* addPart(TPic* pic, int frame);
+  // The start position and heading that end a world-file line.
+  void writePosition(std::ostream& out, int lineHeading);
+  void writePosition(std::ostream& out) { writePosition(out, startHeading); }
+  // Type code, type name and the two capability masks of a body class.
+  void setClass(const ClassChannelMasks& masks);
 
   float x, y, z;
   TWorld* world;
@@ -74,6 +80,8 @@ class TCritter {
   int headingCount = 0;
   int worldWidth = 0, worldHeight = 0;
   int number;
+  // The number the world-file line gave, written back on save (-1: use `number`).
+  int lineNumber = -1;
   int typeCode = 0;
   int brainNumber = -1;
   int brainMode = 0;

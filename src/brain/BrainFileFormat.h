@@ -48,3 +48,6 @@ class TBrainBoard;
 // to elements that do not exist or do not link back, broken picture stacks). Returns
 // how many records or links were dropped.
 int MakeLoadedBoardSafe(TBrainBoard& board);
+// A slot is sound when it is empty or being drawn, or when its partner slot has the
+// matching kind and names it back (elemKind OtherNeuron or OtherNode).
+bool SlotSound(const TBrainBoard& board, int elemKind, int index, int slot);

@@ -29,8 +29,8 @@ bool ViewSlot(const TBrainBoard& b, int elemKind, int index, int slot, SlotView&
   return false;
 }
 
-// A slot is sound when it is empty or being drawn, or when its partner slot has the
-// matching kind and names it back.
+}  // namespace
+
 bool SlotSound(const TBrainBoard& b, int elemKind, int index, int slot) {
   SlotView self{}, other{};
   if (!ViewSlot(b, elemKind, index, slot, self)) return false;
@@ -42,6 +42,8 @@ bool SlotSound(const TBrainBoard& b, int elemKind, int index, int slot) {
   if (incoming) return other.kind == SlotOutput;
   return self.otherKind == OtherNeuron ? IsInputSlot(other.kind) : other.kind == SlotWireEnd;
 }
+
+namespace {
 
 class LoadCheck {
  public:

@@ -172,6 +172,12 @@ class TBrainBoard {
   bool ConnectToNode(int srcKind, int src, int srcSlot, int node, int nodeSlot);
   // A new route segment after `prev` (-1 starts a route), not yet drawn.
   int AddLineSeg(int x, int y, int dirIn, int dirOut, int prev, int srcKind, int srcIndex, int srcSlot);
+  // Changes a neuron slot's kind (a synapse whose weight changed sign), swapping the
+  // slot's tiles and those of the route's end.
+  void SetSlotKind(int neuron, int slot, int kind);
+  // Erases and frees the route holding `seg`, from its first segment (or from `seg`
+  // itself when `fromStart`).
+  void DeleteRoute(int seg, bool fromStart);
   // Removes the connection at this slot in both directions, with its route.
   void Disconnect(int elemKind, int index, int slot);
   void DeleteNeuron(int i);
@@ -211,12 +217,10 @@ class TBrainBoard {
   void ErrorPass();
   void AdjustNeuron(Neuron& n);
   void AdjustSynapse(Neuron& n, int slot, float change);
-  void SetSlotKind(int neuron, int slot, int kind);
   float SourceValue(const Synapse& s) const;
   float LearnSourceValue(const Synapse& s) const;
   float Contribution(int otherKind, int otherIndex, int otherSlot) const;
   int PlaceBySquareSearch(int x, int y, bool isNeuron, int selfKind, int selfIndex, int& outX, int& outY) const;
-  void DeleteRoute(int seg, bool fromStart);
   void PutCornerPics(int x, int y, int dirIn, int key, bool add);
   bool RouteEndsOnOddSynapse(int seg, int& outX, int& outY, int& dir) const;
   void PlaceChannelNode(IOBinding& b, int channel, bool input);

@@ -146,32 +146,32 @@ void Progression::LastPage() {
 }
 
 void Progression::LoadLevelWorld(int level) {
-  if (level == shell_.WorldId) {
-    if (world) world->ReloadLevelTest(level);
-    return;
-  }
-  if (rooms) rooms->SuspendTicks();
-  std::string missing;
-  if (world && world->LevelAvailable(level, shell_.Progress, missing) && world->LoadLevel(level)) {
-    world->StopWorld();
-    world->ResetWorld();
-    if (brains) brains->ResetAll();
-    world->ShowWindow(true);
-    shell_.WorldId = level;
-  }
-  shell_.ResetExperiment();
-  if (rooms) rooms->ResumeTicks();
+  LoadIntoWorld(
+      level, [this, level] { world->ReloadLevelTest(level); },
+      [this, level] {
+        std::string missing;
+        return world->LevelAvailable(level, shell_.Progress, missing) && world->LoadLevel(level);
+      });
 }
 
 void Progression::LoadWorkshopWorld(const std::string& name) {
-  const int id = shell_.CurrentPage + 1000;
+  LoadIntoWorld(
+      shell_.CurrentPage + 1000, [this] { world->ReloadTest(); },
+      [this, &name] {
+        std::string missing;
+        return world->WorldAvailable(name, shell_.Progress, missing) && world->LoadWorldFile(name);
+      });
+}
+
+// A world already loaded re-reads only its test; otherwise it loads with the timer off.
+void Progression::LoadIntoWorld(int id, const std::function<void()>& reloadTest, const std::function<bool()>& load) {
+  if (!world) return;
   if (id == shell_.WorldId) {
-    if (world) world->ReloadTest();
+    reloadTest();
     return;
   }
   if (rooms) rooms->SuspendTicks();
-  std::string missing;
-  if (world && world->WorldAvailable(name, shell_.Progress, missing) && world->LoadWorldFile(name)) {
+  if (load()) {
     world->StopWorld();
     world->ResetWorld();
     if (brains) brains->ResetAll();

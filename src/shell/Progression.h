@@ -1,6 +1,7 @@
 #pragma once
 // Books, pages and progress: which page may be read, what opening it loads, how the
 // frontier moves, the access codes and the automatic page-play mode.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,7 @@ class Progression : public IPagePlay {
   void OpenPageLines(int page, const std::string& text);
   void UpdateCornerAndNumber(int page);
   void PagePlayWait(int next);
+  void LoadIntoWorld(int id, const std::function<void()>& reloadTest, const std::function<bool()>& load);
 
   MainShell& shell_;
   Host host_;

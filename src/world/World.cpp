@@ -60,6 +60,12 @@ int TWorld::PictureIndex(const TPic* pic) const {
   return -1;
 }
 
+int TWorld::PictureNumberForSave(const TPic* pic) const {
+  int k = PictureIndex(pic);
+  if (k < 0 || saveNumbers.empty()) return k;
+  return k < static_cast<int>(saveNumbers.size()) ? saveNumbers[static_cast<size_t>(k)] : -1;
+}
+
 void TWorld::CreateMap(int xSize, int ySize) {
   cells.clear();
   normals.clear();
@@ -103,6 +109,7 @@ void TWorld::TakeArrowOffMap() {
 
 void TWorld::ClearWorld() {
   gizmos.clear();
+  gizmoLines.clear();
   critters.clear();  // their parts leave the sprite list and the cells
   triggers.clear();
   scentDefinitions.clear();

@@ -51,6 +51,9 @@ class TWorld : public IWorldWindow {
   int AddPicture(std::unique_ptr<TPic> pic);
   TPic* Picture(int index) const;
   int PictureIndex(const TPic* pic) const;
+  // The picture's number in the file being written (pictures nothing uses are dropped
+  // and the rest renumbered); its list position when no save is running.
+  int PictureNumberForSave(const TPic* pic) const;
   // A grid of X by Y cells, all flat at height 0 with frame 0.
   void CreateMap(int xSize, int ySize);
   void SetTile(int x, int y, int frame, float height);
@@ -127,6 +130,8 @@ class TWorld : public IWorldWindow {
   std::vector<std::unique_ptr<TCritter>> critters;
   std::vector<TSprite*> sprites;
   std::vector<std::unique_ptr<TGizmo>> gizmos;
+  // [GIZMOS] lines as read, until the lab bench turns them into gizmos.
+  std::vector<TGizmoLine> gizmoLines;
   std::vector<TTrigger> triggers;
   std::vector<TScentTrail> scentDefinitions;
   std::vector<TScentTrail> scents;
@@ -134,6 +139,8 @@ class TWorld : public IWorldWindow {
   bool scentCreated = false;
   float scentFade = 0;
   int loadedFollow = -1, followCritter = -1, testCritter = -1;
+  // Old picture number -> number in the file, while a save runs.
+  std::vector<int> saveNumbers;
   int offsetX = 0, offsetY = 0;
   bool fullRedrawFlag = false;
   std::unique_ptr<TPic> ownArrowPic;

@@ -15,6 +15,7 @@ class WorldMovies : public IWorldMovies {
   void Attach(TWorld* world) { world_ = world; }
 
   bool HoldsWorld() override { return queue.HoldsWorld(); }
+  bool IsBusy() override { return queue.IsBusy(); }
   bool Step() override;
   bool Reset() override { return queue.Reset(); }
   bool WaitsForStart() override { return queue.WaitsForStart(); }

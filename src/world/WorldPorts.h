@@ -33,6 +33,8 @@ class IWorldMovies {
   virtual ~IWorldMovies() = default;
   // Steps are queued, a movie or fade runs, or a pause counts down or waits.
   virtual bool HoldsWorld() = 0;
+  // Steps are queued or a movie or fade runs (a pause alone does not count).
+  virtual bool IsBusy() { return HoldsWorld(); }
   // One tick of the queue; true when the tick belonged to it (the world skips its pass).
   virtual bool Step() = 0;
   // Empties the queue and ends every phase and pause; true when something was running.

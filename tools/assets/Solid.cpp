@@ -73,15 +73,15 @@ void Solid::tube(double ax, double ay, double az, double bx, double by, double b
 }
 
 void RenderSolid(const Solid& solid, const Palette& palette, TPicSource& set, TPicSource::Frame& frame,
-                 bool withShadow) {
+                 bool withShadow, double groundZ) {
   const double d[3] = {1, 1, 1};
   std::vector<bool> shadow(static_cast<size_t>(set.width) * set.height, false);
   for (int py = 0; py < set.height; ++py)
     for (int px = 0; px < set.width; ++px) {
       double u = px + 0.5 - set.hotspotX, v = py + 0.5 - set.hotspotY;
       double p[3];
-      GroundAt(u, v, p[0], p[1]);
-      p[2] = 0;
+      GroundAt(u, v + 48 * groundZ, p[0], p[1]);
+      p[2] = groundZ;
       // Start well behind the shape and look toward the viewer.
       double back[3] = {p[0] - 3, p[1] - 3, p[2] - 3};
       double t = 0;
@@ -89,7 +89,7 @@ void RenderSolid(const Solid& solid, const Palette& palette, TPicSource& set, TP
       size_t at = static_cast<size_t>(py) * set.width + px;
       if (Hit(solid, back, d, true, t, &b)) {
         double q[3] = {back[0] + t, back[1] + t, back[2] + t};
-        if (q[2] >= -0.02) {
+        if (q[2] >= groundZ - 0.02) {
           frame.colour[at] = Shade(*b, q, palette, px, py);
           frame.depth[at] = static_cast<uint8_t>(DepthByte(q[0], q[1], q[2], set.hotspotY));
           continue;
@@ -103,7 +103,7 @@ void RenderSolid(const Solid& solid, const Palette& palette, TPicSource& set, TP
   if (!withShadow) return;
   // One entry per run of shadow rows in a column; the window tracks flat ground at the
   // sprite's height, which lies 200 - 2 x hotspot above the frame row in depth.
-  const int ground = 200 - 2 * set.hotspotY;
+  const int ground = 200 - 2 * set.hotspotY + static_cast<int>(std::lround(68.27 * groundZ));
   for (int px = 0; px < set.width; ++px) {
     for (int py = 0; py < set.height;) {
       if (!shadow[static_cast<size_t>(py) * set.width + px]) {

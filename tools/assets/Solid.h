@@ -29,9 +29,10 @@ inline double ScreenU(double dx, double dy) { return (dy - dx) * 42; }
 inline double ScreenV(double dx, double dy, double dz) { return (dx + dy) * 24 - dz * 48; }
 
 // Renders one frame: pixels and depth bytes for the set's hotspot, and shadow entries
-// where the shape hides the light from the ground at height 0.
+// where the shape hides the light from the ground at height groundZ (relative to the
+// sprite's position: critters drawn above their standing point pass a negative one).
 void RenderSolid(const Solid& solid, const Palette& palette, TPicSource& set, TPicSource::Frame& frame,
-                 bool withShadow = true);
+                 bool withShadow = true, double groundZ = 0);
 // Depth byte of a surface point at a world offset from the sprite's position; every
 // world picture uses the same rule so that pictures sort against each other.
 int DepthByte(double dx, double dy, double dz, int hotspotY);

@@ -1,7 +1,10 @@
 #include "BrainJson.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "Cli.h"
 
@@ -47,6 +50,7 @@ std::string SlotJson(const Synapse& s) {
       .Int("otherKind", s.otherKind)
       .Int("otherIndex", s.otherIndex)
       .Int("otherSlot", s.otherSlot)
+      .Int("lineSeg", s.lineSeg)
       .Flag("learn", s.learn)
       .Close();
 }
@@ -74,7 +78,49 @@ std::string NodeJson(int i, const Node& n) {
       .Int("data", n.data)
       .Int("picture", n.picture)
       .Flag("multi", n.multi)
+      .Field("slots", Array(SlotCount, [&](int c) {
+               return JsonObject()
+                   .Int("kind", n.slotKind[c])
+                   .Int("otherKind", n.otherKind[c])
+                   .Int("otherIndex", n.otherIndex[c])
+                   .Int("otherSlot", n.otherSlot[c])
+                   .Int("lineSeg", n.lineSeg[c])
+                   .Close();
+             }))
       .Field("value", Array(SlotCount, [&](int c) { return JsonNumber(n.value[c]); }))
+      .Close();
+}
+
+std::string IntArray(const int32_t* v, int count) {
+  return Array(count, [&](int k) { return std::to_string(v[k]); });
+}
+
+std::string SnooperJson(int i, const Snooper& s) {
+  return JsonObject()
+      .Int("index", i)
+      .Int("x", s.x)
+      .Int("y", s.y)
+      .Int("mode", s.mode)
+      .Int("tile", s.tile)
+      .Int("lastValue", s.lastValue)
+      .Flag("monitor", s.monitor)
+      .Field("thresholds", IntArray(s.thresholds, 8))
+      .Field("colours", IntArray(s.colours, 8))
+      .Close();
+}
+
+std::string LineSegJson(int i, const LineSeg& l) {
+  return JsonObject()
+      .Int("index", i)
+      .Int("x", l.x)
+      .Int("y", l.y)
+      .Int("dirIn", l.dirIn)
+      .Int("dirOut", l.dirOut)
+      .Int("prev", l.prev)
+      .Int("next", l.next)
+      .Int("srcKind", l.srcKind)
+      .Int("srcIndex", l.srcIndex)
+      .Int("srcSlot", l.srcSlot)
       .Close();
 }
 
@@ -108,6 +154,8 @@ std::string BoardJson(const TBrainBoard& board) {
                                 .Int("rows", board.rows())
                                 .Field("neurons", LiveArray(board.neurons, NeuronJson))
                                 .Field("nodes", LiveArray(board.nodes, NodeJson))
+                                .Field("snoopers", LiveArray(board.snoopers, SnooperJson))
+                                .Field("lineSegs", LiveArray(board.lineSegs, LineSegJson))
                                 .Field("inputs", BindingsJson(board.inputBindings))
                                 .Field("outputs", BindingsJson(board.outputBindings))
                                 .Close();
@@ -122,4 +170,18 @@ std::string OutputsJson(const TBrainBoard& board) {
            Array(SubValueCount, [&](int k) { return std::to_string(board.IO().outputs[ch][k]); });
   }
   return out + "}";
+}
+
+bool ParseCliInt(const std::string& text, int& out) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || v < -2147483647L || v > 2147483647L) return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+bool IsHiddenBrainName(std::string name) {
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+  return name.find(".brx") != std::string::npos;
 }

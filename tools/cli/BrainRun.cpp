@@ -1,9 +1,6 @@
 // brain-run: loads a brain file into a board, steps it a number of ticks with given
 // sensor values and prints the effector values and the board as JSON lines.
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
-#include <cstdlib>
 
 #include "BrainJson.h"
 #include "Cli.h"
@@ -24,28 +21,19 @@ struct BrainRunOptions {
   std::vector<InputSetting> settings;
 };
 
-bool ParseInt(const std::string& text, int& out) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  const long v = std::strtol(text.c_str(), &end, 10);
-  if (*end != '\0' || v < -2147483647L || v > 2147483647L) return false;
-  out = static_cast<int>(v);
-  return true;
-}
-
 // CH=V[,V...] with CH an input channel number or name and at most eight values.
 bool ParseSetting(const std::string& text, InputSetting& s) {
   const size_t eq = text.find('=');
   if (eq == std::string::npos) return false;
   const std::string ch = text.substr(0, eq);
-  if (!ParseInt(ch, s.channel)) s.channel = InputChannelByName(ch);
+  if (!ParseCliInt(ch, s.channel)) s.channel = InputChannelByName(ch);
   if (s.channel < 0 || s.channel >= ChannelCount) return false;
   std::string rest = text.substr(eq + 1);
   size_t start = 0;
   while (true) {
     const size_t comma = rest.find(',', start);
     int v;
-    if (!ParseInt(rest.substr(start, comma == std::string::npos ? std::string::npos : comma - start), v)) return false;
+    if (!ParseCliInt(rest.substr(start, comma == std::string::npos ? std::string::npos : comma - start), v)) return false;
     s.values.push_back(v);
     if (comma == std::string::npos) break;
     start = comma + 1;
@@ -69,9 +57,9 @@ std::string ParseArgs(const std::vector<std::string>& args, BrainRunOptions& o) 
       else if (a == "--outputs") o.outputMask = v, o.hasOutputMask = true;
       else if (a == "--save") o.saveTo = v;
       else if (a == "--ticks") {
-        if (!ParseInt(v, o.ticks) || o.ticks < 0) return "--ticks needs a count of 0 or more";
+        if (!ParseCliInt(v, o.ticks) || o.ticks < 0) return "--ticks needs a count of 0 or more";
       } else if (a == "--cycles") {
-        if (!ParseInt(v, o.cycles) || o.cycles < 0) return "--cycles needs a count of 0 or more";
+        if (!ParseCliInt(v, o.cycles) || o.cycles < 0) return "--cycles needs a count of 0 or more";
       } else {
         InputSetting s;
         if (!ParseSetting(v, s)) return "--set needs CH=V[,V...] with an input channel and up to 8 values";
@@ -86,11 +74,6 @@ std::string ParseArgs(const std::vector<std::string>& args, BrainRunOptions& o) 
   return o.file.empty() ? "brain-run needs a brain file" : "";
 }
 
-bool IsHiddenName(std::string name) {
-  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-  return name.find(".brx") != std::string::npos;
-}
-
 int BrainRun(const std::vector<std::string>& args, Host& host) {
   BrainRunOptions o;
   const std::string problem = ParseArgs(args, o);
@@ -98,7 +81,7 @@ int BrainRun(const std::vector<std::string>& args, Host& host) {
   const auto bytes = ReadFileBytes(o.file);
   if (!bytes) return UsageError("cannot open " + o.file);
 
-  TBrainBoard board(host, 1, IsHiddenName(o.file));
+  TBrainBoard board(host, 1, IsHiddenBrainName(o.file));
   ChannelMask in, out;
   ReadBoundChannels(bytes->data(), bytes->size(), in, out);
   if (o.hasInputMask) in = DecodeChannelMask(o.inputMask);
@@ -115,7 +98,7 @@ int BrainRun(const std::vector<std::string>& args, Host& host) {
     std::printf("{\"tick\":%d,\"outputs\":%s}\n", tick, OutputsJson(board).c_str());
   }
   std::printf("%s\n", BoardJson(board).c_str());
-  if (!o.saveTo.empty() && !WriteFileAtomic(o.saveTo, board.SaveBrain(IsHiddenName(o.saveTo)))) {
+  if (!o.saveTo.empty() && !WriteFileAtomic(o.saveTo, board.SaveBrain(IsHiddenBrainName(o.saveTo)))) {
     host.Message("Couldn't write " + o.saveTo, "Save Brain Error");
     return ExitFailed;
   }

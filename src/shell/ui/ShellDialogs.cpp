@@ -6,17 +6,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+QDialogButtonBox* OkCancel(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+  buttons->button(QDialogButtonBox::Ok)->setText("OK");
+  buttons->button(QDialogButtonBox::Cancel)->setText("Cancel");
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
+}
+}  // namespace
+
 TPassDlg::TPassDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Access All Areas");
   auto* frame = new QGroupBox("Password", this);
   PassBox = new QLineEdit(frame);
   auto* inner = new QVBoxLayout(frame);
   inner->addWidget(PassBox);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText("OK");
-  buttons->button(QDialogButtonBox::Cancel)->setText("Cancel");
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = OkCancel(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame);
   layout->addWidget(buttons);
@@ -34,11 +41,7 @@ TNewWorldDlg::TNewWorldDlg(
   form->addRow("Name", NameBox);
   form->addRow("Width (X)", WidthBox);
   form->addRow("Length (Y)", LengthBox);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText("OK");
-  buttons->button(QDialogButtonBox::Cancel)->setText("Cancel");
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = OkCancel(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);

@@ -1,0 +1,25 @@
+# The reference brains of the notebook's test levels, built from their brain-edit
+# scripts into the data folder as testbrain/w<level>.brn and w<level>f.brn. Each
+# script's second line names the channel masks it is built with.
+file(GLOB QUORBIT_TESTBRAIN_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/testbrain/scripts/w*.txt)
+set(QUORBIT_TESTBRAINS)
+foreach(script IN LISTS QUORBIT_TESTBRAIN_SCRIPTS)
+  get_filename_component(level ${script} NAME_WE)
+  file(STRINGS ${script} usage REGEX "--inputs [0-9A-Fa-f]+ --outputs [0-9A-Fa-f]+" LIMIT_COUNT 1)
+  if(NOT usage MATCHES "--inputs ([0-9A-Fa-f]+) --outputs ([0-9A-Fa-f]+)")
+    message(FATAL_ERROR "${script} does not name its channel masks")
+  endif()
+  set(brain ${QUORBIT_DATA_DIR}/testbrain/${level}.brn)
+  add_custom_command(
+    OUTPUT ${brain}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORBIT_DATA_DIR}/testbrain
+    COMMAND quorbit-cli brain-edit - --inputs ${CMAKE_MATCH_1} --outputs ${CMAKE_MATCH_2}
+            --script ${script} --save ${brain} > ${CMAKE_BINARY_DIR}/testbrain-${level}.json
+    DEPENDS quorbit-cli ${script}
+    COMMENT "Building reference brain ${level}")
+  list(APPEND QUORBIT_TESTBRAINS ${brain})
+endforeach()
+add_custom_target(quorbit_testbrains ALL DEPENDS ${QUORBIT_TESTBRAINS})
+if(TARGET quorbit_core_tests)
+  add_dependencies(quorbit_core_tests quorbit_testbrains)
+endif()

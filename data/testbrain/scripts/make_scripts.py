@@ -1,0 +1,335 @@
+#!/usr/bin/env python3
+"""Writes the brain-edit scripts of the reference brains (w<level>.txt, w<level>f.txt)
+from the wiring in ../README.txt, and with --check runs each through quorbit-cli to
+confirm every synapse and wire came out as meant.
+
+Usage: make_scripts.py [--check QUORBIT_CLI]
+
+Layout: input nodes stay where the board puts them (column 3, rows 4, 7, 10, ...);
+output nodes are dragged to column 50. Routes are drawn with the mouse as a learner
+would: straight runs and 45-degree runs, one waypoint per run."""
+import json, os, subprocess, sys, tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+CELL = 16
+OUT_X = 50
+DX = [1, 1, 0, -1, -1, -1, 0, 1]
+DY = [0, 1, 1, 1, 0, -1, -1, -1]
+
+LAB_IN = {"Switch 1": 0, "Switch 2": 1, "Slider": 2}
+LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3}
+BUG_IN = {"Branch Fwd": 3, "Bump": 4, "Branch Left": 5, "Branch Right": 6, "Eye": 7,
+          "Smell Left": 14, "Smell Right": 15}
+BUG_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6}
+
+
+class RouteError(Exception):
+    pass
+
+
+def px(c):
+    return c * CELL + CELL // 2
+
+
+class Brain:
+    def __init__(self, inputs, outputs, in_mask, out_mask):
+        self.in_mask, self.out_mask = in_mask, out_mask
+        self.lines = []
+        self.in_rows = self.rows(inputs, in_mask)
+        self.out_rows = self.rows(outputs, out_mask)
+        self.neurons = {}
+        self.used = {}  # (x, y) of an element -> used slots
+        self.expect = []  # (kind, source, target, slot or None, weight)
+        self.channels_in = inputs
+        self.channels_out = outputs
+        visible = 355 // CELL
+        for name, row in self.out_rows.items():
+            self.say("# %s output node to column %d" % (name, OUT_X))
+            self.drag(visible - 5, row, OUT_X, row)
+
+    @staticmethod
+    def rows(channels, mask):
+        """Channel nodes stand in channel order from row 4, three rows apart."""
+        offered = sorted((ch, name) for name, ch in channels.items() if (int(mask, 16) >> ch) & 1)
+        return {name: 4 + 3 * i for i, (ch, name) in enumerate(offered)}
+
+    def say(self, line):
+        self.lines.append(line)
+
+    def drag(self, x0, y0, x1, y1):
+        self.say("down %d %d left" % (px(x0), px(y0)))
+        self.say("move %d %d" % (px(x1), px(y1)))
+        self.say("up %d %d left" % (px(x1), px(y1)))
+
+    def neuron(self, name, x, y, threshold):
+        self.say("# %s" % name)
+        self.say("add neuron %d %d" % (x, y))
+        if threshold != 50:
+            self.say("neuron %d %d threshold %g" % (x, y, threshold))
+        self.neurons[name] = (x, y, threshold)
+
+    def source_cells(self, name, slot):
+        """Pressed cell, first segment and its heading for a route from `name`'s slot."""
+        if name in self.in_rows:
+            x, y = 3, self.in_rows[name]
+            return (x, y), (x + DX[slot], y + DY[slot]), (x + DX[slot], y + DY[slot])
+        x, y = self.neurons[name][:2]
+        return (x, y), (x + DX[slot], y + DY[slot]), (x + 2 * DX[slot], y + 2 * DY[slot])
+
+    def connect(self, src, ends):
+        """Draws a route from a free slot of `src` to the first reachable of `ends`
+        ((cell, final heading, key, slot) each); returns the end used."""
+        for end, final, key, slot in ends:
+            if key is not None and slot in self.used.setdefault(key, set()):
+                continue
+            for s in (0, 7, 1, 6, 2):
+                owner, pressed, start = self.source_cells(src, s)
+                if s in self.used.setdefault(owner, set()):
+                    continue
+                try:
+                    points = self.route(start, s, end, final)
+                except RouteError:
+                    continue
+                self.used[owner].add(s)
+                if key is not None:
+                    self.used[key].add(slot)
+                self.say("down %d %d left" % (px(pressed[0]), px(pressed[1])))
+                for p in points:
+                    self.say("move %d %d" % (px(p[0]), px(p[1])))
+                self.say("up %d %d left" % (px(end[0]), px(end[1])))
+                return end, slot
+        raise SystemExit("no route from %s to %s" % (src, [e[0] for e in ends]))
+
+    def row_of(self, name):
+        return self.in_rows[name] if name in self.in_rows else self.neurons[name][1]
+
+    def route(self, start, heading, end, final):
+        """Waypoints from `start` (entered with `heading`) to `end`, arriving with
+        `final` (0, 1, 7 or None), in straight and diagonal runs."""
+        x, y = start
+        points = []
+
+        def run(d, n):
+            nonlocal x, y
+            if n <= 0:
+                return
+            x, y = x + DX[d] * n, y + DY[d] * n
+            points.append((x, y))
+
+        if heading in (2, 6):
+            run(1 if heading == 2 else 7, 1)
+            heading = 1 if heading == 2 else 7
+        dy = end[1] - y
+        diag = 1 if dy > 0 else 7
+        if heading in (1, 7) and heading != diag and dy != 0:
+            run(0, 1)
+            heading = 0
+        dy = end[1] - y
+        flat = end[0] - x - abs(dy)
+        if flat < 0 or (final == 0 and dy != 0 and flat < 1):
+            raise RouteError()
+        if final in (1, 7):
+            if dy == 0 or (1 if dy > 0 else 7) != final:
+                raise RouteError()
+            run(0, flat)
+            run(diag, abs(dy))
+        elif final == 0 or heading in (1, 7):
+            run(diag, abs(dy))
+            run(0, flat)
+        else:
+            run(0, flat)
+            run(diag, abs(dy))
+        if (x, y) != tuple(end):
+            raise RouteError()
+        return points
+
+    def synapse(self, src, dst, weight):
+        """src -> dst (weight) into a free slot of dst on its left side."""
+        tx, ty = self.neurons[dst][:2]
+        ends = [((tx + DX[slot], ty + DY[slot]), final, (tx, ty), slot) for slot, final in ((4, 0), (5, 1), (3, 7))]
+        self.say("# %s -> %s (%g)" % (src, dst, weight))
+        end, slot = self.connect(src, ends)
+        if weight != 100:
+            self.say("synapse %d %d weight %g" % (end[0], end[1], weight))
+        self.expect.append(("synapse", src, dst, slot, weight))
+
+    def wire(self, src, out):
+        self.say("# %s => %s" % (src, out))
+        self.connect(src, [((OUT_X, self.out_rows[out]), None, None, None)])
+        self.expect.append(("wire", src, out, None, None))
+
+    def text(self):
+        return "\n".join(self.lines) + "\n"
+
+
+def lab(mask_in, mask_out):
+    return Brain(LAB_IN, LAB_OUT, mask_in, mask_out)
+
+
+def bug(mask_in):
+    return Brain(BUG_IN, BUG_OUT, mask_in, "70")
+
+
+def simple(b, name, th, inputs, outs, x=12, y=None):
+    b.neuron(name, x, y if y is not None else b.row_of(inputs[0][0]), th)
+    for src, w in inputs:
+        b.synapse(src, name, w)
+    for o in outs:
+        b.wire(name, o)
+
+
+def xor_layer(b):
+    b.neuron("H1", 12, 4, 50)
+    b.neuron("H2", 12, 10, 50)
+    b.neuron("O", 20, 7, 50)
+    b.synapse("Switch 1", "H1", 100)
+    b.synapse("Switch 2", "H1", -100)
+    b.synapse("Switch 2", "H2", 100)
+    b.synapse("Switch 1", "H2", -100)
+    b.synapse("H1", "O", 100)
+    b.synapse("H2", "O", 100)
+    b.wire("O", "Light 1")
+
+
+def brains():
+    B = {}
+    b = lab("1", "1"); simple(b, "N1", 50, [("Switch 1", 100)], ["Light 1"]); B["w101"] = b
+    b = lab("1", "1"); simple(b, "N1", 50, [("Switch 1", 40)], ["Light 1"]); B["w101f"] = b
+    b = lab("1", "3"); simple(b, "N1", 50, [("Switch 1", 100)], ["Light 1", "Light 2"]); B["w102"] = b
+    b = lab("1", "3"); simple(b, "N1", 50, [("Switch 1", 100)], ["Light 1"]); B["w102f"] = b
+    for key, n1, n2 in (("w103", ["Light 1", "Light 3"], ["Light 2", "Light 4"]),
+                        ("w103f", ["Light 1", "Light 2"], ["Light 3", "Light 4"])):
+        b = lab("3", "F")
+        simple(b, "N1", 50, [("Switch 1", 100)], n1)
+        simple(b, "N2", 50, [("Switch 2", 100)], n2, y=10)
+        B[key] = b
+    b = lab("4", "1"); simple(b, "N1", 80, [("Slider", 100)], ["Light 1"]); B["w104"] = b
+    b = lab("4", "1"); simple(b, "N1", 50, [("Slider", 100)], ["Light 1"]); B["w104f"] = b
+    for key, lights in (("w105", ["Light 1", "Light 2", "Light 3", "Light 4"]),
+                        ("w105f", ["Light 4", "Light 3", "Light 2", "Light 1"])):
+        b = lab("4", "F")
+        for k, (th, y) in enumerate(((20, 4), (40, 9), (60, 14), (80, 19))):
+            simple(b, "N%d" % (k + 1), th, [("Slider", 100)], [lights[k]], x=24, y=y)
+        B[key] = b
+    for key, th, w1, w2 in (("w106", 50, 100, 100), ("w106f", 50, 40, 40),
+                            ("w107", 75, 50, 50), ("w107f", 75, 100, 100),
+                            ("w108", 50, -100, 100), ("w108f", 50, 100, -100)):
+        b = lab("3", "1")
+        simple(b, "N1", th, [("Switch 1", w1), ("Switch 2", w2)], ["Light 1"])
+        B[key] = b
+    b = lab("1", "1"); simple(b, "N1", 0, [("Switch 1", -100)], ["Light 1"]); B["w109"] = b
+    b = lab("1", "1"); simple(b, "N1", 50, [("Switch 1", -100)], ["Light 1"]); B["w109f"] = b
+    b = lab("3", "1"); xor_layer(b); B["w110"] = b
+    b = lab("3", "1"); simple(b, "N1", 50, [("Switch 1", 100), ("Switch 2", 100)], ["Light 1"]); B["w110f"] = b
+    b = lab("3", "3"); xor_layer(b)
+    simple(b, "C", 75, [("Switch 1", 50), ("Switch 2", 50)], ["Light 2"], x=24, y=16); B["w111"] = b
+    b = lab("3", "3"); simple(b, "S", 50, [("Switch 1", 100), ("Switch 2", 100)], ["Light 1"])
+    simple(b, "C", 75, [("Switch 1", 50), ("Switch 2", 50)], ["Light 2"], x=24, y=16); B["w111f"] = b
+
+    b = bug("0"); b.neuron("A", 12, 4, 0); b.wire("A", "Go Fwd"); B["w201"] = b
+    b = bug("0"); b.neuron("A", 12, 4, 50); b.wire("A", "Go Fwd"); B["w201f"] = b
+    for key, turn in (("w202", "Turn Left"), ("w202f", "Turn Right")):
+        b = bug("0"); b.neuron("A", 12, 4, 0); b.wire("A", "Go Fwd"); b.wire("A", turn); B[key] = b
+    for key, lt, rt in (("w203", "Turn Left", "Turn Right"), ("w203f", "Turn Right", "Turn Left")):
+        b = bug("C000")
+        simple(b, "L", 1, [("Smell Left", 100), ("Smell Right", -100)], [lt])
+        simple(b, "R", 1, [("Smell Right", 100), ("Smell Left", -100)], [rt], y=10)
+        b.neuron("A", 12, 20, 0); b.wire("A", "Go Fwd")
+        B[key] = b
+    b = bug("68")
+    simple(b, "G", 50, [("Branch Fwd", 100)], ["Go Fwd"])
+    simple(b, "T", 0, [("Branch Fwd", -100)], ["Turn Left"], y=10); B["w204"] = b
+    b = bug("68"); b.neuron("A", 12, 16, 0); b.wire("A", "Go Fwd"); B["w204f"] = b
+    b = bug("80"); simple(b, "G", 50, [("Eye", 100)], ["Go Fwd"]); B["w205"] = b
+    b = bug("80"); b.neuron("A", 12, 10, 0); b.wire("A", "Go Fwd"); B["w205f"] = b
+    for key, turner in (("w206", True), ("w206f", False)):
+        b = bug("10")
+        simple(b, "G", 0, [("Bump", -100)], ["Go Fwd"])
+        if turner:
+            simple(b, "T", 50, [("Bump", 100)], ["Turn Left"], y=10)
+        B[key] = b
+    for key, with_e in (("w207", True), ("w207f", False)):
+        b = bug("C0F8")
+        if with_e:
+            simple(b, "E", -49, [("Branch Fwd", -100)], [])
+        simple(b, "D", 0, [("Eye", -100)], [])
+        simple(b, "SL", 1, [("Smell Left", 100), ("Smell Right", -100)], [], y=21)
+        simple(b, "SR", 1, [("Smell Right", 100), ("Smell Left", -100)], [], y=26)
+        simple(b, "G", 50, [("Bump", -100), ("Branch Fwd", 100), ("D", -100)], [], x=24, y=7)
+        wl = ([("E", 100)] if with_e else []) + [("Bump", 100), ("SL", 100)]
+        simple(b, "WL", 50, wl, [], x=24, y=13)
+        b.neuron("TL", 36, 7, 50)
+        b.synapse("D", "TL", -100)
+        b.synapse("WL", "TL", 100)
+        b.neuron("TR", 36, 18, 50)
+        b.synapse("WL", "TR", -100)
+        b.synapse("D", "TR", -100)
+        b.synapse("SR", "TR", 100)
+        b.wire("G", "Go Fwd")
+        b.wire("TL", "Turn Left")
+        b.wire("TR", "Turn Right")
+        B[key] = b
+    return B
+
+
+def header(key, b):
+    return ("# Reference brain %s (see ../README.txt), for quorbit-cli brain-edit:\n"
+            "#   brain-edit - --inputs %s --outputs %s --script %s.txt --save %s.brn\n"
+            "# Written by make_scripts.py.\n" % (key, b.in_mask, b.out_mask, key, key))
+
+
+def check(cli, key, b, script):
+    out = subprocess.run([cli, "brain-edit", "-", "--inputs", b.in_mask, "--outputs", b.out_mask, "--script", script],
+                         capture_output=True, text=True)
+    if out.returncode != 0 or out.stderr.strip():
+        return "%s: %s %s" % (key, out.returncode, out.stderr.strip())
+    board = json.loads(out.stdout.strip().splitlines()[-1])["board"]
+    at = {(n["x"], n["y"]): n for n in board["neurons"]}
+    nodes = {n["index"]: n for n in board["nodes"]}
+    chan_in = {c["name"]: c["node"] for c in board["inputs"]}
+    chan_out = {c["name"]: c["node"] for c in board["outputs"]}
+    index_of = {}
+    for name, (x, y, th) in b.neurons.items():
+        if (x, y) not in at or at[(x, y)]["threshold"] != th:
+            return "%s: neuron %s not at %s with threshold %g" % (key, name, (x, y), th)
+        index_of[name] = at[(x, y)]["index"]
+
+    def source_of(name):
+        return (2, chan_in[name]) if name in chan_in else (1, index_of[name])
+
+    problems = []
+    for kind, src, dst, slot, weight in b.expect:
+        if kind == "synapse":
+            s = at[b.neurons[dst][:2]]["slots"][slot]
+            want_kind = 1 if weight >= 0 else 2
+            if (s["kind"], s["otherKind"], s["otherIndex"], s["weight"]) != (want_kind,) + source_of(src) + (weight,):
+                problems.append("%s -> %s slot %d: %s" % (src, dst, slot, s))
+        else:
+            node = nodes[chan_out[dst]]
+            if not any(sl["kind"] == 6 and (sl["otherKind"], sl["otherIndex"]) == source_of(src) for sl in node["slots"]):
+                problems.append("%s => %s missing" % (src, dst))
+    want = sum(1 for e in b.expect if e[0] == "synapse")
+    have = sum(1 for n in board["neurons"] for s in n["slots"] if s["kind"] in (1, 2))
+    if want != have:
+        problems.append("%d synapses, expected %d" % (have, want))
+    return "; ".join("%s: %s" % (key, p) for p in problems)
+
+
+def main():
+    cli = sys.argv[2] if len(sys.argv) > 2 and sys.argv[1] == "--check" else None
+    failures = []
+    for key, b in sorted(brains().items()):
+        path = os.path.join(HERE, key + ".txt")
+        with open(path, "w") as f:
+            f.write(header(key, b) + b.text())
+        if cli:
+            problem = check(cli, key, b, path)
+            if problem:
+                failures.append(problem)
+    for f in failures:
+        print(f)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,74 @@
+#include "world/WorldLoader.h"
+
+#include "bodies/GizmoFactory.h"
+#include "platform/Files.h"
+#include "world/LevelTest.h"
+
+TWorldLoader::TWorldLoader(TWorld& world, IWorldFileBrains* brains, IWorldTestHolder* test)
+    : levels(world.host.messages), world_(world), file_(world, brains, test), test_(test) {}
+
+bool TWorldLoader::LevelAvailable(int level, int progress, std::string& missing) {
+  return levels.LevelAvailable(level, progress, &missing);
+}
+
+bool TWorldLoader::LoadLevel(int level) {
+  world_.testCritter = -1;
+  bool loaded = levels.LoadLevel(level, [this](const std::vector<std::string>& lines) { file_.ReadWorld(lines); });
+  if (loaded) BuildGizmos();
+  return loaded;
+}
+
+void TWorldLoader::BuildGizmos() {
+  world_.gizmos.clear();
+  if (!gizmoPorts) return;
+  for (const TGizmoLine& line : world_.gizmoLines)
+    if (auto gizmo = MakeGizmo(line, *gizmoPorts)) world_.gizmos.push_back(std::move(gizmo));
+}
+
+void TWorldLoader::TakeTest(const std::vector<std::string>* lines) {
+  world_.movieScript.clear();
+  if (!lines) {
+    world_.testCritter = -1;
+    if (test_) test_->SetTest(0, 0, 0);
+    return;
+  }
+  TestSection test = ReadTestSection(*lines, world_.host.messages);
+  const int count = static_cast<int>(world_.critters.size());
+  world_.testCritter = test.critter >= 0 && test.critter < count ? test.critter : -1;
+  if (test_) test_->SetTest(test.kind, test.time, test.energy);
+  world_.movieScript = std::move(test.script);
+}
+
+void TWorldLoader::ReloadLevelTest(int level) {
+  levels.ReloadLevelTest(level, [this](const std::vector<std::string>* lines) { TakeTest(lines); });
+}
+
+bool TWorldLoader::WorldAvailable(const std::string& name, int progress, std::string& missing) {
+  return levels.WorldAvailable(name, progress, &missing);
+}
+
+bool TWorldLoader::LoadWorldFile(const std::string& name) {
+  world_.testCritter = -1;
+  if (!file_.LoadWorldFile(name)) return false;
+  BuildGizmos();
+  worldName_ = name;
+  return true;
+}
+
+void TWorldLoader::ReloadTest() {
+  auto text = ReadFileText("worlds\\" + worldName_ + ".wld");
+  if (!text) {
+    world_.host.Message("Couldn't open world file", "Load World Error");
+    return;
+  }
+  std::vector<std::string> lines;
+  bool found = FindTestSection(*text, 0, lines);
+  TakeTest(found ? &lines : nullptr);
+}
+
+void TWorldLoader::ClearWorld() {
+  world_.ClearWorld();
+  worldName_.clear();
+}
+
+bool TWorldLoader::IsBusy() { return world_.movies && world_.movies->IsBusy(); }

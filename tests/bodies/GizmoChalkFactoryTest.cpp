@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "GizmoFakes.h"
+#include "bodies/GizmoBeer.h"
+#include "bodies/GizmoChalk.h"
+#include "bodies/GizmoFactory.h"
+#include "bodies/GizmoHeart.h"
+#include "bodies/GizmoLamp.h"
+#include "bodies/GizmoLeg.h"
+#include "bodies/GizmoScope.h"
+#include "bodies/GizmoSlider.h"
+#include "bodies/GizmoSwitch.h"
+#include "platform/Files.h"
+
+namespace {
+ChalkSample Sample(int base, int category) {
+  ChalkSample s;
+  for (int k = 0; k < 10; ++k) s.values[static_cast<size_t>(k)] = base + k;
+  s.category = category;
+  return s;
+}
+}  // namespace
+
+TEST(GizmoChalk, FeedsTheCurrentDrawingThenPlaysTheSamplesInTurn) {
+  GizmoBench b;
+  TChalk chalk(b.Ports());
+  for (int c = 32; c <= 51; ++c) EXPECT_TRUE(b.brain.inputs[static_cast<size_t>(c)]);
+  b.Step(chalk, 0);
+  EXPECT_EQ(b.brain.In(42), 100);  // ten zeros and category 0 at first
+  chalk.SetDrawing(Sample(-5, 0).values);
+  b.Step(chalk, 1);
+  EXPECT_EQ(b.brain.In(32), -5);
+  EXPECT_EQ(b.brain.In(41), 4);
+  for (int c = 42; c <= 51; ++c) EXPECT_EQ(b.brain.In(c), 0);  // no category yet
+  EXPECT_FALSE(chalk.StartPlaying());
+  ASSERT_TRUE(chalk.AddSample(7));
+  EXPECT_FALSE(chalk.AddSample(10));
+  chalk.SetDrawing(Sample(50, 0).values);
+  chalk.AddSample(2);
+  ASSERT_TRUE(chalk.StartPlaying());
+  const int expectedCategory[] = {7, 2, 7};
+  for (int k = 0; k < 3; ++k) {
+    b.Step(chalk, 2 + k);
+    EXPECT_EQ(b.brain.In(32), k == 1 ? 50 : -5);
+    for (int c = 0; c < 10; ++c) EXPECT_EQ(b.brain.In(42 + c), c == expectedCategory[k] ? 100 : 0);
+  }
+  chalk.ClearSamples();  // while playing: the current drawing stands in
+  b.Step(chalk, 5);
+  EXPECT_TRUE(chalk.Playing());
+  EXPECT_EQ(b.brain.In(32), 50);
+  EXPECT_EQ(b.brain.In(44), 100);
+}
+
+TEST(GizmoChalk, SampleFileRoundTripsAndLoadingTwiceDoublesTheList) {
+  GizmoBench b;
+  TChalk chalk(b.Ports());
+  chalk.samples = {Sample(-100, 3), Sample(90, 9)};
+  EXPECT_EQ(chalk.SamplesText(), "2\n-100 -99 -98 -97 -96 -95 -94 -93 -92 -91 3\n90 91 92 93 94 95 96 97 98 99 9\n");
+  TempFolder folder;
+  ASSERT_TRUE(chalk.SaveSamples(folder.file("s.txt")));
+  TChalk other(b.Ports());
+  EXPECT_EQ(other.LoadSamples(folder.file("s.txt")), 2);
+  EXPECT_EQ(other.LoadSamples(folder.file("s.txt")), 2);
+  ASSERT_EQ(other.samples.size(), 4u);
+  EXPECT_EQ(other.samples[2], chalk.samples[0]);
+  EXPECT_EQ(other.LoadSamples(folder.file("missing.txt")), 0);
+}
+
+TEST(GizmoChalk, HostileSampleFilesAddOnlyWholeSamplesWithRealCategories) {
+  GizmoBench b;
+  TChalk chalk(b.Ports());
+  EXPECT_EQ(chalk.AppendSamplesText("3\n1 2 3 4 5 6 7 8 9 10 12\n1 2 3 4 5 6 7 8 9 10 -1\n1 2 3 4 5 6 7 8 9 10 4\n"), 1);
+  EXPECT_EQ(chalk.samples.back().category, 4);
+  EXPECT_EQ(chalk.AppendSamplesText("999999999999\n1 2 3 4 5 6 7 8 9 10 1\n1 2 3"), 1);
+  EXPECT_EQ(chalk.AppendSamplesText("-4\n1 2 3 4 5 6 7 8 9 10 1\n"), 0);
+  EXPECT_EQ(chalk.AppendSamplesText("two\n"), 0);
+  EXPECT_EQ(chalk.AppendSamplesText(""), 0);
+  EXPECT_EQ(chalk.samples.size(), 2u);
+}
+
+TEST(GizmoFactory, EachFirstCharacterBuildsItsGizmoFromTheFixedPositions) {
+  GizmoBench b;
+  auto ports = b.Ports();
+  auto sw = MakeGizmo("switch1 12 -3", ports);
+  auto* s = dynamic_cast<TSwitch*>(sw.get());
+  ASSERT_TRUE(s);
+  EXPECT_EQ(s->number, 1);
+  EXPECT_EQ(s->divisor, 12);
+  EXPECT_EQ(s->offset, -3);
+  auto* lamp = dynamic_cast<TLamp*>(MakeGizmo("lamp3", ports).release());
+  ASSERT_TRUE(lamp);
+  EXPECT_EQ(lamp->number, 3);
+  delete lamp;
+  auto o = MakeGizmo("oscilloscope 10 1", ports);
+  auto* scope = dynamic_cast<TOscilloscope*>(o.get());
+  ASSERT_TRUE(scope);
+  EXPECT_EQ(scope->taskType, 10);
+  EXPECT_TRUE(scope->showTargets);
+  auto m = MakeGizmo("mlegleg 1 0 40 200 3", ports);
+  auto* leg = dynamic_cast<TLeg*>(m.get());
+  ASSERT_TRUE(leg);
+  EXPECT_TRUE(leg->secondBell);
+  EXPECT_FALSE(leg->legPosInput);
+  EXPECT_EQ(leg->windowStart, 40);
+  EXPECT_EQ(leg->windowEnd, 200);
+  EXPECT_EQ(leg->taskType, 3);
+  auto beer = MakeGizmo("beer2", ports);
+  ASSERT_TRUE(dynamic_cast<TBeer*>(beer.get()));
+  EXPECT_EQ(dynamic_cast<TBeer*>(beer.get())->variant, 2);
+  EXPECT_TRUE(dynamic_cast<THeart1*>(MakeGizmo("1heart", ports).get()));
+  EXPECT_TRUE(dynamic_cast<THeart3*>(MakeGizmo("3heart", ports).get()));
+  EXPECT_TRUE(dynamic_cast<TChalk*>(MakeGizmo("chalk", ports).get()));
+  EXPECT_TRUE(dynamic_cast<TSlider*>(MakeGizmo("vslider", ports).get()));
+  // The keyword itself is not compared, only the first character.
+  EXPECT_TRUE(dynamic_cast<TSwitch*>(MakeGizmo("sXXXXX0 10 0", ports).get()));
+}
+
+TEST(GizmoFactory, OtherFirstCharactersAreSkippedQuietly) {
+  GizmoBench b;
+  std::string error = "x";
+  EXPECT_FALSE(MakeGizmo("# a note", b.Ports(), &error));
+  EXPECT_TRUE(error.empty());
+  EXPECT_FALSE(MakeGizmo("", b.Ports(), &error));
+  EXPECT_TRUE(b.fake.messages.shown.empty());
+}
+
+TEST(GizmoFactory, BadLinesAreReportedAndBuildNothing) {
+  for (const char* line : {"switch2 10 0", "switch0 0 0", "switch0 10", "switch0", "lamp4", "lamp",
+                           "lampX", "oscilloscope 11 0", "oscilloscope", "mlegleg 1 0 40", "beer", "beer x"}) {
+    GizmoBench b;
+    std::string error;
+    EXPECT_FALSE(MakeGizmo(line, b.Ports(), &error)) << line;
+    EXPECT_EQ(error, std::string("Bad gizmo line: ") + line);
+    ASSERT_EQ(b.fake.messages.shown.size(), 1u) << line;
+    EXPECT_EQ(b.fake.messages.shown[0].text, error);
+    EXPECT_EQ(b.fake.messages.shown[0].caption, "Load Gizmo Error");
+    EXPECT_TRUE(b.brain.names.empty()) << line;  // nothing attached for a bad line
+  }
+}
+
+TEST(GizmoFactory, RecordsFromTheWorldFileReaderBuildTheSameGizmos) {
+  GizmoBench b;
+  TGizmoLine record;
+  ASSERT_TRUE(ParseGizmoLine("switch1 12 -3", record));
+  EXPECT_EQ(record, (TGizmoLine{'s', 1, {12, -3, 0, 0, 0}}));
+  auto* s = dynamic_cast<TSwitch*>(MakeGizmo(record, b.Ports()).get());
+  ASSERT_TRUE(s);
+  EXPECT_FALSE(ParseGizmoLine("mlegleg 1 2", record));
+  std::string error;
+  EXPECT_FALSE(MakeGizmo(TGizmoLine{'s', 0, {0, 0, 0, 0, 0}}, b.Ports(), &error));
+  EXPECT_EQ(error, "Bad gizmo line: s 0 0 0 0 0 0");
+  EXPECT_FALSE(MakeGizmo(TGizmoLine{'l', 40, {}}, b.Ports(), &error));  // "lampX" as the reader keeps it
+  EXPECT_FALSE(MakeGizmo(TGizmoLine{'#', 0, {}}, b.Ports(), &error));
+  EXPECT_TRUE(error.empty());
+  EXPECT_TRUE(dynamic_cast<TOscilloscope*>(MakeGizmo(TGizmoLine{'o', 0, {-1, 0, 0, 0, 0}}, b.Ports()).get()));
+}
