@@ -9,6 +9,9 @@
 #include "platform/qt/QtHost.h"
 #include "shell/ui/MainForm.h"
 #include "shell/ui/Manual.h"
+#include "world/ui/Testwnd.h"
+#include "shell/ui/MainWiring.h"
+#include <chrono>
 
 namespace {
 // Content is read relative to the working folder: when started from elsewhere, move into
@@ -37,6 +40,9 @@ int main(int argc, char** argv) {
   Host host = desktop.host();
   TMainForm main(host, exeFolder);
   if (!main.startedOk()) return 1;
+  const auto seed = static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+  TBrainForm brains(host, seed);
+  ProgramWiring wiring(main, brains);
   THelpForm manual(host, [&main] { return main.shell().Progress; });
   manual.onClosed = [&main] { main.ManualClosed(); };
   main.showManual = [&manual](int page) {
@@ -53,5 +59,11 @@ int main(int argc, char** argv) {
     if (endRequested) main.EndProgram();
   });
   endWatch.start(200);
-  return QApplication::exec();
+  const int result = QApplication::exec();
+  // The brain window goes first: nothing may reach it from the main window's end.
+  main.testWorld()->world().brains = nullptr;
+  main.shell().brains = nullptr;
+  main.progression().brains = nullptr;
+  main.progression().world = nullptr;
+  return result;
 }

@@ -187,6 +187,7 @@ void TMainForm::EndProgram() {
   if (ending_) return;
   ending_ = true;
   if (world_) world_->programEnding = true;
+  if (onEnding) onEnding();
   QApplication::quit();
 }
 

@@ -31,6 +31,7 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   Progression& progression() { return progression_; }
   TTestWorld* testWorld() { return world_.get(); }
   const Palette& palette() const { return palette_; }
+  const Host& host() const { return host_; }
   bool startedOk() const { return startedOk_; }
   QTimer& timer() { return Timer; }
 
@@ -49,6 +50,8 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   // Writes a new empty workshop world; false when the file cannot be created.
   std::function<bool(const std::string& name, int x, int y)> newWorld;
   std::function<void()> openEditor;
+  // The program is ending: the other windows close without asking.
+  std::function<void()> onEnding;
   // The manual window closed: its picture comes back on the shelf.
   void ManualClosed();
 

@@ -1,0 +1,37 @@
+#include "shell/ui/MainWiring.h"
+
+#include "shell/ui/MainForm.h"
+#include "world/ui/Testwnd.h"
+
+ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
+    : fileBrains(brains),
+      gizmoBrains(brains),
+      gizmoSounds(main.shell().sound),
+      testHolder(main.shell()),
+      loader(main.testWorld()->world(), &fileBrains, &testHolder) {
+  gizmoPorts = GizmoPorts{&gizmoBrains, &gizmoSounds, main.host()};
+  loader.gizmoPorts = &gizmoPorts;
+  TTestWorld* window = main.testWorld();
+  loader.showWindow = [window](bool shown) { window->setVisible(shown); };
+  loader.resizeWindow = [window](int w, int h) { window->resize(w, h); };
+  window->world().brains = &brains.worldBrains();
+  main.shell().brains = &brains;
+  main.brainWindow = &brains;
+  main.progression().world = &loader;
+  main.progression().brains = &brains;
+  brains.SetPalette(main.palette());
+  brains.onQuit = [&main] { main.EndProgram(); };
+  main.onEnding = [&brains] { brains.programEnding = true; };
+  brains.services.showManual = [&main](int page) {
+    if (main.showManual) main.showManual(page);
+  };
+  brains.services.getInterval = [&main] { return main.GetTimerInterval(); };
+  brains.services.setInterval = [&main](int ms) { main.SetTimerInterval(ms); };
+  brains.services.scaleDisplay = [&main](int percent) { main.ScaleDisplay(percent); };
+  brains.services.getMonitorMode = [&main] { return main.shell().world ? main.shell().world->GetMonitorMode() : 0; };
+  brains.services.setMonitorMode = [&main](int mode) {
+    if (main.shell().world) main.shell().world->SetMonitorMode(mode);
+  };
+  const Host host = main.host();
+  main.newWorld = [host](const std::string& name, int x, int y) { return TWorldFile::NewWorld(host, name, x, y); };
+}
