@@ -1,20 +1,8 @@
 #include "shell/TestRunner.h"
 
-namespace {
-// The window-less main window: the notebook counts as open.
-struct HeadlessView : IMainView {
-  void ShowTestButton(bool) override {}
-  void ShowRunButton(bool) override {}
-  void ShowLedNotDial(bool) override {}
-  void DrawLedLines(const std::vector<LedLine>&) override {}
-  void InvalidateLed() override {}
-  void InvalidateDial() override {}
-  void RepaintDialNow() override {}
-  void ShowCorner() override {}
-  void SetPageNumberBlack() override {}
-  bool BookShown() override { return true; }
-};
+#include "shell/HeadlessView.h"
 
+namespace {
 // Hears the verdict's queued steps instead of playing them.
 struct VerdictRecorder : IWorldMovies {
   bool HoldsWorld() override { return false; }

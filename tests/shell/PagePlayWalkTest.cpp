@@ -7,6 +7,7 @@
 #include "bodies/PaletteFile.h"
 #include "platform/Files.h"
 #include "shell/CollectionBrainLoader.h"
+#include "shell/HeadlessView.h"
 #include "shell/Progression.h"
 #include "shell/ShellTestHolder.h"
 #include "support/Fakes.h"
@@ -15,19 +16,6 @@
 #include "world/WorldMovies.h"
 
 namespace {
-struct HeadlessView : IMainView {
-  void ShowTestButton(bool) override {}
-  void ShowRunButton(bool) override {}
-  void ShowLedNotDial(bool) override {}
-  void DrawLedLines(const std::vector<LedLine>&) override {}
-  void InvalidateLed() override {}
-  void InvalidateDial() override {}
-  void RepaintDialNow() override {}
-  void ShowCorner() override {}
-  void SetPageNumberBlack() override {}
-  bool BookShown() override { return true; }
-};
-
 // The whole program without windows, in the build's data folder.
 struct Program {
   Program() {

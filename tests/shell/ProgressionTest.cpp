@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "shell/HeadlessView.h"
 #include "shell/Progression.h"
 #include "support/Fakes.h"
 
@@ -208,18 +209,7 @@ TEST_F(ProgressionFixture, PagePlayRunsEachTestPageWithBothBrains) {
     std::vector<std::string> loaded;
   } brains;
   progression.brains = &brains;
-  struct View : IMainView {
-    void ShowTestButton(bool) override {}
-    void ShowRunButton(bool) override {}
-    void ShowLedNotDial(bool) override {}
-    void DrawLedLines(const std::vector<LedLine>&) override {}
-    void InvalidateLed() override {}
-    void InvalidateDial() override {}
-    void RepaintDialNow() override {}
-    void ShowCorner() override {}
-    void SetPageNumberBlack() override {}
-    bool BookShown() override { return true; }
-  } view;
+  HeadlessView view;
   shell.view = &view;
   shell.PagePlay = true;
   for (int i = 0; i < 6; ++i) progression.PagePlayStep();  // room, book, pages 1 and 2, f brain, start
