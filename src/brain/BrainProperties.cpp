@@ -14,13 +14,6 @@ float ReadReal(const std::string& text, float otherwise) {
   return v;
 }
 
-int ReadInteger(const std::string& text, int otherwise) {
-  char* end = nullptr;
-  const long v = std::strtol(text.c_str(), &end, 10);
-  if (end == text.c_str()) return otherwise;
-  return static_cast<int>(std::clamp<long>(v, -2147483647L, 2147483647L));
-}
-
 namespace {
 
 float Clamp(float v, float low, float high) { return v < low ? low : (v > high ? high : v); }

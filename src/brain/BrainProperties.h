@@ -12,6 +12,7 @@
 
 // Box text as a number: its leading number, `otherwise` when it does not start with one.
 float ReadReal(const std::string& text, float otherwise);
+// The same for whole numbers (it lives with the dialogs' number reading).
 int ReadInteger(const std::string& text, int otherwise);
 
 // Every live neuron whose centre lies in the selection rectangle ("Neurons...").
