@@ -7,7 +7,7 @@ bool Glyph::Locate(char c, bool dark, int& tile, int& offsetX) {
   if (c >= '0' && c <= '9') i = c - '0';
   else if (c == '-') i = 10;
   else return false;
-  tile = (dark ? DarkTiles : LightTiles)[i / 4];
+  tile = dark ? DarkTiles[i / 4] : LightTiles[i / 4];
   offsetX = (i % 4) * Width;
   return true;
 }

@@ -184,6 +184,24 @@ TEST(BrainWindow, RightClickOpensTheNeuronDialogAndDeletingClosesIt) {
   EXPECT_TRUE(watch.isNull() || !watch->isVisible());
 }
 
+TEST(BrainWindow, TheMouseDrawsASynapseThroughTheBoardEditor) {
+  BrainWindowFixture f;
+  const int a = f.shown().AddNeuron(5, 5), b = f.shown().AddNeuron(12, 5);
+  f.window->StepAll(false);
+  auto centre = [](int x, int y) { return QPoint(x * 16 + 8, y * 16 + 8); };
+  QTest::mousePress(f.window->boardView(), Qt::LeftButton, {}, centre(6, 5));
+  for (int x = 7; x <= 11; ++x) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(centre(x, 5)), QPointF(f.window->boardView()->mapToGlobal(centre(x, 5))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.window->boardView(), &move);
+  }
+  QTest::mouseRelease(f.window->boardView(), Qt::LeftButton, {}, centre(11, 5));
+  EXPECT_EQ(f.shown().neurons[a].slots[0].kind, SlotOutput);
+  EXPECT_EQ(f.shown().neurons[b].slots[4].kind, SlotExcitatory);
+  EXPECT_GT(f.shown().lineSegs.used(), 0);
+  EXPECT_FALSE(f.shown().broken);
+}
+
 TEST(BrainWindow, TheBoardViewShowsTheComposedCells) {
   BrainWindowFixture f;
   f.shown().AddNeuron(5, 5);

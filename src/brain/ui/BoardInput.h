@@ -1,55 +1,60 @@
 #pragma once
-// The one place where the brain window hands mouse, keys and menu choices to the board,
-// and asks it for status texts and the popup menu. It covers what the brain core offers
-// today (the touched marker, the dialogs by right click, the selection rectangle, the
-// menu's delete, dialog, learning and settings items); the full board editing core takes
-// over behind these same calls.
+// The one place where the brain window hands mouse, keys and menu choices to the board's
+// editor (TBoardEditor) and hears back what the editor asks of the window: dialogs, the
+// popup menu, a circuit name, dialogs to close, a scroll that followed a drag.
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "brain/BoardDraw.h"
-#include "brain/ui/Nodedlg.h"
+#include "brain/BoardEditing.h"
 
-struct BoardMenuItem {
-  std::string caption;  // "-" for a separator
-  bool enabled = true, visible = true, checked = false;
-  std::vector<std::string> submenu;
-};
-
-struct BoardStatus {
-  std::string text, type, learn;
-};
-
-// What the board asks of its window.
-struct BoardRequests {
+// What the window does for the board; unset hooks are ignored.
+struct BoardWindowHooks {
   std::function<void(std::vector<int> neurons)> openNeurons;
   std::function<void(std::vector<SynapseRef> synapses)> openSynapses;
   std::function<void(int node)> openNode;
   std::function<void(int snooper)> openSnooper;
-  std::function<void()> openMenu;
+  std::function<void(const BoardMenu& menu)> openMenu;
   std::function<void()> openSettings;
+  std::function<bool(std::string& name)> askCircuitName;
+  std::function<void(int elementKind, int index)> elementDeleted;
+  std::function<void()> closeAllDialogs;
+  std::function<void()> viewScrolled;
 };
 
-class BoardInput {
+class BoardInput : public IBoardRequests {
  public:
-  BoardInput(BoardDraw& draw, BoardRequests& requests) : draw_(draw), requests_(requests) {}
+  BoardInput(BoardDraw& draw, BoardWindowHooks& hooks);
   void MouseDown(int px, int py, bool right);
-  void MouseMove(int px, int py, bool leftHeld);
+  void MouseMove(int px, int py);
   void MouseUp(int px, int py, bool right);
-  void Key(int key, bool control);
-  std::vector<BoardMenuItem> Menu() const;
-  void MenuChoose(const std::string& caption);
-  // The element under the last mouse position.
-  BoardStatus Status() const;
+  // A typed character ('\r' Enter, '\b' Backspace), or the letter with Ctrl.
+  void Key(int ch, bool control);
+  BoardMenu Menu() const { return editor_.Menu(); }
+  bool MenuChoose(const std::string& caption) { return editor_.RunMenuItem(caption); }
+  void Clear(bool everything) { editor_.Clear(everything); }
+  // The element under the last mouse position, as it is now.
+  StatusText Status() const;
+  TBoardEditor& editor() { return editor_; }
+
+  // IBoardRequests
+  void OpenNeuronDialog(const std::vector<int>& neurons, int, int) override;
+  void OpenSynapseDialog(const std::vector<SynapseRef>& synapses, int, int) override;
+  void OpenNodeDialog(int node, int, int) override;
+  void OpenSnooperDialog(int snooper, int, int) override;
+  void OpenSettingsDialog() override;
+  void ShowPopupMenu(const BoardMenu& menu, int, int) override;
+  bool AskCircuitName(std::string& name) override;
+  void ElementDeleted(int elementKind, int index) override;
+  void CloseAllDialogs() override;
+  void ViewScrolled(int firstColumn, int firstRow) override;
 
  private:
-  TBrainBoard& board() const { return draw_.board(); }
-  bool InRectangle(int x, int y) const;
-  std::vector<int> NeuronsInRectangle() const;
-  void DeleteRectangle();
+  void FollowScroll();
+  void Track(int px, int py);
   BoardDraw& draw_;
-  BoardRequests& requests_;
+  BoardWindowHooks& hooks_;
+  TBoardEditor editor_;
   int mouseX_ = -1, mouseY_ = -1;
-  bool dragging_ = false;
 };

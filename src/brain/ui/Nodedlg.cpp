@@ -9,9 +9,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "brain/DialogNumbers.h"
+#include "brain/BrainProperties.h"
 
 namespace {
+double Clamp(double v, double low, double high) { return v < low ? low : (v > high ? high : v); }
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 QString TwoDecimals(double v) { return QString::number(v, 'f', 2); }
 void SetTrack(QSlider* track, double v) {
@@ -164,46 +165,32 @@ void TNeuronPropDlg::ShowShared() {
   }
 }
 
-void TNeuronPropDlg::EachNeuron(const std::function<void(Neuron&)>& change, bool redraw) {
-  for (int i : neurons_) {
-    if (!board().neurons.live(i)) continue;
-    if (redraw) board().EraseNeuron(i);
-    change(board().neurons[i]);
-    if (redraw) board().DrawNeuron(i);
-  }
-  Changed();
-}
-
 void TNeuronPropDlg::ThresholdBoxChange() {
-  const float v = static_cast<float>(Clamp(ReadReal(Text(ThresholdBox), 0), -100, 100));
-  SetTrack(ThresholdTrack, v);
-  EachNeuron([v](Neuron& n) { n.threshold = v; }, false);
+  SetTrack(ThresholdTrack, ReadReal(Text(ThresholdBox), 0));
+  SetNeuronThreshold(board(), neurons_, Text(ThresholdBox));
+  Changed();
 }
 
 void TNeuronPropDlg::ThresholdTrackChange(int v) {
   ThresholdBox->setText(TwoDecimals(v));
-  EachNeuron([v](Neuron& n) { n.threshold = static_cast<float>(v); }, false);
+  SetNeuronThreshold(board(), neurons_, std::to_string(v));
+  Changed();
 }
 
-float TNeuronPropDlg::Gain() const { return static_cast<float>(Clamp(ReadReal(Text(kBox), 1), 0, 5)); }
-
 void TNeuronPropDlg::TypeClick(int type) {
-  if (type == SigmoidNeuron) {
-    const float gain = Gain();
-    EachNeuron([gain](Neuron& n) { n.type = SigmoidNeuron, n.gain = gain; }, true);
-    return;
+  SetNeuronType(board(), neurons_, type, Text(kBox));
+  if (type != SigmoidNeuron) {  // the learn flags went with the gain
+    LearnCheck->setTristate(false);
+    LearnCheck->setChecked(false);
   }
-  EachNeuron([type](Neuron& n) { n.type = type, n.gain = 0; }, true);
-  LearnCheck->setTristate(false);
-  LearnCheck->setChecked(false);
-  SetLearn(false);
+  Changed();
 }
 
 void TNeuronPropDlg::kBoxChange() {
-  const float gain = Gain();
   const bool step = StepButton->isChecked();
   if (!step) SigmoidButton->setChecked(true);
-  EachNeuron([gain, step](Neuron& n) { n.gain = gain, n.type = step ? StepNeuron : SigmoidNeuron; }, true);
+  SetNeuronGain(board(), neurons_, Text(kBox), step);
+  Changed();
 }
 
 void TNeuronPropDlg::LearnCheckClick() {
@@ -212,18 +199,9 @@ void TNeuronPropDlg::LearnCheckClick() {
     LearnCheck->setChecked(true);
   }
   const bool learn = LearnCheck->isChecked();
-  if (learn && !SigmoidButton->isChecked()) {
-    SigmoidButton->setChecked(true);
-    TypeClick(SigmoidNeuron);
-  }
-  SetLearn(learn);
-}
-
-void TNeuronPropDlg::SetLearn(bool learn) {
-  EachNeuron([learn](Neuron& n) {
-    n.learn = learn;
-    for (Synapse& s : n.slots) s.learn = learn;
-  }, true);
+  if (learn) SigmoidButton->setChecked(true);
+  SetNeuronLearn(board(), neurons_, learn, Text(kBox));
+  Changed();
 }
 
 // ---- synapses ----------------------------------------------------------------------
@@ -267,26 +245,24 @@ TSynapsePropDlg::TSynapsePropDlg(TBrainBoard& board, std::vector<SynapseRef> syn
   }
 
   connect(WeightBox, &QLineEdit::textEdited, this, [this] {
-    const double w = Clamp(ReadReal(Text(WeightBox), 0), -100, 100);
-    SetTrack(WeightTrack, w);
-    SetWeight(static_cast<float>(w));
+    SetTrack(WeightTrack, ReadReal(Text(WeightBox), 0));
+    SetSynapseWeight(this->board(), synapses_, Text(WeightBox));
+    Changed();
   });
   connect(WeightTrack, &QSlider::valueChanged, this, [this](int v) {
     WeightBox->setText(TwoDecimals(v));
-    SetWeight(static_cast<float>(v));
+    SetSynapseWeight(this->board(), synapses_, std::to_string(v));
+    Changed();
   });
   connect(DecayBox, &QLineEdit::textEdited, this, [this] {
-    const float decay = static_cast<float>(ReadReal(Text(DecayBox), 0));
-    for (const SynapseRef& r : synapses_)
-      if (this->board().neurons.live(r.neuron)) this->board().neurons[r.neuron].slots[r.slot].decay = decay;
+    SetSynapseDecay(this->board(), synapses_, Text(DecayBox));
   });
   connect(LearnCheck, &QCheckBox::clicked, this, [this] {
     if (LearnCheck->isTristate()) {
       LearnCheck->setTristate(false);
       LearnCheck->setChecked(true);
     }
-    for (const SynapseRef& r : synapses_)
-      if (this->board().neurons.live(r.neuron)) this->board().neurons[r.neuron].slots[r.slot].learn = LearnCheck->isChecked();
+    SetSynapseLearn(this->board(), synapses_, LearnCheck->isChecked());
   });
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::close);
 }
@@ -297,45 +273,12 @@ bool TSynapsePropDlg::ElementsLive() const {
   return true;
 }
 
-// A weight's sign decides the synapse's kind, and with it the tiles of its end.
-void TSynapsePropDlg::SetWeight(float weight) {
-  TBrainBoard& b = board();
-  for (const SynapseRef& r : synapses_) {
-    if (!b.neurons.live(r.neuron)) continue;
-    Synapse& s = b.neurons[r.neuron].slots[r.slot];
-    if (!IsInputSlot(s.kind)) continue;
-    const int kind = weight >= 0 ? SlotExcitatory : SlotInhibitory;
-    if (kind == s.kind) {
-      s.weight = s.state = weight;
-      continue;
-    }
-    const int seg = s.lineSeg;
-    const bool drawn = b.lineSegs.live(seg);
-    if (drawn) b.EraseLineSeg(seg);
-    b.EraseNeuron(r.neuron);
-    Synapse& again = b.neurons[r.neuron].slots[r.slot];
-    again.kind = kind;
-    again.weight = again.state = weight;
-    b.DrawNeuron(r.neuron);
-    if (drawn) b.DrawLineSeg(seg);
-  }
-  Changed();
-}
-
 // ---- nodes -----------------------------------------------------------------------
-
-namespace {
-bool IsChannelNode(int type) {
-  return type == InputNode || type == OutputNode || type == EmptyInputNode || type == EmptyOutputNode;
-}
-}  // namespace
 
 TNodeProp::TNodeProp(TBrainBoard& board, int node, QWidget* parent)
     : TPropDialog(board, "Node Prop", parent), node_(node) {
+  BeginNodeEdit(board, node);  // a plain node without a wire is held while it is open
   Node& n = board.nodes[node];
-  bool wired = false;
-  for (int k : n.slotKind) wired = wired || k == SlotWireEnd;
-  if (n.type == PlainNode && !wired) n.type = HeldNode;  // held while the dialog is open
 
   MirroredValue value;
   value.Build(AddTab("Output"), "ValueBox", "ValueTrack");
@@ -394,13 +337,12 @@ TNodeProp::TNodeProp(TBrainBoard& board, int node, QWidget* parent)
   TypeClick();
 
   connect(ValueBox, &QLineEdit::textEdited, this, [this] {
-    const double v = Clamp(ReadReal(Text(ValueBox), 0), -100, 100);
-    SetTrack(ValueTrack, v);
-    SetValue(static_cast<float>(v));
+    SetTrack(ValueTrack, ReadReal(Text(ValueBox), 0));
+    SetHeldNodeValue(this->board(), node_, Text(ValueBox));
   });
   connect(ValueTrack, &QSlider::valueChanged, this, [this](int v) {
     ValueBox->setText(TwoDecimals(v));
-    SetValue(static_cast<float>(v));
+    SetHeldNodeValue(this->board(), node_, std::to_string(v));
   });
   connect(group, &QButtonGroup::buttonClicked, this, [this] { TypeClick(); });
   connect(NameBox, &QLineEdit::textEdited, this, [this] {
@@ -415,11 +357,6 @@ TNodeProp::TNodeProp(TBrainBoard& board, int node, QWidget* parent)
   });
 }
 
-void TNodeProp::SetValue(float v) {
-  if (!ElementsLive()) return;
-  for (float& next : board().nodes[node_].next) next = v;
-}
-
 void TNodeProp::TypeClick() {
   const bool file = FileButton->isChecked(), key = KeyButton->isChecked();
   NameBox->setEnabled(file || key);
@@ -428,34 +365,13 @@ void TNodeProp::TypeClick() {
   if (key) NameBox->setText(NameBox->text().toUpper());
 }
 
-bool TNodeProp::ApplyType() {
-  TBrainBoard& b = board();
-  const Node& n = b.nodes[node_];
-  if (NodeButton->isChecked()) {
-    if (n.type != PlainNode) b.SetNodeType(node_, PlainNode, 0, "");
-  } else if (FileButton->isChecked()) {
-    const int column = ReadInteger(Text(ColumnBox), 0);
-    if (column < 1) {
-      b.Message("Column should be >= 1", "Node File Error");
-      return false;
-    }
-    b.SetNodeType(node_, FileInputNode, column, Text(NameBox));
-    const Node& now = b.nodes[node_];
-    const bool loaded = now.data >= 0 && now.data < static_cast<int>(b.fileColumns.size()) &&
-                        !b.fileColumns[now.data].values.empty() && b.fileColumns[now.data].column == column;
-    if (!loaded) return false;
-  } else {
-    auto packed = [&](QLineEdit* box) {
-      return static_cast<int>(Clamp(ReadInteger(Text(box), 0) + 100.0, 0, 200)) - 100;
-    };
-    b.SetNodeType(node_, KeyInputNode, TBrainBoard::PackKeyValues(packed(OnBox), packed(ColumnBox)),
-                  NameBox->text().toUpper().toStdString());
-  }
-  Changed();
-  return true;
-}
-
 void TNodeProp::done(int result) {
-  if (!dismissed_ && ElementsLive() && !IsChannelNode(board().nodes[node_].type) && !ApplyType()) return;
+  if (!dismissed_ && ElementsLive()) {
+    const NodeChoice choice =
+        FileButton->isChecked() ? NodeChoice::File : (KeyButton->isChecked() ? NodeChoice::Key : NodeChoice::Node);
+    if (!EndNodeEdit(board(), node_, choice, Text(NameBox), Text(ColumnBox), Text(OnBox)))
+      return;
+    Changed();
+  }
   QDialog::done(result);
 }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "brain/BoardRequests.h"
 #include "brain/Brainboard.h"
 
 class TPropDialog : public QDialog {
@@ -74,16 +75,8 @@ class TNeuronPropDlg : public TPropDialog {
   void TypeClick(int type);
   void kBoxChange();
   void LearnCheckClick();
-  void SetLearn(bool learn);
-  // Applies a change to every live neuron, redrawing its tiles around it.
-  void EachNeuron(const std::function<void(Neuron&)>& change, bool redraw);
-  float Gain() const;
   std::vector<int> neurons_;
   QButtonGroup* typeGroup_;
-};
-
-struct SynapseRef {
-  int neuron, slot;
 };
 
 class TSynapsePropDlg : public TPropDialog {
@@ -99,7 +92,6 @@ class TSynapsePropDlg : public TPropDialog {
   QPushButton* OKBtn;
 
  private:
-  void SetWeight(float weight);
   std::vector<SynapseRef> synapses_;
 };
 
@@ -120,9 +112,6 @@ class TNodeProp : public TPropDialog {
   void done(int result) override;
 
  private:
-  void SetValue(float v);
   void TypeClick();
-  // Sets the node up as the chosen type; false keeps the dialog open.
-  bool ApplyType();
   int node_;
 };

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "brain/DialogNumbers.h"
+#include "brain/BrainProperties.h"
 
 namespace {
 QLineEdit* Box(QFormLayout* form, const QString& label, const QString& name, const QString& text) {
@@ -102,29 +102,21 @@ TSetTimeDlg::TSetTimeDlg(TBrainBoard& board, const BrainServices& services, QWid
   });
 }
 
-bool TSetTimeDlg::Checks() {
-  struct Check {
-    QLineEdit* box;
-    bool (*fails)(int);
-    const char *text, *caption;
-  };
-  const Check checks[] = {
-      {ThreshBox, [](int v) { return v < -100 || v > 100; }, "Threshold must be between -100 and 100", "Default threshold"},
-      {WeightBox, [](int v) { return v < -100 || v > 100; }, "Weight must be between -100 and 100", "Default weight"},
-      {UpdateBox, [](int v) { return v <= 0; }, "Update time must be greater than 0", "Update time"},
-      {CyclesBox, [](int v) { return v <= 0; }, "Number of cycles must be greater than 0", "Number of cycles"},
-      {WidthBox, [](int v) { return v < 100; }, "Width must be greater or equal to 100", "Board Width"},
-      {HeightBox, [](int v) { return v < 100; }, "Height must be greater than or equal to 100", "Board Height"},
-  };
-  bool ok = true;
-  for (const Check& c : checks) {
-    if (!c.fails(ReadInteger(Text(c.box), 0))) continue;
-    board_.Message(c.text, c.caption);
-    if (ok) c.box->setFocus();
-    ok = false;
-  }
-  return ok;
+BrainSettingsTexts TSetTimeDlg::Texts() const {
+  BrainSettingsTexts t;
+  t.threshold = Text(ThreshBox), t.weight = Text(WeightBox), t.gain = Text(kBox);
+  t.cycles = Text(CyclesBox), t.update = Text(UpdateBox), t.rate = Text(RateBox);
+  t.momentum = Text(MomentumBox), t.width = Text(WidthBox), t.height = Text(HeightBox);
+  t.type = StepButton->isChecked()      ? StepNeuron
+           : LinearButton->isChecked()  ? LinearNeuron
+           : SigmoidButton->isChecked() ? SigmoidNeuron
+                                        : ErrorNeuron;
+  t.learn = LearnCheck->isChecked();
+  t.training = TrainingCheck->isChecked();
+  return t;
 }
+
+bool TSetTimeDlg::Checks() { return CheckSettingsTexts(Texts(), board_.host()); }
 
 // Cancel always closes; OK only once the checks pass.
 void TSetTimeDlg::done(int result) {
@@ -136,32 +128,12 @@ void TSetTimeDlg::done(int result) {
 }
 
 void TSetTimeDlg::Apply() {
-  TBrainBoard& b = board_;
-  b.defaultThreshold = static_cast<float>(Clamp(ReadReal(Text(ThreshBox), 0), -100, 100));
-  b.defaultWeight = static_cast<float>(Clamp(ReadReal(Text(WeightBox), 0), -100, 100));
-  b.defaultType = StepButton->isChecked()      ? StepNeuron
-                  : LinearButton->isChecked()  ? LinearNeuron
-                  : SigmoidButton->isChecked() ? SigmoidNeuron
-                                               : ErrorNeuron;
-  b.defaultGain = static_cast<float>(ReadReal(Text(kBox), 0));
-  b.defaultLearn = LearnCheck->isChecked();
-  b.cyclesPerUpdate = ReadInteger(Text(CyclesBox), 0);
+  const int columns = board_.columns(), rows = board_.rows();
+  ApplySettingsTexts(board_, Texts());
   if (services_.setInterval) services_.setInterval(ReadInteger(Text(UpdateBox), 50));
   if (services_.scaleDisplay) services_.scaleDisplay(ReadInteger(Text(ScaleBox), 100));
   if (services_.setMonitorMode && MonitorGroup->checkedId() >= 0) services_.setMonitorMode(MonitorGroup->checkedId());
-  b.learnRate = static_cast<float>(Clamp(ReadReal(Text(RateBox), 0), 0, 1));
-  const double momentum = ReadReal(Text(MomentumBox), 0);
-  b.momentum = static_cast<float>(momentum < 0 ? 0 : momentum);
-  b.learning = TrainingCheck->isChecked();
-  const int width = ReadInteger(Text(WidthBox), 100), height = ReadInteger(Text(HeightBox), 100);
-  if (width == b.columns() && height == b.rows()) return;
-  if (!b.host().messages ||
-      b.host().messages->AskYesNo("Changing the size will erase the brain. Continue?", "Board Size Change") != Answer::Yes)
-    return;
-  b.Clear(true);
-  b.SetSize(width, height);
-  b.SetIO(nullptr, nullptr);
-  if (resized) resized();
+  if ((board_.columns() != columns || board_.rows() != rows) && resized) resized();
 }
 
 TClearBoardDlg::TClearBoardDlg(bool allowAll, QWidget* parent) : QDialog(parent) {

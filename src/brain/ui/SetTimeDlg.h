@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "brain/BrainProperties.h"
 #include "brain/Brainboard.h"
 #include "brain/ui/BrainServices.h"
 
@@ -30,6 +31,7 @@ class TSetTimeDlg : public QDialog {
 
   // The six checks in order, each failure shown; true when all pass.
   bool Checks();
+  BrainSettingsTexts Texts() const;
 
  protected:
   void done(int result) override;

@@ -4,14 +4,8 @@
 #include <QFrame>
 #include <QListWidget>
 
+#include "brain/SnooperBands.h"
 #include "brain/ui/Nodedlg.h"
-
-// The twelve snooper colours: tile number and the colour shown in the dialog.
-struct SnooperColour {
-  int tile;
-  QColor colour;
-};
-const std::vector<SnooperColour>& SnooperColours();
 
 // Twelve colours as a grid four wide of 13-pixel squares; a click picks one.
 class TColorSelector : public QWidget {
@@ -44,20 +38,14 @@ class TSnoopPropDlg : public TPropDialog {
   QCheckBox* MonitorCheck;
   QPushButton *OKBtn, *DelBtn, *DupBtn;
 
-  struct Entry {
-    int threshold, tile;
-  };
-  const std::vector<Entry>& entries() const { return entries_; }
+  const SnooperBandList& bands() const { return bands_; }
   void PickColour(int tile);
 
  private:
   void ShowEntries();
-  void Add();
-  void Delete();
-  void Change();
+  std::vector<int> Chosen() const;
   void Apply();
-  void Duplicate();
   int snooper_;
   int picked_ = 191;
-  std::vector<Entry> entries_;  // the base first
+  SnooperBandList bands_;
 };

@@ -75,7 +75,7 @@ TBrainForm::TBrainForm(Host host, uint32_t seed, QWidget* parent)
     brains_.SelectTab(tab);
     ShowSelectedBoard();
   });
-  BuildRequests();
+  BuildHooks();
   BoardView->onMouseButton = [this](QMouseEvent* e, bool down) {
     BoardInput* input = shownInput();
     if (!input) return;
@@ -89,7 +89,7 @@ TBrainForm::TBrainForm(Host host, uint32_t seed, QWidget* parent)
   BoardView->onMouseMove = [this](QMouseEvent* e) {
     if (BoardInput* input = shownInput()) {
       const QPoint p = e->position().toPoint();
-      input->MouseMove(p.x(), p.y(), e->buttons() & Qt::LeftButton);
+      input->MouseMove(p.x(), p.y());
       BoardChanged();
     }
   };
@@ -213,7 +213,7 @@ void TBrainForm::SyncBoards() {
     Shown s;
     s.draw = std::make_unique<BoardDraw>(b, tiles_);
     s.draw->SetViewSize(std::max(1, BoardView->width()), std::max(1, BoardView->height()));
-    s.input = std::make_unique<BoardInput>(*s.draw, requests_);
+    s.input = std::make_unique<BoardInput>(*s.draw, hooks_);
     shown_.emplace(number, std::move(s));
   }
   syncingTabs_ = true;
@@ -255,7 +255,7 @@ void TBrainForm::UpdateScrollBars() {
 
 void TBrainForm::ShowStatus() {
   BoardInput* input = shownInput();
-  const BoardStatus s = input ? input->Status() : BoardStatus{};
+  const StatusText s = input ? input->Status() : StatusText{};
   StatusPanels[0]->setText(QString::fromStdString(s.text));
   StatusPanels[1]->setText(QString::fromStdString(s.type));
   StatusPanels[2]->setText(QString::fromStdString(s.learn));
@@ -287,8 +287,15 @@ void TBrainForm::closeEvent(QCloseEvent* e) {
 }
 
 void TBrainForm::keyPressEvent(QKeyEvent* e) {
-  if (BoardInput* input = shownInput()) {
-    input->Key(QtKeyState::KeyNumber(e->key()), e->modifiers() & Qt::ControlModifier);
-    BoardChanged();
-  }
+  BoardInput* input = shownInput();
+  if (!input) return;
+  const bool control = e->modifiers() & Qt::ControlModifier;
+  int ch = 0;
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) ch = '\r';
+  else if (e->key() == Qt::Key_Backspace) ch = '\b';
+  else if (control && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) ch = 'A' + (e->key() - Qt::Key_A);
+  else if (!e->text().isEmpty()) ch = e->text().at(0).unicode();
+  if (ch == 0 || ch > 255) return;
+  input->Key(ch, control);
+  BoardChanged();
 }

@@ -17,6 +17,7 @@
 #include "brain/ui/BoardInput.h"
 #include "brain/ui/BoardView.h"
 #include "brain/ui/BrainServices.h"
+#include "brain/ui/Nodedlg.h"
 #include "shell/ProgressionPorts.h"
 #include "shell/ShellPorts.h"
 #include "shell/ui/PictureBox.h"
@@ -81,7 +82,8 @@ class TBrainForm : public QWidget, public IBrainWindow, public IBrainLoader {
   void BuildToolBar();
   void ToolButton(const char* picture, const char* objectName, const char* hint, int x, int width, int overWidth,
                   bool below, void (TBrainForm::*act)());
-  void BuildRequests();
+  void BuildHooks();
+  void ShowMenu(const BoardMenu& menu);
   void Layout();
   // Views for every shown board, none for boards that are gone; tabs as the collection's.
   void SyncBoards();
@@ -99,7 +101,7 @@ class TBrainForm : public QWidget, public IBrainWindow, public IBrainLoader {
   WorldBrainsPort worldBrains_{brains_};
   std::shared_ptr<const BoardTileSet> tiles_;
   std::map<int, Shown> shown_;  // by brain number
-  BoardRequests requests_;
+  BoardWindowHooks hooks_;
   std::vector<QPointer<TPropDialog>> dialogs_;
   QImage wood_;
   bool syncingTabs_ = false;

@@ -1,6 +1,7 @@
 // The brain window's actions: the tool buttons, the brains for bodies and worlds, the
 // tick, and the dialogs the board asks for.
 #include <QCursor>
+#include <QInputDialog>
 #include <QMenu>
 #include <algorithm>
 #include <cctype>
@@ -114,10 +115,15 @@ void TBrainForm::ClearTab(int tab) {
   const int number = brains_.Tabs()[tab];
   TBrainBoard* board = brains_.Board(number);
   CloseDialogs(board, false);
+  auto clear = [&] {
+    auto it = shown_.find(number);
+    if (it != shown_.end()) it->second.input->Clear(false);
+    else board->Clear(false);
+  };
   if (board->attached) {
-    board->Clear(false);
+    clear();
   } else if (brains_.Tabs().size() == 1) {
-    board->Clear(false);
+    clear();
     brains_.ReleaseBrain(number);  // the only tab: it keeps its board, named "Empty"
   } else {
     brains_.ReleaseBrain(number);  // deleted with its tab
@@ -187,14 +193,14 @@ void TBrainForm::PruneDialogs() {
                  dialogs_.end());
 }
 
-void TBrainForm::BuildRequests() {
-  requests_.openNeurons = [this](std::vector<int> neurons) {
+void TBrainForm::BuildHooks() {
+  hooks_.openNeurons = [this](std::vector<int> neurons) {
     if (TBrainBoard* b = brains_.ShownBoard()) OpenDialog(new TNeuronPropDlg(*b, std::move(neurons), this), true);
   };
-  requests_.openSynapses = [this](std::vector<SynapseRef> synapses) {
+  hooks_.openSynapses = [this](std::vector<SynapseRef> synapses) {
     if (TBrainBoard* b = brains_.ShownBoard()) OpenDialog(new TSynapsePropDlg(*b, std::move(synapses), this), true);
   };
-  requests_.openNode = [this](int node) {
+  hooks_.openNode = [this](int node) {
     TBrainBoard* b = brains_.ShownBoard();
     if (!b) return;
     for (auto& d : dialogs_)  // a second right click brings the open one forward
@@ -202,7 +208,7 @@ void TBrainForm::BuildRequests() {
         return n->raise();
     OpenDialog(new TNodeProp(*b, node, this), false);
   };
-  requests_.openSnooper = [this](int snooper) {
+  hooks_.openSnooper = [this](int snooper) {
     TBrainBoard* b = brains_.ShownBoard();
     if (!b) return;
     for (auto& d : dialogs_)
@@ -210,10 +216,10 @@ void TBrainForm::BuildRequests() {
                                                            s->isVisible())
         return s->raise();
     auto* dialog = new TSnoopPropDlg(*b, snooper, this);
-    dialog->duplicated = [this](int fresh) { requests_.openSnooper(fresh); };
+    dialog->duplicated = [this](int fresh) { hooks_.openSnooper(fresh); };
     OpenDialog(dialog, false);
   };
-  requests_.openSettings = [this] {
+  hooks_.openSettings = [this] {
     TBrainBoard* b = brains_.ShownBoard();
     if (!b) return;
     TSetTimeDlg dialog(*b, services, this);
@@ -224,24 +230,45 @@ void TBrainForm::BuildRequests() {
     };
     dialog.exec();
   };
-  requests_.openMenu = [this] {
-    BoardInput* input = shownInput();
-    if (!input) return;
-    QMenu menu(this);
-    for (const BoardMenuItem& item : input->Menu()) {
-      if (!item.visible) continue;
-      if (item.caption == "-") {
-        menu.addSeparator();
-        continue;
-      }
-      QAction* a = menu.addAction(QString::fromStdString(item.caption));
-      a->setEnabled(item.enabled);
-      a->setCheckable(item.checked);
-      a->setChecked(item.checked);
-    }
-    if (QAction* chosen = menu.exec(QCursor::pos())) {
-      input->MenuChoose(chosen->text().toStdString());
-      BoardChanged();
-    }
+  hooks_.openMenu = [this](const BoardMenu& menu) { ShowMenu(menu); };
+  hooks_.askCircuitName = [this](std::string& name) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, "Add to library", "Circuit name", QLineEdit::Normal,
+                                               QString::fromStdString(name), &ok);
+    name = text.toStdString();
+    return ok && !name.empty();
   };
+  hooks_.elementDeleted = [this](int, int) { PruneDialogs(); };
+  hooks_.closeAllDialogs = [this] { CloseDialogs(brains_.ShownBoard(), false); };
+  hooks_.viewScrolled = [this] { UpdateScrollBars(); };
+}
+
+void TBrainForm::ShowMenu(const BoardMenu& model) {
+  BoardInput* input = shownInput();
+  if (!input) return;
+  QMenu menu(this);
+  for (const BoardMenuItem& item : model.items) {
+    if (!item.shown) continue;
+    if (item.caption == "-") {
+      menu.addSeparator();
+      continue;
+    }
+    const QString caption = QString::fromStdString(item.caption);
+    if (item.command == MenuCommand::PasteFromLib) {
+      QMenu* sub = menu.addMenu(caption);
+      sub->setEnabled(item.enabled && !item.submenu.empty());
+      for (const std::string& name : item.submenu)
+        sub->addAction(QString::fromStdString(name))->setData(caption + "/" + QString::fromStdString(name));
+      continue;
+    }
+    QAction* a = menu.addAction(caption);
+    a->setData(caption);
+    a->setEnabled(item.enabled);
+    a->setCheckable(item.checked);
+    a->setChecked(item.checked);
+  }
+  if (QAction* chosen = menu.exec(QCursor::pos())) {
+    input->MenuChoose(chosen->data().toString().toStdString());
+    BoardChanged();
+  }
 }
