@@ -3,16 +3,10 @@
 #include <cstdint>
 #include <cstring>
 
+#include "FuzzSupport.h"
 #include "brain/Brainboard.h"
 
 namespace {
-
-class SilentMessages : public IMessages {
- public:
-  void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-};
 
 class AllKeysDown : public IKeyState {
  public:

@@ -3,17 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "brain/BoardClipboard.h"
 #include "brain/BoardEditing.h"
 
 namespace {
-
-class SilentMessages : public IMessages {
- public:
-  void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-};
 
 class MemoryClipboard : public IClipboard {
  public:

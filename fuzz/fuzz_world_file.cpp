@@ -5,16 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "world/WorldFile.h"
 
 namespace {
-
-class SilentMessages : public IMessages {
- public:
-  void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-};
 
 // Every attached brain gets a block; outputs follow a pattern taken from the input.
 class Brains : public IWorldBrains, public IWorldFileBrains {

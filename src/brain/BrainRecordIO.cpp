@@ -104,16 +104,21 @@ void WriteRecord(ByteWriter& w, const Neuron& n) {
   Pad(w, 1);
 }
 
-void ReadRecord(ByteReader& r, Neuron& n) {
+// The fields both neuron records share, from the position to the gain.
+void ReadNeuronHead(ByteReader& r, Neuron& n, void (*readSlot)(ByteReader&, Synapse&)) {
   n.x = r.i32();
   n.y = r.i32();
-  for (Synapse& s : n.slots) ReadSlot(r, s);
+  for (Synapse& s : n.slots) readSlot(r, s);
   n.threshold = r.f32();
   n.state = r.f32();
   n.input = r.f32();
   n.shownState = r.i32();
   n.type = r.i32();
   n.gain = r.f32();
+}
+
+void ReadRecord(ByteReader& r, Neuron& n) {
+  ReadNeuronHead(r, n, ReadSlot);
   n.error = r.f32();
   n.lastThresholdChange = r.f32();
   n.learn = Flag(r);
@@ -124,15 +129,7 @@ void ReadRecord(ByteReader& r, Neuron& n) {
 
 void ReadLegacyNeuron(ByteReader& r, Neuron& n) {
   n = Neuron{};
-  n.x = r.i32();
-  n.y = r.i32();
-  for (Synapse& s : n.slots) ReadLegacySlot(r, s);
-  n.threshold = r.f32();
-  n.state = r.f32();
-  n.input = r.f32();
-  n.shownState = r.i32();
-  n.type = r.i32();
-  n.gain = r.f32();
+  ReadNeuronHead(r, n, ReadLegacySlot);
   n.inUse = Flag(r);
   n.selected = Flag(r);
   r.skip(2);
