@@ -202,6 +202,10 @@ int Grade(const std::vector<std::string>& args, Host& host) {
       int v = 0;
       if (!ParseCliInt(args[++k], v) || v < 1) return UsageError("--max-ticks takes a positive number");
       base.maxTicks = v;
+    } else if (a == "--seed" && more) {
+      int v = 0;
+      if (!ParseCliInt(args[++k], v) || v < 0) return UsageError("--seed takes a number of 0 or more");
+      base.seed = static_cast<uint32_t>(v);
     } else if (a.rfind("--", 0) == 0) {
       return UsageError("unexpected argument " + a);
     } else if (base.target.empty()) {
@@ -244,4 +248,4 @@ int Grade(const std::vector<std::string>& args, Host& host) {
 
 }  // namespace
 
-QUORBIT_CLI_COMMAND(grade, "grade", "grade LEVEL FILE|FOLDER... [--csv OUT] [--max-ticks M]", Grade);
+QUORBIT_CLI_COMMAND(grade, "grade", "grade LEVEL FILE|FOLDER... [--csv OUT] [--max-ticks M] [--seed N]", Grade);

@@ -22,6 +22,7 @@ TestResult Failure(const std::string& why, bool reported) {
 TestResult RunTestRequest(const TestRequest& t, Host& host) {
   const int levelNumber = t.level ? std::atoi(t.target.c_str()) : 0;
   CliWorld w(host);
+  w.world->random.seed(t.seed);
   MainShell shell(nullptr);
   ShellTestHolder holder(shell);
   TWorldLoader loader(*w.world, &w.link, &holder);

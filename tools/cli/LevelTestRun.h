@@ -1,6 +1,7 @@
 #pragma once
 // Running a level's or a world's test the way "Start test" and "Run world" do, with the
 // brains a teacher hands in: level-test, world-test and grade all run tests through here.
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@ struct TestRequest {
   std::string shown;  // brain file for the shown board
   int progress = 999;
   long maxTicks = 200000;
+  uint32_t seed = 1;  // the world's generator
 };
 
 struct TestResult {

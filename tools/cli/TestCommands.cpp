@@ -14,6 +14,7 @@ struct TestArgs {
   std::string shown;
   int progress = 999;
   long maxTicks = 200000;
+  long seed = 1;
 };
 
 bool ParseNumber(const std::string& text, long low, long high, long& out) {
@@ -42,6 +43,9 @@ std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
     } else if (a == "--max-ticks" && more) {
       if (!ParseNumber(args[++k], 1, 100000000, v)) return "--max-ticks takes a positive number";
       t.maxTicks = v;
+    } else if (a == "--seed" && more) {
+      if (!ParseNumber(args[++k], 0, 4294967295L, v)) return "--seed takes a number from 0 to 4294967295";
+      t.seed = v;
     } else if (a.rfind("--", 0) != 0 && t.target.empty()) {
       t.target = a;
     } else {
@@ -64,6 +68,7 @@ int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
   request.shown = t.shown;
   request.progress = t.progress;
   request.maxTicks = t.maxTicks;
+  request.seed = static_cast<uint32_t>(t.seed);
   const TestResult out = RunTestRequest(request, host);
   if (out.status == TestResult::Error) {
     if (!out.reported) std::fprintf(stderr, "{\"error\":%s}\n", JsonString(out.error).c_str());
@@ -81,6 +86,6 @@ int WorldTest(const std::vector<std::string>& args, Host& host) { return RunTest
 }  // namespace
 
 QUORBIT_CLI_COMMAND(level_test, "level-test",
-                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M]", LevelTest);
+                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N]", LevelTest);
 QUORBIT_CLI_COMMAND(world_test, "world-test",
-                    "world-test WORLD [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M]", WorldTest);
+                    "world-test WORLD [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N]", WorldTest);
