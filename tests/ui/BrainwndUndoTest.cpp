@@ -144,6 +144,12 @@ TEST_F(UndoWindow, ThePlotFollowsTheSelectionsElementsEveryTickUntilTheyAreDelet
   for (int t = 0; t < 5; ++t) form->StepAll(true);
   EXPECT_EQ(plot->plot().traces()[0].values.size(), 5u);
   if (const char* dir = std::getenv("QUORBIT_SCREENSHOTS")) {
+    // Something to see: the eye blinks and a snooper joins.
+    plot->Plot(board(), {{ElementNode, s.eye}, {ElementSnooper, s.snoopOnB}, {ElementNeuron, s.b}});
+    for (int t = 0; t < 150; ++t) {
+      board().IO().inputs[7][0] = (t / 12) % 2 ? 100 : (t / 12) % 3 * 20;
+      form->StepAll(true);
+    }
     QTest::qWait(30);
     plot->grab().save(QString(dir) + "/plot-window.png");
     form->grab().save(QString(dir) + "/brainwnd-plot-button.png");
