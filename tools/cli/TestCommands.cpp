@@ -20,14 +20,6 @@ struct TestArgs {
   long seed = 1;
 };
 
-bool ParseNumber(const std::string& text, long low, long high, long& out) {
-  char* end = nullptr;
-  long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end || v < low || v > high) return false;
-  out = v;
-  return true;
-}
-
 // Returns an empty text, or the usage problem.
 std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
   for (size_t k = 0; k < args.size(); ++k) {
