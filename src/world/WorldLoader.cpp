@@ -33,9 +33,8 @@ void TWorldLoader::TakeTest(const std::vector<std::string>* lines) {
     return;
   }
   TestSection test = ReadTestSection(*lines, world_.host.messages);
-  const int count = static_cast<int>(world_.critters.size());
-  world_.testCritter = test.critter >= 0 && test.critter < count ? test.critter : -1;
-  if (test_) test_->SetTest(test.kind, test.time, test.energy);
+  const int kind = TakeTestCritter(world_, test.critter) ? test.kind : 0;
+  if (test_) test_->SetTest(kind, test.time, test.energy);
   world_.movieScript = std::move(test.script);
 }
 
