@@ -55,6 +55,7 @@ bool TWorldLoader::LoadWorldFile(const std::string& name) {
 }
 
 void TWorldLoader::ReloadTest() {
+  world_.movieScript.clear();  // even when the file is gone: its old script must not play
   auto text = ReadFileText("worlds\\" + worldName_ + ".wld");
   if (!text) {
     world_.host.Message("Couldn't open world file", "Load World Error");

@@ -6,6 +6,7 @@
 #include "bodies/LadyBug.h"
 #include "platform/Files.h"
 #include "world/WorldFile.h"
+#include "world/WorldLoader.h"
 #include "world/WorldFixtures.h"
 
 namespace {
@@ -223,6 +224,27 @@ TEST(WorldFileRead, HostileMapsAreRefusedOrFilledSafely) {
   EXPECT_EQ(f.world.CellAt(0, 1)->tile->frame, 0);  // the cell with the bad height and the rest stay flat
   EXPECT_FLOAT_EQ(f.world.CellAt(1, 1)->tile->z, 0);
   EXPECT_EQ(f.world.critters.size(), 1u);
+}
+
+TEST(WorldFileRead, ReadingTheTestAgainRefusesAMissingCritterAndForgetsAVanishedFilesScript) {
+  InTempFolder here;
+  WorldFixture w;
+  TStoredTest test;
+  TWorldLoader loader(w.world, nullptr, &test);
+  const std::string world = "[PICS]\n0 grass\n1 blob\n" + Map3() + "[CRITTERS]\n0 Aphid a 1 1 1 0 0\n";
+  ASSERT_TRUE(WriteFileAtomic(NativePath("worlds\\mine.wld"), world + "[TEST]\n0 1 50 20\nMEST hi\n[END]\n"));
+  ASSERT_TRUE(loader.LoadWorldFile("mine"));
+  EXPECT_EQ(w.world.movieScript.size(), 1u);
+  ASSERT_TRUE(WriteFileAtomic(NativePath("worlds\\mine.wld"), world + "[TEST]\n3 1 50 20\nMEST hi\n[END]\n"));
+  w.fake.messages.shown.clear();
+  loader.ReloadTest();
+  EXPECT_EQ(w.fake.messages.shown, (std::vector<ShownMessage>{{"Bad test critter", "Load World Error"}}));
+  EXPECT_EQ(w.world.testCritter, -1);
+  EXPECT_EQ(test.kind, 0);
+  std::filesystem::remove(NativePath("worlds\\mine.wld"));
+  loader.ReloadTest();
+  EXPECT_EQ(w.fake.messages.shown.back(), (ShownMessage{"Couldn't open world file", "Load World Error"}));
+  EXPECT_TRUE(w.world.movieScript.empty());
 }
 
 TEST(WorldFileWrite, SaveLoadSaveGivesTheSameText) {
