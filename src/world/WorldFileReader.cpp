@@ -329,8 +329,9 @@ class WorldReader {
       }
       TCritter* c = CritterAt(n, "Load Random Error");
       if (!c) continue;
-      p.directionFrom = std::clamp(p.directionFrom, 0, 23);
-      p.directionTo = std::clamp(p.directionTo, p.directionFrom, 23);
+      const int last = (c->headingCount > 0 ? c->headingCount : 24) - 1;
+      p.directionFrom = std::clamp(p.directionFrom, 0, last);
+      p.directionTo = std::clamp(p.directionTo, p.directionFrom, last);
       c->addPlacement(p);
     }
   }

@@ -211,6 +211,12 @@ TEST(WorldFileRead, AHeadingIsKeptWithinItsClassesHeadingCount) {
   if (letter.headingCount != 84) GTEST_SKIP() << "letters do not turn in their own steps yet";
   EXPECT_EQ(letter.startHeading, 50);
   EXPECT_NE(f.file.WriteWorld().find("0 Letter z 0 2 2 0 50\n"), std::string::npos);
+  // Placement rules keep the class's range too.
+  f.Read("[PICS]\n0 grass\n1 blob\n" + Map3() +
+         "[CRITTERS]\n0 Letter z 1 2 2 0 50\n[RANDOM]\n0 1 1 1 1 0 0 40 90\n[END]\n");
+  ASSERT_EQ(f.world.critters[0]->placements.size(), 1u);
+  EXPECT_EQ(f.world.critters[0]->placements[0].directionFrom, 40);
+  EXPECT_EQ(f.world.critters[0]->placements[0].directionTo, 83);
 }
 
 TEST(WorldFileRead, HostileMapsAreRefusedOrFilledSafely) {
