@@ -4,11 +4,8 @@
 #include <cstdlib>
 
 #include "Cli.h"
+#include "LevelTestRun.h"
 #include "WorldCli.h"
-#include "bodies/GizmoBrains.h"
-#include "shell/ShellTestHolder.h"
-#include "shell/TestRunner.h"
-#include "world/WorldLoader.h"
 
 namespace {
 struct TestArgs {
@@ -56,47 +53,24 @@ int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
   if (!problem.empty()) return UsageError(problem);
   long levelNumber = 0;
   if (level && !ParseNumber(t.target, 0, 1000000, levelNumber)) return UsageError("the level is a number");
-
-  CliWorld w(host);
-  w.world->random.seed(static_cast<uint32_t>(t.seed));
-  MainShell shell(nullptr);
-  ShellTestHolder holder(shell);
-  TWorldLoader loader(*w.world, &w.link, &holder);
-  TCollectionGizmoBrains gizmoBrains(w.brains);
-  TGizmoSoundList gizmoSounds(shell.sound);
-  GizmoPorts gizmoPorts{&gizmoBrains, &gizmoSounds, host};
-  loader.gizmoPorts = &gizmoPorts;
-  std::string missing;
-  bool available = level ? loader.LevelAvailable(static_cast<int>(levelNumber), t.progress, missing)
-                         : loader.WorldAvailable(t.target, t.progress, missing);
-  if (!available) {
-    if (!missing.empty()) std::fprintf(stderr, "{\"error\":%s}\n", JsonString("You don't yet have the " + missing).c_str());
+  TestRequest request;
+  request.target = t.target;
+  request.level = level;
+  request.brains = t.brains;
+  request.shown = t.shown;
+  request.progress = t.progress;
+  request.maxTicks = t.maxTicks;
+  request.seed = static_cast<uint32_t>(t.seed);
+  const TestResult out = RunTestRequest(request, host);
+  if (out.status == TestResult::Error) {
+    if (!out.reported) std::fprintf(stderr, "{\"error\":%s}\n", JsonString(out.error).c_str());
     return ExitUsage;
   }
-  bool loaded = level ? loader.LoadLevel(static_cast<int>(levelNumber)) : loader.LoadWorldFile(t.target);
-  if (!loaded) return ExitUsage;
-  for (const auto& [board, path] : t.brains)
-    if (!LoadBrainInto(w, board, path)) return ExitUsage;
-  if (!t.shown.empty() && !w.brains.LoadBrainFile(t.shown)) {
-    host.Message("Couldn't open " + t.shown, "Load Brain Error");
-    return ExitUsage;
-  }
-  if (shell.TestType == NoTest) {
-    std::fprintf(stderr, "{\"error\":\"this world has no test\"}\n");
-    return ExitUsage;
-  }
-  shell.world = w.world.get();
-  shell.brains = &w.brains;
-  shell.WorldId = level ? static_cast<int>(levelNumber) : 1000;
-  TestOutcome out = RunShellTest(shell, *w.world, static_cast<int>(t.maxTicks));
-  if (!out.ended) {
-    std::fprintf(stderr, "{\"error\":\"the test did not end within %ld ticks\"}\n", t.maxTicks);
-    return ExitUsage;
-  }
+  const bool passed = out.status == TestResult::Passed;
   std::printf("{\"verdict\":\"%s\",\"caption\":%s,\"message\":%s,\"movie\":%s,\"ticks\":%d}\n",
-              out.passed ? "passed" : "failed", JsonString(out.caption).c_str(), JsonString(out.message).c_str(),
+              passed ? "passed" : "failed", JsonString(out.caption).c_str(), JsonString(out.message).c_str(),
               JsonString(out.movie).c_str(), out.ticks);
-  return out.passed ? ExitOk : ExitFailed;
+  return passed ? ExitOk : ExitFailed;
 }
 
 int LevelTest(const std::vector<std::string>& args, Host& host) { return RunTest(args, host, true); }
