@@ -208,7 +208,7 @@ bool TWorld::JudgeTest(int kind, int energyGoal) {
 }
 
 void TWorld::SetMonitorMode(int mode) {
-  monitorMode = std::clamp(mode, 0, 3);
+  monitorMode = std::clamp(mode, 0, 4);  // 4: never shown
   monitorToggle = false;
   if (screen) screen->UpdateMonitor();
 }

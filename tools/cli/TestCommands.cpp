@@ -1,11 +1,14 @@
 // level-test and world-test: load a level or world, run its test as "Start test" and
 // "Run world" would, and print the verdict. Teachers grade a learner's brain with these.
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 
 #include "Cli.h"
 #include "WorldCli.h"
 #include "bodies/GizmoBrains.h"
+#include "bodies/GizmoChalk.h"
+#include "shell/HeadlessView.h"
 #include "shell/ShellTestHolder.h"
 #include "shell/TestRunner.h"
 #include "world/WorldLoader.h"
@@ -17,6 +20,11 @@ struct TestArgs {
   std::string shown;
   int progress = 999;
   long maxTicks = 200000;
+  // A learning experiment: learning on, samples playing, the world run before the test.
+  bool learn = false;
+  float rate = -1, momentum = -1;  // the settings dialog's values; below 0: as the board has them
+  std::string samples;
+  long train = 0;
 };
 
 bool ParseNumber(const std::string& text, long low, long high, long& out) {
@@ -45,6 +53,19 @@ std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
     } else if (a == "--max-ticks" && more) {
       if (!ParseNumber(args[++k], 1, 100000000, v)) return "--max-ticks takes a positive number";
       t.maxTicks = v;
+    } else if (a == "--learn") {
+      t.learn = true;
+    } else if ((a == "--rate" || a == "--momentum") && more) {
+      char* end = nullptr;
+      const std::string& text = args[++k];
+      const float f = std::strtof(text.c_str(), &end);
+      if (text.empty() || *end || !(f >= 0 && f <= 100)) return a + " takes a number from 0 to 100";
+      (a == "--rate" ? t.rate : t.momentum) = f;
+    } else if (a == "--samples" && more) {
+      t.samples = args[++k];
+    } else if (a == "--train" && more) {
+      if (!ParseNumber(args[++k], 0, 100000000, v)) return "--train takes a number of ticks";
+      t.train = v;
     } else if (a.rfind("--", 0) != 0 && t.target.empty()) {
       t.target = a;
     } else {
@@ -52,6 +73,40 @@ std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
     }
   }
   return t.target.empty() ? "a level number or world name is needed" : "";
+}
+
+// As the learner does it: "Learn" on in every brain, the samples loaded and playing, and
+// the world run for a while before "Start test".
+bool PrepareLearning(const TestArgs& t, CliWorld& w, MainShell& shell) {
+  for (const auto& entry : w.brains.Brains()) {
+    if (t.learn) entry.board->learning = true;
+    if (t.rate >= 0) entry.board->learnRate = std::min(t.rate, 1.0f);
+    if (t.momentum >= 0) entry.board->momentum = t.momentum;
+  }
+  if (!t.samples.empty()) {
+    TChalk* chalk = nullptr;
+    for (auto& g : w.world->gizmos)
+      if (!chalk) chalk = dynamic_cast<TChalk*>(g.get());
+    if (!chalk) {
+      std::fprintf(stderr, "{\"error\":\"this world has no chalk board\"}\n");
+      return false;
+    }
+    const auto report = chalk->LoadSamples(t.samples);
+    if (!report || report->added == 0 || !chalk->StartPlaying()) {
+      std::fprintf(stderr, "{\"error\":%s}\n", JsonString("no samples in " + t.samples).c_str());
+      return false;
+    }
+  }
+  if (t.train > 0) {
+    HeadlessView headless;
+    shell.view = &headless;
+    shell.ResetExperiment();
+    shell.RunWorld();
+    for (long k = 0; k < t.train; ++k) shell.TimerTick();
+    shell.StopRunning();
+    shell.view = nullptr;
+  }
+  return true;
 }
 
 int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
@@ -91,6 +146,7 @@ int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
   shell.world = w.world.get();
   shell.brains = &w.brains;
   shell.WorldId = level ? static_cast<int>(levelNumber) : 1000;
+  if (!PrepareLearning(t, w, shell)) return ExitUsage;
   TestOutcome out = RunShellTest(shell, *w.world, static_cast<int>(t.maxTicks));
   if (!out.ended) {
     std::fprintf(stderr, "{\"error\":\"the test did not end within %ld ticks\"}\n", t.maxTicks);
@@ -107,6 +163,8 @@ int WorldTest(const std::vector<std::string>& args, Host& host) { return RunTest
 }  // namespace
 
 QUORBIT_CLI_COMMAND(level_test, "level-test",
-                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M]", LevelTest);
+                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--learn] "
+                    "[--rate R] [--momentum M] [--samples FILE] [--train T]",
+                    LevelTest);
 QUORBIT_CLI_COMMAND(world_test, "world-test",
                     "world-test WORLD [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M]", WorldTest);
