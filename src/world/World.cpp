@@ -137,6 +137,7 @@ void TWorld::ClearWorld() {
   editable = true;
   scentFade = 0;
   fixedSize = false;
+  if (screen) screen->UpdateMonitor();  // the chalk area and the sample panel go with the board
 }
 
 bool TWorld::Alive(int c) const {

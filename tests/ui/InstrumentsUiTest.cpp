@@ -61,7 +61,6 @@ TEST(WorldInstruments, TheSamplePanelComesWithAChalkBoardAndGoesWithIt) {
   EXPECT_EQ(f.window.samplePanelWidget()->geometry(), QRect(width, 0, 96, f.window.height()));
   EXPECT_EQ(f.window.world().clientWidth(), width);  // the view keeps its size
   f.window.world().ClearWorld();
-  f.window.UpdateMonitor();
   EXPECT_FALSE(f.window.samplePanelWidget()->isVisible());
   EXPECT_FALSE(f.window.chalkArea()->isVisible());
   EXPECT_EQ(f.window.samplePanel().chalk(), nullptr);

@@ -50,7 +50,8 @@ void TTestWorld::SyncSamplePanel() {
 }
 
 void TTestWorld::UpdateMonitor() {
-  if (destroying_) return;
+  // The world calls in while it is being made, before the instruments exist.
+  if (destroying_ || !world_ || !samplePanel_) return;
   SyncSamplePanel();
   const bool idle = !(world_->movies && world_->movies->IsBusy());
   monitorVisible_ = MonitorStrip::Visible(world_->monitorMode, world_->monitorToggle, idle, isMaximized(),
