@@ -91,6 +91,9 @@ class ScriptRunner {
     if (verb == "describe") return Describe(w), "";
     if (verb == "trigger") return n == 15 ? Trigger(w) : "trigger OF BYTYPE NX NY X1 Y1 X2 Y2 X3 Y3 X4 Y4 ZMIN ZMAX";
     if (verb == "print" && n == 2) return Print(w[1]);
+    if (verb == "brain") return Brain(w);
+    if (verb == "energy") return n == 3 ? Energy(w[1], w[2]) : "energy START LOSS";
+    if (verb == "smell") return n == 3 ? Smell(w[1], w[2]) : "smell TYPE1 TYPE2";
     return "unknown script line: " + verb;
   }
 
@@ -145,6 +148,48 @@ class ScriptRunner {
     for (size_t k = 0; k < 4; ++k) b.cornerX[k] = w[5 + 2 * k], b.cornerY[k] = w[6 + 2 * k];
     b.zMin = w[13], b.zMax = w[14];
     ed_.AddTrigger(of, by, b);
+    return "";
+  }
+
+  // The property dialogs' OK on the chosen critter; a board brain gets every channel of
+  // its type ticked.
+  std::string Brain(const std::vector<std::string>& w) {
+    const int mode = w.size() == 2 && w[1] == "none" ? 0 : w.size() == 3 && w[1] == "board" ? 1
+                     : w.size() == 3 && w[1] == "file"                                       ? 2
+                                                                                             : -1;
+    if (mode < 0) return "brain none|board NAME|file NAME";
+    TCritter* c = ed_.CritterForProperties();
+    if (!c) return "";
+    const std::string name = mode == 0 ? "" : w[2];
+    DialogProblem p = CheckBrainDialog(mode, name, name);
+    if (!p.ok()) {
+      ed_.world().host.Message(p.text, "Brain Properties");
+      return "";
+    }
+    ed_.ApplyBrain(*c, mode, name, c->typeInputs, c->typeOutputs);
+    return "";
+  }
+
+  std::string Energy(const std::string& start, const std::string& loss) {
+    TCritter* c = ed_.CritterForProperties();
+    if (!c) return "";
+    float s = 0, l = 0;
+    DialogProblem p = CheckEnergyDialog(start, loss, s, l);
+    if (!p.ok()) ed_.world().host.Message(p.text, "Energy Properties");
+    else ed_.ApplyEnergy(*c, s, l);
+    return "";
+  }
+
+  std::string Smell(const std::string& first, const std::string& second) {
+    std::vector<std::string> names = SmellTypeNames(ed_.progress);
+    auto position = [&](const std::string& name) {
+      for (size_t k = 0; k < names.size(); ++k)
+        if (names[k] == name) return static_cast<int>(k);
+      return -1;
+    };
+    const int a = position(first), b = position(second);
+    if (a < 0 || b < 0) return "smell: TYPE is None or a type the smell list names";
+    if (TCritter* c = ed_.CritterForProperties()) ed_.ApplySmell(*c, a, b);
     return "";
   }
 

@@ -78,9 +78,21 @@ TPlanView::TPlanView(TEditForm& form, QWidget* parent) : QWidget(parent), form_(
   setObjectName("PlanPic");
 }
 
+void TPlanView::PaintOver() {
+  over_ = true;
+  repaint();
+}
+
 void TPlanView::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), Qt::black);
+  if (canvas_.size() != size()) canvas_ = QImage(size(), QImage::Format_RGB32), over_ = false;
+  if (!over_) canvas_.fill(Qt::black);
+  over_ = false;
+  Stroke();
+  QPainter(this).drawImage(0, 0, canvas_);
+}
+
+void TPlanView::Stroke() {
+  QPainter p(&canvas_);
   QFont normal = font();
   QFont small = font();
   small.setPointSize(6);

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,13 +29,18 @@ class TPlanView : public QWidget {
   Q_OBJECT
  public:
   explicit TPlanView(TEditForm& form, QWidget* parent = nullptr);
+  // The next paint draws over what the view shows instead of starting black.
+  void PaintOver();
 
  protected:
   void paintEvent(QPaintEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
+  void Stroke();
   TEditForm& form_;
+  QImage canvas_;
+  bool over_ = false;
 };
 
 class TEditForm : public QWidget {

@@ -169,7 +169,7 @@ void TEditForm::ScrollChanged() {
 
 void TEditForm::Update() {
   if (!isVisible()) return;
-  if (editing_.update == EditorUpdate::Keep) PlanPic->repaint();
+  if (editing_.update == EditorUpdate::Keep) PlanPic->PaintOver();
   else if (editing_.update == EditorUpdate::Clear) PlanPic->update();
 }
 
