@@ -106,6 +106,7 @@ void Progression::ShowPage(int page) {
 
 void Progression::OpenPageLines(int page, const std::string& text) {
   std::vector<std::string> lines = NotebookLines(text);
+  bool described = false;
   for (size_t i = 0; i < lines.size(); ++i) {
     char c = NotebookControl(lines[i]);
     if (c == 'b') {
@@ -114,6 +115,9 @@ void Progression::OpenPageLines(int page, const std::string& text) {
     } else if (c == 'w') {
       LoadLevelWorld(NotebookNumber(lines[i]));
     } else if (c == 'e') {
+      // A "%e" inside the description itself would insert it again without end.
+      if (described) continue;
+      described = true;
       int entry = page - 2;
       if (entry >= 0 && entry < static_cast<int>(worldList_.size())) LoadWorkshopWorld(worldList_[entry]);
       if (world && world->IsEditable() && rooms) rooms->ShowEditButton();

@@ -34,35 +34,37 @@ QPushButton* Button(const QString& text, int width = 0) {
   return b;
 }
 
-// PicList rows: the frame at a quarter size with its number at (40, 7), on blue when
-// chosen and on white otherwise.
+// Thumbnail rows (PicList, ThingList): the frame at a quarter size with its text at
+// (40, 7), on blue when chosen and on white otherwise. The item holds the frame, the
+// picture's place in the world's list and the text.
+enum ThumbnailRole { FrameRole = Qt::UserRole, PictureRole, LabelRole };
+
 class ThumbnailDelegate : public QStyledItemDelegate {
  public:
   ThumbnailDelegate(TEditForm& form, QObject* parent) : QStyledItemDelegate(parent), form_(form) {}
   void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     const bool chosen = option.state & QStyle::State_Selected;
     p->fillRect(option.rect, chosen ? QColor(0, 0, 255) : QColor(255, 255, 255));
-    TWorldEditing& ed = form_.editing();
-    const int frame = index.data(Qt::UserRole).toInt();
-    if (ed.pictureChoice >= 0 && ed.pictureChoice < static_cast<int>(ed.catalogue.size())) {
-      const TPic* pic = ed.world().Picture(ed.catalogue[static_cast<size_t>(ed.pictureChoice)].picture);
-      if (pic) {
-        Thumbnail t = FrameThumbnail(*pic, frame);
-        QImage image(std::max(1, t.width), std::max(1, t.height), QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        const Palette& pal = form_.palette();
-        for (int y = 0; y < t.height; ++y)
-          for (int x = 0; x < t.width; ++x) {
-            const size_t at = static_cast<size_t>(y) * t.width + x;
-            if (!t.drawn[at]) continue;
-            const Rgb c = pal[t.pixels[at]];
-            image.setPixel(x, y, qRgb(c.r, c.g, c.b));
-          }
-        p->drawImage(option.rect.topLeft(), image);
-      }
+    const int frame = index.data(FrameRole).toInt();
+    if (const TPic* pic = form_.editing().world().Picture(index.data(PictureRole).toInt())) {
+      Thumbnail t = FrameThumbnail(*pic, frame);
+      QImage image(std::max(1, t.width), std::max(1, t.height), QImage::Format_ARGB32);
+      image.fill(Qt::transparent);
+      const Palette& pal = form_.palette();
+      for (int y = 0; y < t.height; ++y)
+        for (int x = 0; x < t.width; ++x) {
+          const size_t at = static_cast<size_t>(y) * t.width + x;
+          if (!t.drawn[at]) continue;
+          const Rgb c = pal[t.pixels[at]];
+          image.setPixel(x, y, qRgb(c.r, c.g, c.b));
+        }
+      p->save();
+      p->setClipRect(option.rect);
+      p->drawImage(option.rect.topLeft(), image);
+      p->restore();
     }
     p->setPen(chosen ? Qt::white : Qt::black);
-    p->drawText(option.rect.topLeft() + QPoint(40, 7 + p->fontMetrics().ascent()), QString::number(frame));
+    p->drawText(option.rect.topLeft() + QPoint(40, 7 + p->fontMetrics().ascent()), index.data(LabelRole).toString());
   }
   QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {120, 32}; }
 
@@ -70,6 +72,12 @@ class ThumbnailDelegate : public QStyledItemDelegate {
   TEditForm& form_;
 };
 }  // namespace
+
+void SetThumbnailItem(QListWidgetItem* item, int picture, int frame, const QString& label) {
+  item->setData(FrameRole, frame);
+  item->setData(PictureRole, picture);
+  item->setData(LabelRole, label);
+}
 
 // ---- the plan view ------------------------------------------------------------------------
 
@@ -235,7 +243,8 @@ QWidget* TEditForm::BuildWorldTab() {
   v->setSpacing(2);
   ThingList = new QListWidget;
   ThingList->setObjectName("ThingList");
-  ThingList->setFixedHeight(52);
+  ThingList->setFixedHeight(66);
+  ThingList->setItemDelegate(new ThumbnailDelegate(*this, ThingList));
   v->addWidget(ThingList);
   auto* edits = new QHBoxLayout;
   ThingAddButton = Button("Add");

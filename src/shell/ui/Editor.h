@@ -24,6 +24,9 @@
 
 class TEditForm;
 
+// A PicList or ThingList row: the picture (its place in the world's list), its frame and text.
+void SetThumbnailItem(QListWidgetItem* item, int picture, int frame, const QString& label);
+
 // The plan view: black, painted from the editor's shapes; a mouse release chooses a cell.
 class TPlanView : public QWidget {
   Q_OBJECT

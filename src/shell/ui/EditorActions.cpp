@@ -64,7 +64,9 @@ void TEditForm::RefreshThings() {
   ThingList->clear();
   int chosen = -1;
   for (size_t k = 0; k < shownThings_.size(); ++k) {
-    ThingList->addItem(Q(editing_.ThingText(shownThings_[k])));
+    const TStaticBound* t = shownThings_[k];
+    auto* item = new QListWidgetItem(Q(editing_.ThingText(t)), ThingList);
+    SetThumbnailItem(item, editing_.world().PictureIndex(t->pic), t->frame, item->text());
     if (shownThings_[k] == editing_.thing) chosen = static_cast<int>(k);
   }
   ThingList->setCurrentRow(chosen);
@@ -182,7 +184,7 @@ void TEditForm::FillPicList() {
   const CatalogueEntry& e = editing_.catalogue[static_cast<size_t>(editing_.pictureChoice)];
   for (int f = 0; f < e.frames; ++f) {
     auto* item = new QListWidgetItem(Q(e.name) + QString::number(f), PicList);
-    item->setData(Qt::UserRole, f);
+    SetThumbnailItem(item, e.picture, f, QString::number(f));
   }
 }
 
