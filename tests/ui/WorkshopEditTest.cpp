@@ -81,6 +81,18 @@ TEST(Workshop, AWorldMadeInTheEditorIsSavedLoadedAndPassesItsTest) {
     QTest::qWait(20);
     Shot(form, "editor-elevation");
     form->XZClick();
+    form->PageControl->setCurrentIndex(1);
+    form->CritterUsedList->setCurrentRow(0);
+    QTest::qWait(20);
+    Shot(form, "editor-critters");
+    form->PageControl->setCurrentIndex(2);
+    form->TriggerListBox->setCurrentRow(0);
+    QTest::qWait(20);
+    Shot(form, "editor-triggers");
+    form->PageControl->setCurrentIndex(0);
+    form->CmpList->setCurrentRow(1);
+    QTest::qWait(20);
+    Shot(form, "editor-scenery");
     EXPECT_FALSE(form->HasChanges());  // opening again starts with no changes
     ed.changed = true;
     form->SaveClick();

@@ -105,7 +105,8 @@ void TPlanView::Stroke() {
   QFont small = font();
   small.setPointSize(6);
   for (const PlanShape& s : DrawEditorView(form_.editing(), width(), height())) {
-    p.setPen(Colour(s.colour));
+    // The chosen cell stands out from the grid lines beside it.
+    p.setPen(QPen(Colour(s.colour), s.kind == PlanShape::Rect && s.colour == PlanColour::Silver ? 2 : 1));
     p.setBrush(Qt::NoBrush);
     const auto& q = s.points;
     switch (s.kind) {
@@ -161,6 +162,8 @@ TEditForm::TEditForm(TWorld& world, Host host, IEditorBrains* brains, IWorldTest
   BuildSpeedBar(panel);
   PageControl = new QTabWidget;
   PageControl->setObjectName("PageControl");
+  PageControl->setUsesScrollButtons(false);
+  PageControl->setStyleSheet("QTabBar::tab { padding: 2px 6px; }");
   PageControl->addTab(BuildWorldTab(), "World");
   PageControl->addTab(BuildCrittersTab(), "Critters");
   PageControl->addTab(BuildTriggersTab(), "Triggers");
@@ -297,9 +300,9 @@ QWidget* TEditForm::BuildWorldTab() {
   auto* hg = new QGridLayout(height);
   hg->setContentsMargins(2, 2, 2, 2);
   hg->setSpacing(1);
-  UpButton = Button("Up");
+  UpButton = Button("Up", 40);
   UpButton->setObjectName("UpButton");
-  DownButton = Button("Down");
+  DownButton = Button("Down", 40);
   DownButton->setObjectName("DownButton");
   DispHeightCheck = new QCheckBox("Show");
   FixCheck = new QCheckBox("Fix");
