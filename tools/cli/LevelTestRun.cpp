@@ -2,10 +2,13 @@
 // end and take the verdict.
 #include "LevelTestRun.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "WorldCli.h"
 #include "bodies/GizmoBrains.h"
+#include "bodies/GizmoChalk.h"
+#include "shell/HeadlessView.h"
 #include "shell/ShellTestHolder.h"
 #include "shell/TestRunner.h"
 #include "world/WorldLoader.h"
@@ -16,6 +19,34 @@ TestResult Failure(const std::string& why, bool reported) {
   r.error = why;
   r.reported = reported;
   return r;
+}
+
+// As the learner does it: "Learn" on in every brain, the samples loaded and playing, and
+// the world run for a while before "Start test". Empty on success, else why not.
+std::string PrepareLearning(const TestLearning& t, CliWorld& w, MainShell& shell) {
+  for (const auto& entry : w.brains.Brains()) {
+    if (t.learn) entry.board->learning = true;
+    if (t.rate >= 0) entry.board->learnRate = std::min(t.rate, 1.0f);
+    if (t.momentum >= 0) entry.board->momentum = t.momentum;
+  }
+  if (!t.samples.empty()) {
+    TChalk* chalk = nullptr;
+    for (auto& g : w.world->gizmos)
+      if (!chalk) chalk = dynamic_cast<TChalk*>(g.get());
+    if (!chalk) return "this world has no chalk board";
+    const auto report = chalk->LoadSamples(t.samples);
+    if (!report || report->added == 0 || !chalk->StartPlaying()) return "no samples in " + t.samples;
+  }
+  if (t.train > 0) {
+    HeadlessView headless;
+    shell.view = &headless;
+    shell.ResetExperiment();
+    shell.RunWorld();
+    for (long k = 0; k < t.train; ++k) shell.TimerTick();
+    shell.StopRunning();
+    shell.view = nullptr;
+  }
+  return "";
 }
 }  // namespace
 
@@ -46,6 +77,8 @@ TestResult RunTestRequest(const TestRequest& t, Host& host) {
   shell.world = w.world.get();
   shell.brains = &w.brains;
   shell.WorldId = t.level ? levelNumber : 1000;
+  const std::string learning = PrepareLearning(t.learning, w, shell);
+  if (!learning.empty()) return Failure(learning, false);
   const TestOutcome out = RunShellTest(shell, *w.world, static_cast<int>(t.maxTicks));
   if (!out.ended) return Failure("the test did not end within " + std::to_string(t.maxTicks) + " ticks", false);
   TestResult r;

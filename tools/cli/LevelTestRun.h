@@ -8,6 +8,15 @@
 
 #include "platform/Host.h"
 
+// A learning experiment as the learner runs it: "Learn" on, samples playing, and the
+// world run for a while before "Start test".
+struct TestLearning {
+  bool learn = false;
+  float rate = -1, momentum = -1;  // the settings dialog's values; below 0: as the board has them
+  std::string samples;
+  long train = 0;
+};
+
 struct TestRequest {
   std::string target;  // level number or world name
   bool level = true;
@@ -16,6 +25,7 @@ struct TestRequest {
   int progress = 999;
   long maxTicks = 200000;
   uint32_t seed = 1;  // the world's generator
+  TestLearning learning;
 };
 
 struct TestResult {

@@ -15,15 +15,8 @@ struct TestArgs {
   int progress = 999;
   long maxTicks = 200000;
   long seed = 1;
+  TestLearning learning;
 };
-
-bool ParseNumber(const std::string& text, long low, long high, long& out) {
-  char* end = nullptr;
-  long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end || v < low || v > high) return false;
-  out = v;
-  return true;
-}
 
 // Returns an empty text, or the usage problem.
 std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
@@ -46,6 +39,19 @@ std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
     } else if (a == "--seed" && more) {
       if (!ParseNumber(args[++k], 0, 4294967295L, v)) return "--seed takes a number from 0 to 4294967295";
       t.seed = v;
+    } else if (a == "--learn") {
+      t.learning.learn = true;
+    } else if ((a == "--rate" || a == "--momentum") && more) {
+      char* end = nullptr;
+      const std::string& text = args[++k];
+      const float f = std::strtof(text.c_str(), &end);
+      if (text.empty() || *end || !(f >= 0 && f <= 100)) return a + " takes a number from 0 to 100";
+      (a == "--rate" ? t.learning.rate : t.learning.momentum) = f;
+    } else if (a == "--samples" && more) {
+      t.learning.samples = args[++k];
+    } else if (a == "--train" && more) {
+      if (!ParseNumber(args[++k], 0, 100000000, v)) return "--train takes a number of ticks";
+      t.learning.train = v;
     } else if (a.rfind("--", 0) != 0 && t.target.empty()) {
       t.target = a;
     } else {
@@ -69,6 +75,7 @@ int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
   request.progress = t.progress;
   request.maxTicks = t.maxTicks;
   request.seed = static_cast<uint32_t>(t.seed);
+  request.learning = t.learning;
   const TestResult out = RunTestRequest(request, host);
   if (out.status == TestResult::Error) {
     if (!out.reported) std::fprintf(stderr, "{\"error\":%s}\n", JsonString(out.error).c_str());
@@ -86,6 +93,8 @@ int WorldTest(const std::vector<std::string>& args, Host& host) { return RunTest
 }  // namespace
 
 QUORBIT_CLI_COMMAND(level_test, "level-test",
-                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N]", LevelTest);
+                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N] "
+                    "[--learn] [--rate R] [--momentum M] [--samples FILE] [--train T]",
+                    LevelTest);
 QUORBIT_CLI_COMMAND(world_test, "world-test",
                     "world-test WORLD [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N]", WorldTest);
