@@ -86,8 +86,8 @@ void Ball(AssetSink& sink) {
   TPicSource set = SetFor(r + 0.02, 2 * r);
   Solid s;
   s.blobs.push_back({0, 0, r, r, r, r, {220, 40, 35}, 0.7});
-  s.blobs.push_back({0, 0, r, r + 0.003, 0.055, r + 0.003, {245, 245, 240}, 0.7});
-  s.blobs.push_back({0, 0, r, 0.055, r + 0.003, r + 0.003, {40, 90, 220}, 0.7});
+  s.blobs.push_back({0, 0, r, r + 0.006, 0.07, r + 0.006, {245, 245, 240}, 0.7});
+  s.blobs.push_back({0, 0, r, 0.07, r + 0.006, r + 0.006, {40, 90, 220}, 0.7});
   auto& fr = set.addFrame();
   RenderSolid(s, sink.palette(), set, fr);
   fr.boundary = Circle(r, 0, 2 * r);
@@ -170,7 +170,9 @@ void PushButtons(AssetSink& sink) {
     const Frame3 b(a);
     Solid s;
     b.box(s, 0, 0, 0.15, 0.15, 0.15, 0.15, 0, {140, 140, 150}, 0.2);
-    b.box(s, 0.15 + out / 2, 0, 0.16, out / 2, 0.08, 0.08, 0, pressed ? Rgb{255, 120, 90} : Rgb{200, 30, 30}, 0.6);
+    const Rgb red = pressed ? Rgb{255, 120, 90} : Rgb{200, 30, 30};
+    b.box(s, 0.15 + out / 2, 0, 0.16, out / 2, 0.08, 0.08, 0, red, 0.6);
+    b.box(s, 0.12, 0, 0.305, 0.025, 0.12, 0.006, 0, red, 0.3);  // the face's edge, seen from above
     auto& fr = set.addFrame();
     RenderSolid(s, sink.palette(), set, fr);
     fr.boundary = Rectangle(a, -0.15, 0.15 + out, 0.15, 0, 0.3);
@@ -225,26 +227,34 @@ void Vehicle(AssetSink& sink) {
 void Cannon(AssetSink& sink) {
   TPicSource set = SetFor(0.42, 0.5);
   const Rgb bronze{175, 120, 50}, wood{120, 80, 45}, iron{50, 50, 55};
+  // Each wheel a ring of small balls in its own upright plane, so it reads as a wheel from
+  // every side, with four spokes that the wheel phase turns by an eighth.
   auto wheels = [&](Solid& s, const Frame3& c, double turn) {
+    const double r = 0.13, hubZ = 0.14;
     for (int side : {-1, 1}) {
-      c.put(s, 0, 0.17 * side, 0.14, 0.14, 0.025, 0.14, wood, 0.1);
-      for (int k = 0; k < 4; ++k) {  // spoke ends on the outer face
-        const double a = turn + k * Pi / 2;
-        c.put(s, 0.09 * std::cos(a), 0.2 * side, 0.14 + 0.09 * std::sin(a), 0.025, 0.015, 0.025, iron);
+      for (int k = 0; k < 16; ++k) {
+        const double a = k * Pi / 8;
+        c.put(s, r * std::cos(a), 0.17 * side, hubZ + r * std::sin(a), 0.028, 0.028, 0.028, wood, 0.2);
       }
-      c.put(s, 0, 0.2 * side, 0.14, 0.03, 0.02, 0.03, iron, 0.4);
+      for (int k = 0; k < 4; ++k) {
+        const double a = turn + k * Pi / 2;
+        for (int j = 1; j <= 3; ++j)
+          c.put(s, r * j / 4 * std::cos(a), 0.17 * side, hubZ + r * j / 4 * std::sin(a), 0.014, 0.014, 0.014, iron);
+      }
+      c.put(s, 0, 0.17 * side, hubZ, 0.03, 0.03, 0.03, iron, 0.4);
     }
   };
   for (int f = 0; f < 48; ++f) {
     const Frame3 c(f % 24 * Pi / 12);
     Solid s;
-    c.put(s, -0.08, 0, 0.16, 0.18, 0.1, 0.06, wood, 0.1);
-    for (int k = 0; k <= 8; ++k) {
-      const double t = k / 8.0;
-      const double r = 0.075 - 0.02 * t;
-      c.put(s, -0.18 + 0.5 * t, 0, 0.24 + 0.18 * t, r, r, r, bronze, 0.6);
+    for (int k = 0; k <= 4; ++k) c.put(s, -0.22 + 0.07 * k, 0, 0.12, 0.05, 0.05, 0.04, wood, 0.1);  // the trail
+    for (int k = 0; k <= 10; ++k) {
+      const double t = k / 10.0;
+      const double r = 0.08 - 0.03 * t;
+      c.put(s, -0.16 + 0.5 * t, 0, 0.24 + 0.1 * t, r, r, r, bronze, 0.6);
     }
-    c.put(s, 0.33, 0, 0.43, 0.035, 0.05, 0.05, iron, 0.3);  // the muzzle ring
+    c.put(s, 0.35, 0, 0.35, 0.06, 0.06, 0.06, bronze, 0.6);  // the muzzle's lip
+    c.put(s, 0.37, 0, 0.35, 0.03, 0.03, 0.03, iron);         // and its mouth
     wheels(s, c, (f / 24) * Pi / 4);
     auto& fr = set.addFrame();
     RenderSolid(s, sink.palette(), set, fr);
@@ -299,20 +309,20 @@ void CannonBall(AssetSink& sink) {
 
 // "mush": a brown forest mushroom (good), then the same gone purple (poisoned).
 void Mushroom(AssetSink& sink) {
-  TPicSource set = SetFor(0.16, 0.24);
+  TPicSource set = SetFor(0.19, 0.27);
   for (int f = 0; f < 2; ++f) {
     Solid s;
-    s.blobs.push_back({0, 0, 0.07, 0.045, 0.045, 0.08, {235, 230, 215}, 0.2});
+    s.blobs.push_back({0, 0, 0.08, 0.055, 0.055, 0.09, {235, 230, 215}, 0.2});
     const Rgb cap = f ? Rgb{130, 50, 160} : Rgb{190, 110, 50};
     const Rgb spot = f ? Rgb{170, 230, 60} : Rgb{245, 235, 210};
-    s.blobs.push_back({0, 0, 0.15, 0.14, 0.14, 0.07, cap, 0.5});
+    s.blobs.push_back({0, 0, 0.17, 0.17, 0.17, 0.08, cap, 0.5});
     for (int k = 0; k < 5; ++k) {
       const double a = k * 2 * Pi / 5 + 0.3;
-      s.blobs.push_back({0.075 * std::cos(a), 0.075 * std::sin(a), 0.2, 0.025, 0.025, 0.018, spot, 0.3});
+      s.blobs.push_back({0.09 * std::cos(a), 0.09 * std::sin(a), 0.225, 0.03, 0.03, 0.02, spot, 0.3});
     }
     auto& fr = set.addFrame();
     RenderSolid(s, sink.palette(), set, fr);
-    fr.boundary = Circle(0.13, 0, 0.22);
+    fr.boundary = Circle(0.15, 0, 0.25);
   }
   WriteSet(sink, "mush", set);
 }
