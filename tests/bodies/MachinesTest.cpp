@@ -156,6 +156,19 @@ TEST(Cannon, ANoKillTargetSurvivesAndGivesNothing) {
   EXPECT_FLOAT_EQ(r.cannon->energy, 10);
 }
 
+TEST(Cannon, ABallThatStrikesSceneryBurstsThereAndTheCannonStays) {
+  CannonRange r;
+  // A stone post in the line of fire, tall enough to meet the ball in flight.
+  r.world.AddScenery(r.blob, 5, 5, 0.4f, 0);
+  r.fire(20);
+  for (int k = 0; k < 10 && r.cannon->shotSpeed > 0; ++k) r.fire(20);
+  EXPECT_FLOAT_EQ(r.cannon->shotSpeed, TCannon::BurstStart);
+  EXPECT_LT(r.cannon->ball->x, 5);
+  EXPECT_NEAR(r.cannon->x, 3 - 0.036f, 1e-4);  // only the recoil moved it
+  EXPECT_EQ(r.sounds.played.back(), "wavs\\hit.wav");
+  EXPECT_FALSE(r.cannon->bumped);
+}
+
 TEST(Cannon, DrivesTurnsAndDiesIntoItsWreck) {
   CannonRange r;
   r.brains.output(0, OutCh::TurnLeft) = 50;

@@ -62,6 +62,14 @@ TEST(Ball, IsKickedByWhatWalksIntoItAndStopsForWhatWalksAway) {
   ball->collideWithCritter(kicker, ball->body, kicker->parts[0].get());
   EXPECT_NEAR(ball->x, 5.1f, 1e-5);
   EXPECT_FLOAT_EQ(ball->vx, 0);
+  // Rolling into a stone: back to where it was, at rest.
+  ball->step();
+  ball->moveTo(5.3f, 5, 0);
+  ball->vx = 0.2f;
+  ball->collideWithThing(nullptr, ball->body);
+  EXPECT_NEAR(ball->x, 5.1f, 1e-5);
+  EXPECT_FLOAT_EQ(ball->vx, 0);
+  EXPECT_TRUE(ball->bumped);
 }
 
 TEST(Cube, BandsAndCarrying) {
