@@ -174,7 +174,7 @@ TEST(NotebookContent, BooksOneAndTwoHaveTheOutlinedPagesAndBookThreeItsThree) {
   EXPECT_TRUE(has(2, 'e'));
   EXPECT_FALSE(has(0, 'w') || has(1, 'w') || has(2, 'w'));
   for (int b = 4; b < PageIndex::Books; ++b)
-    for (int p = 0; p < book.index.PageCount(b) && b != 6; ++p) EXPECT_TRUE(book.Levels(b, p).empty()) << b;
+    for (int p = 0; p < book.index.PageCount(b) && b != 4 && b != 6; ++p) EXPECT_TRUE(book.Levels(b, p).empty()) << b;
 }
 
 TEST(NotebookContent, APageCitedByNumberIsThePageThatShowsThatNumber) {
@@ -234,6 +234,35 @@ TEST(LevelContent, AFixedSizeViewShowsTheWholeBackground) {
     EXPECT_EQ(h, background->height()) << level;
   }
   EXPECT_GE(sized, 12);
+}
+
+TEST(NotebookContent, BookFourLoadsALevelOnEveryPageAndTestsTheLegAndTheHeart) {
+  Notebook book;
+  Map map;
+  ASSERT_EQ(book.index.PageCount(4), 16);
+  EXPECT_EQ(book.TextLines(4, 0).at(0), "Book 4: Muscles and machines");
+  // Each object is met on the page its unlock threshold names.
+  const std::pair<int, const char*> objects[] = {{4, "4. The Ball"},   {6, "6. The Cube"},
+                                                 {7, "7. The Letter"}, {8, "8. The Gate"},
+                                                 {9, "9. The PushButton"}, {11, "11. The Bulb"},
+                                                 {12, "12. The Vehicle"}, {13, "13. The Cannon"}};
+  for (auto [page, title] : objects) EXPECT_EQ(book.TextLines(4, page).at(0), title);
+  for (int p = 0; p < 16; ++p) {
+    const int key = 400 + p;
+    EXPECT_EQ(book.Levels(4, p), std::vector<int>{key});
+    std::string missing;
+    EXPECT_TRUE(map.map.LevelAvailable(key, key, &missing)) << key << " needs " << missing;
+    const bool heartTest = p == 5, legTest = p == 1 || p == 2 || p == 3 || p == 15;
+    EXPECT_EQ(map.Test(key).empty(), !legTest && !heartTest) << key;
+    if (!legTest && !heartTest) continue;
+    int critter = 0, kind = 0, ticks = 0, goal = 0;
+    ASSERT_EQ(std::sscanf(map.Test(key)[0].c_str(), "%d %d %d %d", &critter, &kind, &ticks, &goal), 4) << key;
+    EXPECT_EQ(critter, -1) << key;
+    EXPECT_EQ(kind, 3) << key;
+    ASSERT_FALSE(map.Gizmos(key).empty()) << key;
+    EXPECT_EQ(map.Gizmos(key)[0][0], heartTest ? '1' : 'm') << "the leg or the heart judges level " << key;
+  }
+  EXPECT_TRUE(map.messages.shown.empty());
 }
 
 TEST(NotebookContent, BookSixTeachesLearningOnItsOwnLevels) {

@@ -19,7 +19,8 @@ DY = [0, 1, 1, 1, 0, -1, -1, -1]
 LAB_IN = {"Switch 1": 0, "Switch 2": 1, "Slider": 2, "Target 1": 28}
 LAB_IN.update({"Point %d" % (k + 1): 32 + k for k in range(10)})
 LAB_IN.update({"Category %d" % k: 42 + k for k in range(10)})
-LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3}
+LAB_IN.update({"Eyes": 8, "Leg Pos": 9})
+LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3, "Raise Leg": 7, "Lower Leg": 8, "Heart": 12}
 BUG_IN = {"Branch Fwd": 3, "Bump": 4, "Branch Left": 5, "Branch Right": 6, "Eye": 7,
           "Smell Left": 14, "Smell Right": 15}
 BUG_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6}
@@ -155,6 +156,23 @@ class Brain:
             self.say("synapse %d %d weight %g" % (end[0], end[1], weight))
         self.expect.append(("synapse", src, dst, slot, weight))
 
+    def back_synapse(self, src, dst, weight, points):
+        """src -> dst (weight) along a hand-drawn route that runs back to the left; it leaves
+        src downward (slot 2) and enters dst from the west (slot 4) at the route's last point."""
+        x, y = self.neurons[src][:2]
+        tx, ty = self.neurons[dst][:2]
+        assert points[-1] == (tx - 1, ty)
+        self.used.setdefault((x, y), set()).add(2)
+        self.used.setdefault((tx, ty), set()).add(4)
+        self.say("# %s -> %s (%g), back round" % (src, dst, weight))
+        self.say("down %d %d left" % (px(x), px(y + 1)))
+        for p in points:
+            self.say("move %d %d" % (px(p[0]), px(p[1])))
+        self.say("up %d %d left" % (px(tx - 1), px(ty)))
+        if weight != 100:
+            self.say("synapse %d %d weight %g" % (tx - 1, ty, weight))
+        self.expect.append(("synapse", src, dst, 4, weight))
+
     def wire(self, src, out):
         self.say("# %s => %s" % (src, out))
         self.connect(src, [((OUT_X, self.out_rows[out]), None, None, None)])
@@ -270,6 +288,35 @@ def digit_brain(b, digits, swap=False, lazy=None):
         error_calc(b, "E%d" % d, 70 + 6 * d, 34 + 3 * d, "O%d" % d, "Category %d" % target, target_first=True)
 
 
+def leg_brains(B):
+    """Book 4: the leg (Raise Leg and Lower Leg; Eyes always, Leg Pos on level 402)."""
+    for key, muscle in (("w401", "Raise Leg"), ("w401f", "Lower Leg")):
+        b = lab("100", "180"); b.neuron("A", 12, 4, 0); b.wire("A", muscle); B[key] = b
+    b = lab("300", "180"); simple(b, "R", -45, [("Leg Pos", -100)], ["Raise Leg"]); B["w402"] = b
+    b = lab("300", "180"); b.neuron("A", 12, 4, 0); b.wire("A", "Raise Leg"); B["w402f"] = b
+    b = lab("100", "180"); simple(b, "R", 50, [("Eyes", 100)], ["Raise Leg"]); B["w403"] = b
+    b = lab("100", "180"); b.neuron("A", 12, 4, 0); b.wire("A", "Raise Leg"); B["w403f"] = b
+    for key, pair in (("w415", True), ("w415f", False)):
+        b = lab("102", "180")
+        simple(b, "R", 50, [("Switch 2", 100)], ["Raise Leg"])
+        if pair:
+            simple(b, "L", 0, [("Switch 2", -100)], ["Lower Leg"], y=10)
+        B[key] = b
+
+
+def heart_brains(B):
+    """Book 4, page 5: a ring of two neurons beats the one-chamber heart."""
+    for key, ring in (("w405", True), ("w405f", False)):
+        b = lab("0", "1000")
+        b.neuron("A", 12, 4, 0)
+        if ring:
+            b.neuron("B", 20, 4, 50)
+            b.synapse("A", "B", 100)
+            b.back_synapse("B", "A", -100, [(20, 7), (19, 8), (9, 8), (8, 7), (8, 5), (9, 4), (11, 4)])
+        b.wire("A", "Heart")
+        B[key] = b
+
+
 def brains():
     B = {}
     for key, digits, kw in (("w605", (0, 1), {}), ("w605f", (0, 1), {"swap": True}),
@@ -314,6 +361,9 @@ def brains():
     simple(b, "C", 75, [("Switch 1", 50), ("Switch 2", 50)], ["Light 2"], x=24, y=16); B["w111"] = b
     b = lab("3", "3"); simple(b, "S", 50, [("Switch 1", 100), ("Switch 2", 100)], ["Light 1"])
     simple(b, "C", 75, [("Switch 1", 50), ("Switch 2", 50)], ["Light 2"], x=24, y=16); B["w111f"] = b
+
+    leg_brains(B)
+    heart_brains(B)
 
     b = bug("0"); b.neuron("A", 12, 4, 0); b.wire("A", "Go Fwd"); B["w201"] = b
     b = bug("0"); b.neuron("A", 12, 4, 50); b.wire("A", "Go Fwd"); B["w201f"] = b
