@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every test level of books 1 and 2 through the real level loader and test clock: the
+# Each test level named through the real level loader and test clock: the
 # reference brain passes and its "f" twin fails.
 # usage: reference_brains.sh QUORBIT_CLI DATA_DIR LEVEL...
 set -u
