@@ -178,9 +178,11 @@ void TWorm::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherP
   if (dead || atHome || !other) return;
   TCritter::collideWithCritter(other, myPart, otherPart);
   // A mushroom is food for the mouth only, and not while it has just been placed. A
-  // poisoned one is eaten too: its energy is negative, and that is what poisons.
+  // poisoned one is eaten too: its energy is negative, and that is what poisons. What is
+  // eaten is gone, so no mushroom feeds (or poisons) the worm twice.
   if (myPart == front && other->typeCode == TypeCodes::Mushroom && other->placedMode == 0) {
     energy = std::clamp(energy + other->energy, 0.0f, EatCap);
+    other->kill();
     return;
   }
   if (otherPart) undoMove(*otherPart, myPart);

@@ -121,12 +121,14 @@ TEST(Worm, EatsMushroomsWithTheFrontEndOnly) {
   TCritter* good = f.Mushroom(5.6f, 5, 15);
   w->collideWithCritter(good, w->front, good->parts[0].get());
   EXPECT_FLOAT_EQ(w->energy, 65);
+  EXPECT_TRUE(good->dead);  // eaten
   w->energy = 85;
   w->collideWithCritter(good, w->front, good->parts[0].get());
   EXPECT_FLOAT_EQ(w->energy, 90);  // capped
   TCritter* poisoned = f.Mushroom(5.6f, 5, -15);
   w->collideWithCritter(poisoned, w->front, poisoned->parts[0].get());
   EXPECT_FLOAT_EQ(w->energy, 75);
+  EXPECT_TRUE(poisoned->dead);
   w->energy = 10;
   w->collideWithCritter(poisoned, w->front, poisoned->parts[0].get());
   EXPECT_FLOAT_EQ(w->energy, 0);  // floored
