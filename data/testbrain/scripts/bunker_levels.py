@@ -15,10 +15,11 @@ SPIDER_OUT = "0000000000080070"    # Go Fwd, Turn Left, Turn Right, Go Back
 
 
 def floor_map(w, h):
+    """One line per column of cells: the reader takes them x by x, y within x."""
     rows = []
-    for y in range(h):
+    for x in range(w):
         cells = []
-        for x in range(w):
+        for y in range(h):
             edge = min(x, y, w - 1 - x, h - 1 - y)
             cells.append("0 %g" % (-0.3 if edge == 0 else -0.1 if edge == 1 else 0.1))
         rows.append(" ".join(cells) + " ")
