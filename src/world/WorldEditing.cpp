@@ -321,7 +321,7 @@ bool TWorldEditing::AddCritter(int type, const std::string& name, const std::str
     if (PictureFieldUsed(*info, f) && !pictures[static_cast<size_t>(f)] && !(info->typeCode == 1 && f == 2))
       pictures[static_cast<size_t>(f)] = pictures[0];
   const int number = static_cast<int>(world_.critters.size());
-  auto made = CreateCritter(&world_, *info, name, number, pictures, x, y, z, 0);
+  auto made = CreateCritter(*info, TCritterArgs{&world_, name, number, pictures, x, y, z, 0});
   if (!made) return false;
   world_.AddCritter(std::move(made));
   changed = true;
