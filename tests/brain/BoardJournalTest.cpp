@@ -56,7 +56,7 @@ class JournalTest : public EditorTest {
     switch (Rand(0, 4)) {
       case 0: SetNeuronThreshold(board, {n}, std::to_string(Rand(-100, 100))); break;
       case 1: SetNeuronType(board, {n}, Rand(0, 3), "0.1"); break;
-      case 2: SetNeuronLearn(board, {n}, Rand(0, 1) == 1, "0.2"); break;
+      case 2: SetNeuronLearn(board, {n}, Rand(0, 1) == 1, "0.2", false); break;
       default:
         for (int s = 0; s < SlotCount; ++s)
           if (IsInputSlot(board.neurons[n].slots[s].kind)) {
