@@ -86,6 +86,7 @@ float TSpider::standHeight(float px, float py) {
 bool TSpider::carryingBeaten() const { return prey && wrestleTicks <= 0 && prey->dead; }
 
 void TSpider::letGo() {
+  if (prey && prey->carrier == this) prey->carrier = nullptr;
   prey = nullptr;
   wrestleTicks = 0;
 }
@@ -243,7 +244,7 @@ void TSpider::goHome(const int32_t* in) {
   if (spiderHeading != Wrap24(heading) || !prey) return;
   energy += prey->energy;
   prey->hideParts();
-  prey = nullptr;
+  letGo();
 }
 
 void TSpider::carryPrey() {
@@ -251,6 +252,7 @@ void TSpider::carryPrey() {
   prey->y = y + 0.2f * sinTable[spiderHeading];
   prey->z = z - 0.4f;
   prey->atHome = true;
+  prey->carrier = this;
   prey->layout();
 }
 

@@ -114,6 +114,7 @@ TEST(Spider, ABeatenWormIsCarriedHomeAndEaten) {
   EXPECT_EQ(f.brains.in(InCh::GotFood, 1), 100);
   EXPECT_NEAR(f.worm->x, 7.2f, 1e-5);  // carried ahead of the spider, lower down
   EXPECT_NEAR(f.worm->z, f.spider->z - 0.4f, 1e-5);
+  EXPECT_EQ(f.worm->carrier, f.spider);
   // Back toward home: the worm comes along.
   f.brains.out(OutCh::GoBack, 1) = 100;
   for (int k = 0; k < 12; ++k) f.spider->step();
@@ -126,6 +127,7 @@ TEST(Spider, ABeatenWormIsCarriedHomeAndEaten) {
   EXPECT_FLOAT_EQ(f.spider->x, f.spider->startX);
   EXPECT_FLOAT_EQ(f.spider->energy, 100);
   EXPECT_EQ(f.spider->prey, nullptr);
+  EXPECT_EQ(f.worm->carrier, nullptr);
   EXPECT_EQ(f.worm->front->visibility, TSprite::HiddenSinceDraw);
   f.spider->step();
   EXPECT_EQ(f.brains.in(InCh::GotFood, 1), 0);
