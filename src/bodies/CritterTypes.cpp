@@ -5,6 +5,8 @@
 #include "bodies/Aphid.h"
 #include "bodies/LadyBug.h"
 #include "bodies/ObjectFactories.h"
+#include "bodies/Spider.h"
+#include "bodies/Worm.h"
 
 namespace {
 // A body whose class comes later: it keeps its type, its sprites and its line, and
@@ -28,14 +30,26 @@ std::unique_ptr<TCritter> MakeLadyBug(const TCritterArgs& a) {
 std::unique_ptr<TCritter> MakeAphid(const TCritterArgs& a) {
   return std::make_unique<TAphid>(a.world, a.name, a.number, a.x, a.y, a.z, a.pictures[0]);
 }
+
+// The second middle shows the first's set: the line's third number is not read.
+std::unique_ptr<TCritter> MakeWorm(const TCritterArgs& a) {
+  return std::make_unique<TWorm>(a.world, a.name, a.number, a.x, a.y, a.z, a.heading, a.pictures[0], a.pictures[1],
+                                 a.pictures[3]);
+}
+
+// Body and legs; the other seven numbers repeat the legs' set.
+std::unique_ptr<TCritter> MakeSpider(const TCritterArgs& a) {
+  return std::make_unique<TSpider>(a.world, a.name, a.number, a.x, a.y, a.z, a.heading, a.pictures[0],
+                                   a.pictures[1]);
+}
 }  // namespace
 
 const std::vector<CritterTypeInfo>& CritterTypes() {
   using namespace ClassMasks;
   static const std::vector<CritterTypeInfo> types = {
-      {"Worm", 11, 4, {0, 1, 1, 3}, 24, &Worm, 500, 700, "Worm", {"wf", "wm", "wm", "wb"}, nullptr},
+      {"Worm", 11, 4, {0, 1, 1, 3}, 24, &Worm, 500, 700, "Worm", {"wf", "wm", "wm", "wb"}, MakeWorm},
       {"Spider", 13, 9, {0, 1, 1, 1, 1, 1, 1, 1, 1}, 24, &Spider, 500, 700, "Spider",
-       {"sbdy", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg"}, nullptr},
+       {"sbdy", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg"}, MakeSpider},
       {"LadyBug", 1, 3, {0, 1, 2}, 24, &LadyBug, 200, 300, "LadyBug", {"lbug", "lblg", "lbsh"}, MakeLadyBug},
       {"Aphid", 2, 1, {0}, 1, &Aphid, 200, 300, "Aphid", {"aphid"}, MakeAphid},
       {"Ball", 3, 1, {0}, 1, &Ball, 404, 404, "Ball", {"ball"}, MakeBall},

@@ -24,6 +24,12 @@ LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3, "Raise Leg": 
 BUG_IN = {"Branch Fwd": 3, "Bump": 4, "Branch Left": 5, "Branch Right": 6, "Eye": 7,
           "Smell Left": 14, "Smell Right": 15}
 BUG_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6}
+WORM_IN = {"Mid Height": 10, "Mid Angle": 11, "Smell Left": 14, "Smell Right": 15, "Spider Left": 21,
+           "Spider Right": 22}
+WORM_OUT = {"Raise Mid": 13, "Lower Mid": 14, "Grab Front": 15, "Grab Back": 16, "Bend Left": 17,
+            "Bend Right": 18}
+SPIDER_IN = {"Bump": 4, "Eye": 7, "Home Dist": 16, "Got Food": 18}
+SPIDER_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6, "Go Back": 19}
 
 
 class RouteError(Exception):
@@ -188,6 +194,21 @@ def lab(mask_in, mask_out):
 
 def bug(mask_in):
     return Brain(BUG_IN, BUG_OUT, mask_in, "70")
+
+
+def worm(mask_in, mask_out):
+    return Brain(WORM_IN, WORM_OUT, mask_in, mask_out)
+
+
+def spider(mask_in):
+    return Brain(SPIDER_IN, SPIDER_OUT, mask_in, "80070")
+
+
+def crawler(b, up_grip, down_grip):
+    """The body's own oscillator: Up raises while the middle is low, Down lowers once
+    it is high; each grips one end."""
+    simple(b, "U", -49, [("Mid Height", -100)], ["Raise Mid", up_grip])
+    simple(b, "D", 50, [("Mid Height", 100)], ["Lower Mid", down_grip], y=10)
 
 
 def simple(b, name, th, inputs, outs, x=12, y=None):
@@ -411,6 +432,15 @@ def brains():
         b.wire("G", "Go Fwd")
         b.wire("TL", "Turn Left")
         b.wire("TR", "Turn Right")
+        B[key] = b
+
+    b = worm("400", "1E000"); crawler(b, "Grab Front", "Grab Back"); B["w501"] = b
+    b = worm("400", "1E000"); crawler(b, "Grab Back", "Grab Front"); B["w501f"] = b
+    for key, homing in (("w507", True), ("w507f", False)):
+        b = spider("50090")
+        simple(b, "G", 0, [("Got Food", -100)], ["Go Fwd"])
+        if homing:
+            simple(b, "B", 50, [("Got Food", 100), ("Home Dist", -55)], ["Go Back"], y=18)
         B[key] = b
     return B
 
