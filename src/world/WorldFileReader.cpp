@@ -268,7 +268,7 @@ class WorldReader {
       }
     }
     heading = ((heading % 24) + 24) % 24;
-    auto critter = CreateCritter(&world_, *type, name, number, pictures, x, y, z, heading);
+    auto critter = CreateCritter(*type, TCritterArgs{&world_, name, number, pictures, x, y, z, heading});
     if (!critter) return;
     critter->lineNumber = number;
     world_.AddCritter(std::move(critter));
