@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "bodies/Ant.h"
 #include "bodies/Aphid.h"
 #include "bodies/LadyBug.h"
+#include "bodies/Nest.h"
 #include "bodies/ObjectFactories.h"
 #include "bodies/Spider.h"
 #include "bodies/Worm.h"
@@ -42,6 +44,15 @@ std::unique_ptr<TCritter> MakeSpider(const TCritterArgs& a) {
   return std::make_unique<TSpider>(a.world, a.name, a.number, a.x, a.y, a.z, a.heading, a.pictures[0],
                                    a.pictures[1]);
 }
+
+std::unique_ptr<TCritter> MakeAnt(const TCritterArgs& a) {
+  return std::make_unique<TAnt>(a.world, a.name, a.number, a.x, a.y, a.z, a.heading, a.pictures[0], a.pictures[1],
+                                a.pictures[2]);
+}
+
+std::unique_ptr<TCritter> MakeNest(const TCritterArgs& a) {
+  return std::make_unique<TNest>(a.world, a.name, a.number, a.x, a.y, a.z, a.heading, a.pictures[0]);
+}
 }  // namespace
 
 const std::vector<CritterTypeInfo>& CritterTypes() {
@@ -61,8 +72,8 @@ const std::vector<CritterTypeInfo>& CritterTypes() {
       {"Mushroom", 12, 1, {0}, 2, &Mushroom, 500, 700, "Mushroom", {"mush"}, MakeMushroom},
       {"Cannon", 10, 2, {0, 1}, 24, &Cannon, 413, 415, "Cannon", {"cann", "cbll"}, MakeCannon},
       {"Letter", 5, 1, {0}, 84, &Letter, 407, 407, "Letter", {"let"}, MakeLetter},
-      {"Ant", 14, 8, {0, 1, 2, 2, 2, 2, 2, 2}, 24, &Ant, 700, 700, "Ant", {"abd", "ahd", "aleg"}, nullptr},
-      {"Nest", 15, 1, {0}, 1, &Nest, 700, 700, "Nest", {"nest"}, nullptr},
+      {"Ant", 14, 8, {0, 1, 2, 2, 2, 2, 2, 2}, 24, &Ant, 700, 700, "Ant", {"abd", "ahd", "aleg"}, MakeAnt},
+      {"Nest", 15, 1, {0}, 1, &Nest, 700, 700, "Nest", {"nest"}, MakeNest},
   };
   return types;
 }

@@ -173,8 +173,6 @@ TEST(NotebookContent, BooksOneAndTwoHaveTheOutlinedPagesAndBookThreeItsThree) {
   EXPECT_TRUE(has(1, 'b'));
   EXPECT_TRUE(has(2, 'e'));
   EXPECT_FALSE(has(0, 'w') || has(1, 'w') || has(2, 'w'));
-  for (int b = 4; b < PageIndex::Books; ++b)
-    for (int p = 0; p < book.index.PageCount(b) && b != 4 && b != 6; ++p) EXPECT_TRUE(book.Levels(b, p).empty()) << b;
 }
 
 TEST(NotebookContent, APageCitedByNumberIsThePageThatShowsThatNumber) {
@@ -195,7 +193,7 @@ TEST(NotebookContent, EveryExperimentPageLoadsItsOwnLevelAtItsOwnKey) {
   Notebook book;
   Map map;
   ExpectPlainText(map.text, "level.map");
-  for (int b = 1; b <= 2; ++b) {
+  for (int b : {1, 2, 7}) {
     int last = book.index.PageCount(b) - 1;
     for (int p = 0; p <= last; ++p) {
       int key = b * 100 + p;
@@ -214,6 +212,27 @@ TEST(NotebookContent, EveryExperimentPageLoadsItsOwnLevelAtItsOwnKey) {
     }
   }
   EXPECT_TRUE(map.messages.shown.empty());
+}
+
+TEST(NotebookContent, BookSevenWalksTheIslandInNinePages) {
+  Notebook book;
+  const std::vector<std::string> want = {"Book 7: The island", "1. A walking gait", "2. Turning on six legs",
+                                         "3. Finding food with the antennae", "4. Picking up and carrying",
+                                         "5. Bringing food home", "6. Laying a scent trail", "7. Following a trail",
+                                         "8. The colony challenge"};
+  ASSERT_EQ(book.index.PageCount(7), static_cast<int>(want.size()));
+  for (int p = 0; p < book.index.PageCount(7); ++p) EXPECT_EQ(book.TextLines(7, p)[0], want[static_cast<size_t>(p)]);
+  // The island's tests end with the nest's energy: it is the test critter.
+  Map map;
+  for (int level = 701; level <= 708; ++level) {
+    auto test = map.Test(level);
+    ASSERT_FALSE(test.empty()) << level;
+    int critter = 0, kind = 0, ticks = 0, goal = 0;
+    ASSERT_EQ(std::sscanf(test[0].c_str(), "%d %d %d %d", &critter, &kind, &ticks, &goal), 4) << level;
+    EXPECT_EQ(critter, 1) << level;
+    EXPECT_LE(ticks, 999) << level;
+    EXPECT_GT(goal, 50) << level;  // the nest starts at 50: it has to be fed
+  }
 }
 
 TEST(LevelContent, AFixedSizeViewShowsTheWholeBackground) {

@@ -1,0 +1,17 @@
+# Fails when a body or the brain reaches into the world: critters talk to their world
+# through bodies/CritterWorld.h, and the brains never know the world.
+file(GLOB_RECURSE files ${ROOT}/src/bodies/* ${ROOT}/src/brain/*)
+set(bad "")
+foreach(f IN LISTS files)
+  if(NOT f MATCHES "\\.(h|hpp|cpp|cc)$")
+    continue()
+  endif()
+  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]world/")
+  if(lines)
+    list(APPEND bad ${f})
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "bodies or brain files include world headers: ${bad}")
+endif()
+message(STATUS "bodies and brain stay below the world")
