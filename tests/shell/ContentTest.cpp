@@ -173,8 +173,6 @@ TEST(NotebookContent, BooksOneAndTwoHaveTheOutlinedPagesAndBookThreeItsThree) {
   EXPECT_TRUE(has(1, 'b'));
   EXPECT_TRUE(has(2, 'e'));
   EXPECT_FALSE(has(0, 'w') || has(1, 'w') || has(2, 'w'));
-  for (int b = 4; b < PageIndex::Books; ++b)
-    for (int p = 0; p < book.index.PageCount(b) && b != 6; ++p) EXPECT_TRUE(book.Levels(b, p).empty()) << b;
 }
 
 TEST(NotebookContent, APageCitedByNumberIsThePageThatShowsThatNumber) {
@@ -195,7 +193,7 @@ TEST(NotebookContent, EveryExperimentPageLoadsItsOwnLevelAtItsOwnKey) {
   Notebook book;
   Map map;
   ExpectPlainText(map.text, "level.map");
-  for (int b = 1; b <= 2; ++b) {
+  for (int b : {1, 2, 7}) {
     int last = book.index.PageCount(b) - 1;
     for (int p = 0; p <= last; ++p) {
       int key = b * 100 + p;
@@ -216,6 +214,27 @@ TEST(NotebookContent, EveryExperimentPageLoadsItsOwnLevelAtItsOwnKey) {
   EXPECT_TRUE(map.messages.shown.empty());
 }
 
+TEST(NotebookContent, BookSevenWalksTheIslandInNinePages) {
+  Notebook book;
+  const std::vector<std::string> want = {"Book 7: The island", "1. A walking gait", "2. Turning on six legs",
+                                         "3. Finding food with the antennae", "4. Picking up and carrying",
+                                         "5. Bringing food home", "6. Laying a scent trail", "7. Following a trail",
+                                         "8. The colony challenge"};
+  ASSERT_EQ(book.index.PageCount(7), static_cast<int>(want.size()));
+  for (int p = 0; p < book.index.PageCount(7); ++p) EXPECT_EQ(book.TextLines(7, p)[0], want[static_cast<size_t>(p)]);
+  // The island's tests end with the nest's energy: it is the test critter.
+  Map map;
+  for (int level = 701; level <= 708; ++level) {
+    auto test = map.Test(level);
+    ASSERT_FALSE(test.empty()) << level;
+    int critter = 0, kind = 0, ticks = 0, goal = 0;
+    ASSERT_EQ(std::sscanf(test[0].c_str(), "%d %d %d %d", &critter, &kind, &ticks, &goal), 4) << level;
+    EXPECT_EQ(critter, 1) << level;
+    EXPECT_LE(ticks, 999) << level;
+    EXPECT_GT(goal, 50) << level;  // the nest starts at 50: it has to be fed
+  }
+}
+
 TEST(LevelContent, AFixedSizeViewShowsTheWholeBackground) {
   Map map;
   int sized = 0;
@@ -233,7 +252,36 @@ TEST(LevelContent, AFixedSizeViewShowsTheWholeBackground) {
     EXPECT_EQ(w, background->width()) << level;
     EXPECT_EQ(h, background->height()) << level;
   }
-  EXPECT_EQ(sized, 12);
+  EXPECT_GE(sized, 12);
+}
+
+TEST(NotebookContent, BookFourLoadsALevelOnEveryPageAndTestsTheLegAndTheHeart) {
+  Notebook book;
+  Map map;
+  ASSERT_EQ(book.index.PageCount(4), 16);
+  EXPECT_EQ(book.TextLines(4, 0).at(0), "Book 4: Muscles and machines");
+  // Each object is met on the page its unlock threshold names.
+  const std::pair<int, const char*> objects[] = {{4, "4. The Ball"},   {6, "6. The Cube"},
+                                                 {7, "7. The Letter"}, {8, "8. The Gate"},
+                                                 {9, "9. The PushButton"}, {11, "11. The Bulb"},
+                                                 {12, "12. The Vehicle"}, {13, "13. The Cannon"}};
+  for (auto [page, title] : objects) EXPECT_EQ(book.TextLines(4, page).at(0), title);
+  for (int p = 0; p < 16; ++p) {
+    const int key = 400 + p;
+    EXPECT_EQ(book.Levels(4, p), std::vector<int>{key});
+    std::string missing;
+    EXPECT_TRUE(map.map.LevelAvailable(key, key, &missing)) << key << " needs " << missing;
+    const bool heartTest = p == 5, legTest = p == 1 || p == 2 || p == 3 || p == 15;
+    EXPECT_EQ(map.Test(key).empty(), !legTest && !heartTest) << key;
+    if (!legTest && !heartTest) continue;
+    int critter = 0, kind = 0, ticks = 0, goal = 0;
+    ASSERT_EQ(std::sscanf(map.Test(key)[0].c_str(), "%d %d %d %d", &critter, &kind, &ticks, &goal), 4) << key;
+    EXPECT_EQ(critter, -1) << key;
+    EXPECT_EQ(kind, 3) << key;
+    ASSERT_FALSE(map.Gizmos(key).empty()) << key;
+    EXPECT_EQ(map.Gizmos(key)[0][0], heartTest ? '1' : 'm') << "the leg or the heart judges level " << key;
+  }
+  EXPECT_TRUE(map.messages.shown.empty());
 }
 
 TEST(NotebookContent, BookSixTeachesLearningOnItsOwnLevels) {
