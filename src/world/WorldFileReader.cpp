@@ -271,14 +271,9 @@ class WorldReader {
         return;
       }
     }
-    // Every class takes a heading of 0..23; one that turns in finer steps is built again
-    // with the heading as read, kept within its own count.
-    auto critter = CreateCritter(&world_, *type, name, number, pictures, x, y, z, Wrap(heading, 24));
-    if (critter && critter->headingCount > 0 && Wrap(heading, critter->headingCount) != Wrap(heading, 24)) {
-      const int kept = Wrap(heading, critter->headingCount);
-      critter.reset();
-      critter = CreateCritter(&world_, *type, name, number, pictures, x, y, z, kept);
-    }
+    // Each class keeps the heading as read within its own count (Letters have 84).
+    const int kept = Wrap(heading, type->headingCount > 0 ? type->headingCount : 24);
+    auto critter = CreateCritter(*type, TCritterArgs{&world_, name, number, pictures, x, y, z, kept});
     if (!critter) return;
     critter->lineNumber = number;
     world_.AddCritter(std::move(critter));
