@@ -50,7 +50,8 @@ TEST(WorldFileInNest, LinesNamingTheWrongBodiesAreReportedAndSkipped) {
                                           {"In nest critter not nest", "Load InNest Error"},
                                           {"In nest critter not ant", "Load InNest Error"},
                                           {"Unknown critter number", "Load InNest Error"},
-                                          {"Unknown critter number", "Load InNest Error"}};
+                                          {"Unknown critter number", "Load InNest Error"},
+                                          {"0 1", "Load World Error"}};  // too short to read
   EXPECT_EQ(f.reports(), want);
   EXPECT_EQ(static_cast<TAnt*>(f.world.critters[0].get())->nest, nullptr);
 }
