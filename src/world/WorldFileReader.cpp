@@ -267,7 +267,9 @@ class WorldReader {
         return;
       }
     }
-    heading = ((heading % 24) + 24) % 24;
+    // Headings fold into the class's own count (a letter has 84), not always 24.
+    const int headings = type->headingCount > 0 ? type->headingCount : 24;
+    heading = ((heading % headings) + headings) % headings;
     auto critter = CreateCritter(*type, TCritterArgs{&world_, name, number, pictures, x, y, z, heading});
     if (!critter) return;
     critter->lineNumber = number;
