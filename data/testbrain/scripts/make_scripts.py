@@ -16,7 +16,9 @@ OUT_X = 50
 DX = [1, 1, 0, -1, -1, -1, 0, 1]
 DY = [0, 1, 1, 1, 0, -1, -1, -1]
 
-LAB_IN = {"Switch 1": 0, "Switch 2": 1, "Slider": 2}
+LAB_IN = {"Switch 1": 0, "Switch 2": 1, "Slider": 2, "Target 1": 28}
+LAB_IN.update({"Point %d" % (k + 1): 32 + k for k in range(10)})
+LAB_IN.update({"Category %d" % k: 42 + k for k in range(10)})
 LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3}
 BUG_IN = {"Branch Fwd": 3, "Bump": 4, "Branch Left": 5, "Branch Right": 6, "Eye": 7,
           "Smell Left": 14, "Smell Right": 15}
@@ -191,8 +193,95 @@ def xor_layer(b):
     b.wire("O", "Light 1")
 
 
+def learner(b, name, gain=0.1):
+    """Turns a wired neuron into a learning Sigmoid neuron (its synapses learn too)."""
+    x, y = b.neurons[name][:2]
+    b.say("neuron %d %d learn on" % (x, y))
+    b.say("neuron %d %d gain %g" % (x, y, gain))
+
+
+def error_calc(b, name, x, y, output, target, same_sign=False, target_first=False):
+    """An Error neuron: the output minus its target."""
+    b.neuron(name, x, y, 50)
+    if target_first:
+        b.synapse(target, name, 100 if same_sign else -100)
+    b.synapse(output, name, 100)
+    if not target_first:
+        b.synapse(target, name, 100 if same_sign else -100)
+    b.say("neuron %d %d type Error" % (x, y))
+
+
+def learning_gate(b, kind):
+    """Book 6, pages 1 to 3: a Sigmoid neuron learns the scope's Target 1; a Step neuron
+    behind it gives the lamp the clean 100 or 0 that the scope wants."""
+    b.say("settings rate 0.05")
+    b.say("settings momentum 5")
+    if kind == "hidden":
+        b.neuron("H1", 12, 4, 10)
+        b.neuron("H2", 12, 10, 10)
+        b.synapse("Switch 1", "H1", 30)
+        b.synapse("Switch 2", "H1", -20)
+        b.synapse("Switch 2", "H2", 30)
+        b.synapse("Switch 1", "H2", -20)
+        b.neuron("O", 20, 7, 10)
+        b.synapse("H1", "O", 20)
+        b.synapse("H2", "O", 20)
+        learner(b, "H1")
+        learner(b, "H2")
+    else:
+        b.neuron("O", 12, 5, 0)
+        b.synapse("Switch 1", "O", 10)
+        b.synapse("Switch 2", "O", 10)
+    learner(b, "O")
+    error_calc(b, "E", 30, 12, "O", "Target 1", same_sign=(kind == "same sign"))
+    if kind == "no step":
+        b.wire("O", "Light 1")
+    else:
+        simple(b, "L", 50, [("O", 100)], ["Light 1"], x=30, y=4)
+
+
+# Which Points each digit's neuron reads (its two telling directions of the three), the
+# Points in the order their synapses are drawn, and where the neurons stand.
+DIGIT_POINTS = {0: (3, 2), 1: (3, 2), 2: (2, 1)}
+DIGIT_CELLS = {0: ((12, 9), (40, 9)), 1: ((24, 14), (40, 14)), 2: ((34, 19), (40, 19))}
+
+
+def digit_brain(b, digits, swap=False, lazy=None):
+    """Book 6, pages 5 and 6: per digit d a learning Sigmoid neuron on two of Points 1 to 3
+    (the samples are drawn with "Points" 3), an Error neuron against Category d, and a
+    Step neuron that lights lamp d + 1. `swap` compares each with the other digit's
+    category; `lazy` names a digit whose neuron was left without its learn box."""
+    b.say("settings rate 0.05")
+    b.say("settings momentum 5")
+    for d in digits:
+        (x, y), (lx, ly) = DIGIT_CELLS[d]
+        name = "O%d" % d
+        b.neuron(name, x, y, 0)
+        for p in DIGIT_POINTS[d]:
+            b.synapse("Point %d" % p, name, 10)
+        if d != lazy:
+            learner(b, name)
+        else:
+            b.say("neuron %d %d type Sigmoid" % (x, y))
+            b.say("neuron %d %d gain 0.1" % (x, y))
+        simple(b, "L%d" % d, 50, [(name, 100)], ["Light %d" % (d + 1)], x=lx, y=ly)
+    for k, d in enumerate(digits):
+        target = digits[(k + 1) % len(digits)] if swap else d
+        error_calc(b, "E%d" % d, 70 + 6 * d, 34 + 3 * d, "O%d" % d, "Category %d" % target, target_first=True)
+
+
 def brains():
     B = {}
+    for key, digits, kw in (("w605", (0, 1), {}), ("w605f", (0, 1), {"swap": True}),
+                            ("w606", (0, 1, 2), {}), ("w606f", (0, 1, 2), {"lazy": 2})):
+        b = lab("FFFFF00000000", "3" if len(digits) == 2 else "7")
+        digit_brain(b, digits, **kw)
+        B[key] = b
+    for key, kind in (("w601", "plain"), ("w601f", "same sign"), ("w602", "plain"), ("w602f", "no step"),
+                      ("w603", "hidden"), ("w603f", "plain")):
+        b = lab("10000003", "1")
+        learning_gate(b, kind)
+        B[key] = b
     b = lab("1", "1"); simple(b, "N1", 50, [("Switch 1", 100)], ["Light 1"]); B["w101"] = b
     b = lab("1", "1"); simple(b, "N1", 50, [("Switch 1", 40)], ["Light 1"]); B["w101f"] = b
     b = lab("1", "3"); simple(b, "N1", 50, [("Switch 1", 100)], ["Light 1", "Light 2"]); B["w102"] = b
@@ -234,7 +323,8 @@ def brains():
         b = bug("C000")
         simple(b, "L", 1, [("Smell Left", 100), ("Smell Right", -100)], [lt])
         simple(b, "R", 1, [("Smell Right", 100), ("Smell Left", -100)], [rt], y=10)
-        b.neuron("A", 12, 20, 0); b.wire("A", "Go Fwd")
+        # Walking only while an aphid is smelled keeps the bug on the grass once all are eaten.
+        simple(b, "A", 1, [("Smell Left", 100), ("Smell Right", 100)], ["Go Fwd"], x=20, y=16)
         B[key] = b
     b = bug("68")
     simple(b, "G", 50, [("Branch Fwd", 100)], ["Go Fwd"])
@@ -255,7 +345,10 @@ def brains():
         simple(b, "D", 0, [("Eye", -100)], [])
         simple(b, "SL", 1, [("Smell Left", 100), ("Smell Right", -100)], [], y=21)
         simple(b, "SR", 1, [("Smell Right", 100), ("Smell Left", -100)], [], y=26)
-        simple(b, "G", 50, [("Bump", -100), ("Branch Fwd", 100), ("D", -100)], [], x=24, y=7)
+        if with_e:
+            simple(b, "G", 50, [("Bump", -100), ("Branch Fwd", 100), ("D", -100)], [], x=24, y=7)
+        else:  # the branch forgotten: walk unless bumped or in the dark
+            simple(b, "G", 0, [("Bump", -100), ("D", -100)], [], x=24, y=7)
         wl = ([("E", 100)] if with_e else []) + [("Bump", 100), ("SL", 100)]
         simple(b, "WL", 50, wl, [], x=24, y=13)
         b.neuron("TL", 36, 7, 50)

@@ -20,7 +20,7 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
   loader.gizmoPorts = &gizmoPorts;
   TTestWorld* window = main.testWorld();
   loader.showWindow = [window](bool shown) { window->setVisible(shown); };
-  loader.resizeWindow = [window](int w, int h) { window->resize(w, h); };
+  loader.resizeWindow = [window](int w, int h) { window->ResizeClient(w, h); };
   window->world().brains = &brains.worldBrains();
   main.shell().brains = &brains;
   main.brainWindow = &brains;

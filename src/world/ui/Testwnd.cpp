@@ -7,6 +7,8 @@
 #include <chrono>
 
 #include "platform/qt/QtImage.h"
+#include "world/ui/MonitorPanel.h"
+#include "world/ui/SamplePanelWidget.h"
 
 TTestWorld::TTestWorld(Host host, const Palette& palette, WorldPorts ports, QWidget* parent)
     : QWidget(parent), host_(host) {
@@ -17,6 +19,7 @@ TTestWorld::TTestWorld(Host host, const Palette& palette, WorldPorts ports, QWid
   setWindowTitle("World");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
+  BuildInstruments();
   resize(640, 480);
 }
 
@@ -34,7 +37,7 @@ bool TTestWorld::MovieOrPauseActive() const {
 void TTestWorld::SetFixedClientSize(int width, int height) {
   world_->fixedSize = true;
   SetMaximiseButton(false);
-  setFixedSize(width, height);
+  setFixedSize(width + PanelWidth(), height);
   world_->SetClientSize(width, height);
 }
 
@@ -54,13 +57,14 @@ void TTestWorld::SetMaximiseButton(bool on) {
 
 void TTestWorld::paintEvent(QPaintEvent* e) {
   TWorld& w = *world_;
-  if (!w.view.exists()) w.SetClientSize(width(), height());
+  if (!w.view.exists()) w.SetClientSize(ViewWidth(), height());
   QPainter p(this);
   QRect area = e->rect().intersected(QRect(0, 0, w.view.width(), w.view.height()));
   if (!area.isEmpty()) {
     IndexedImage part = w.view.image.crop(area.x(), area.y(), area.width(), area.height());
     p.drawImage(area.topLeft(), ToQImage(part, w.palette));
   }
+  if (barsShown_) p.drawImage(TestMonitorBars::Left, 0, barsImage_);
   QRegion outside = QRegion(e->rect()).subtracted(QRegion(0, 0, w.view.width(), w.view.height()));
   for (const QRect& r : outside) p.fillRect(r, Qt::black);
   if (dragging_) {
@@ -73,7 +77,7 @@ void TTestWorld::paintEvent(QPaintEvent* e) {
 
 QRect TTestWorld::DragRect() const {
   QPoint d = dragNow_ - dragStart_;
-  return QRect(-1 + d.x(), -1 + d.y(), width() + 1, height() + 1);
+  return QRect(-1 + d.x(), -1 + d.y(), ViewWidth() + 1, height() + 1);
 }
 
 void TTestWorld::resizeEvent(QResizeEvent*) {
@@ -82,11 +86,13 @@ void TTestWorld::resizeEvent(QResizeEvent*) {
   TWorld& w = *world_;
   if (w.fixedSize && w.view.exists()) {
     if (isMaximized()) showNormal();
-    if (width() != w.clientWidth() || height() != w.clientHeight()) resize(w.clientWidth(), w.clientHeight());
+    if (ViewWidth() != w.clientWidth() || height() != w.clientHeight())
+      resize(w.clientWidth() + PanelWidth(), w.clientHeight());
     w.fullRedrawFlag = true;
   } else {
-    w.SetClientSize(width(), height());
+    w.SetClientSize(ViewWidth(), height());
   }
+  if (samplePanelWidget_) samplePanelWidget_->setGeometry(ViewWidth(), 0, PanelWidth(), height());
   UpdateMonitor();
 }
 
