@@ -61,7 +61,7 @@ const std::vector<CritterTypeInfo>& CritterTypes() {
       {"Worm", 11, 4, {0, 1, 1, 3}, 24, &Worm, 500, 700, "Worm", {"wf", "wm", "wm", "wb"}, MakeWorm},
       {"Spider", 13, 9, {0, 1, 1, 1, 1, 1, 1, 1, 1}, 24, &Spider, 500, 700, "Spider",
        {"sbdy", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg"}, MakeSpider},
-      {"LadyBug", 1, 3, {0, 1, 2}, 24, &LadyBug, 200, 300, "LadyBug", {"lbug", "lblg", "lbsh"}, MakeLadyBug},
+      {"LadyBug", 1, 3, {0, 1, 2}, 24, &LadyBug, 200, 300, "LadyBug", {"lbug", "lblg"}, MakeLadyBug},
       {"Aphid", 2, 1, {0}, 1, &Aphid, 200, 300, "Aphid", {"aphid"}, MakeAphid},
       {"Ball", 3, 1, {0}, 1, &Ball, 404, 404, "Ball", {"ball"}, MakeBall},
       {"Cube", 4, 1, {0}, 18, &Cube, 406, 406, "Cube", {"cube"}, MakeCube},

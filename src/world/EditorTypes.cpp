@@ -1,43 +1,40 @@
 #include "world/EditorTypes.h"
 
-namespace {
-struct TypeRow {
-  const char* boxName;
-  int typeCode;
-  const char* word;
-  int threshold;
-  std::vector<std::string> pictures;
-};
+#include <algorithm>
 
-// In type-code order; the worm's two faces follow each other.
-const std::vector<TypeRow>& Rows() {
-  static const std::vector<TypeRow> rows = {
-      {"LadyBug", 1, "LadyBug", 300, {"lbug", "lblg"}},
-      {"Aphid", 2, "Aphid", 300, {"aphid"}},
-      {"Ball", 3, "Ball", 404, {"ball"}},
-      {"Cube", 4, "Cube", 406, {"cube"}},
-      {"Letter", 5, "Letter", 407, {"let"}},
-      {"Gate", 6, "Gate", 408, {"gate"}},
-      {"PushButton", 7, "PushButton", 409, {"pushb"}},
-      {"Light", 8, "Bulb", 412, {"bulb"}},
-      {"Vehicle", 9, "Vehicle", 413, {"vehicle"}},
-      {"Cannon", 10, "Cannon", 415, {"cann", "cbll"}},
-      {"Worm1", 11, "Worm", 700, {"wf", "wm", "wb"}},
-      {"Worm2", 11, "Worm", 700, {"wf2", "wm", "wb"}},
-      {"Mushroom", 12, "Mushroom", 700, {"mush"}},
-      {"Spider", 13, "Spider", 700, {"sbdy", "sleg"}},
-      {"Ant", 14, "Ant", 700, {"abd", "ahd", "aleg"}},
-      {"Nest", 15, "Nest", 700, {"nest"}},
-  };
+#include "bodies/CritterTypes.h"
+
+namespace {
+constexpr int WormCode = 11;
+
+// The classes in type-code order: the editor's lists count their positions as codes.
+std::vector<const CritterTypeInfo*> ByCode() {
+  std::vector<const CritterTypeInfo*> rows;
+  for (const CritterTypeInfo& t : CritterTypes()) rows.push_back(&t);
+  std::sort(rows.begin(), rows.end(), [](auto* a, auto* b) { return a->typeCode < b->typeCode; });
   return rows;
+}
+
+EditorType Entry(const CritterTypeInfo& t, const std::string& boxName) {
+  EditorType e{boxName, t.typeCode, t.word, {}};
+  for (const char* p : t.defaultPictures) e.pictures.push_back(p ? p : "");
+  return e;
 }
 }  // namespace
 
 std::vector<EditorType> EditorTypeList(int progress) {
   std::vector<EditorType> list;
-  for (const TypeRow& r : Rows()) {
-    if (r.threshold > progress) break;
-    list.push_back({r.boxName, r.typeCode, r.word, r.pictures});
+  for (const CritterTypeInfo* t : ByCode()) {
+    if (t->editorProgress > progress) break;
+    if (t->typeCode != WormCode) {
+      list.push_back(Entry(*t, t->editorName));
+      continue;
+    }
+    // The worm comes with either face.
+    list.push_back(Entry(*t, "Worm1"));
+    EditorType second = Entry(*t, "Worm2");
+    if (!second.pictures.empty()) second.pictures[0] = "wf2";
+    list.push_back(second);
   }
   return list;
 }
@@ -58,8 +55,7 @@ std::vector<std::string> SmellTypeNames(int progress) {
 }
 
 std::string EditorTypeName(int typeCode, const std::string& firstPicture) {
-  if (typeCode == 11) return firstPicture == "wf2" ? "Worm2" : "Worm1";
-  for (const TypeRow& r : Rows())
-    if (r.typeCode == typeCode) return r.boxName;
-  return "Unknown";
+  if (typeCode == WormCode) return firstPicture == "wf2" ? "Worm2" : "Worm1";
+  const CritterTypeInfo* t = CritterTypeByCode(typeCode);
+  return t ? t->editorName : "Unknown";
 }

@@ -9,7 +9,7 @@ struct EditorType {
   std::string boxName;                // as the type box shows it
   int typeCode = 0;
   std::string word;                   // the class word of world files
-  std::vector<std::string> pictures;  // of a new critter, for the class's picture fields in order
+  std::vector<std::string> pictures;  // of a new critter, one per picture field ("" for none)
 };
 
 // The type box at this progress.

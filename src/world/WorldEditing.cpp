@@ -310,18 +310,18 @@ bool TWorldEditing::AddCritter(int type, const std::string& name, const std::str
   const EditorType& t = types[static_cast<size_t>(type)];
   const CritterTypeInfo* info = FindCritterType(t.word);
   if (!info) return false;
-  // The type's pictures fill its used picture fields in order.
-  std::vector<TPic*> pictures(static_cast<size_t>(info->pictureFields), nullptr);
-  size_t next = 0;
-  for (int f = 0; f < info->pictureFields && next < t.pictures.size(); ++f) {
-    if (!PictureFieldUsed(*info, f)) continue;
-    pictures[static_cast<size_t>(f)] = world_.Picture(world_.AddPicture(t.pictures[next++]));
-  }
-  for (int f = 0; f < info->pictureFields; ++f)
-    if (PictureFieldUsed(*info, f) && !pictures[static_cast<size_t>(f)] && !(info->typeCode == 1 && f == 2))
-      pictures[static_cast<size_t>(f)] = pictures[0];
-  const int number = static_cast<int>(world_.critters.size());
-  auto made = CreateCritter(*info, TCritterArgs{&world_, name, number, pictures, x, y, z, 0});
+  // The type's pictures, one per picture field; fields the class does not show stay empty.
+  TCritterArgs args;
+  args.world = &world_;
+  args.name = name;
+  args.number = static_cast<int>(world_.critters.size());
+  args.pictures.assign(static_cast<size_t>(info->pictureFields), nullptr);
+  for (int f = 0; f < info->pictureFields && f < static_cast<int>(t.pictures.size()); ++f)
+    if (PictureFieldUsed(*info, f) && !t.pictures[static_cast<size_t>(f)].empty())
+      args.pictures[static_cast<size_t>(f)] = world_.Picture(world_.AddPicture(t.pictures[static_cast<size_t>(f)]));
+  args.x = x, args.y = y, args.z = z;
+  const int number = args.number;
+  auto made = CreateCritter(*info, args);
   if (!made) return false;
   world_.AddCritter(std::move(made));
   changed = true;

@@ -418,3 +418,17 @@ TEST_F(EditingTest, TheViewIsPaintedInOrderWithItsColours) {
   EXPECT_EQ(side[0].colour, PlanColour::Blue);
   EXPECT_EQ(side[0].points[1], 50);  // the baseline at half the height with the scroll at 50
 }
+
+TEST_F(EditingTest, ALetterTurnedPastTwentyFourKeepsItsHeadingThroughASave) {
+  Load(FlatWorld(10, 10));
+  ASSERT_TRUE(ed.AddCritter(ed.TypeIndex("Letter"), "Ell", "5", "5", "0"));
+  for (int k = 0; k < 3; ++k) ASSERT_TRUE(ed.RotateCritter(2));  // a quarter of 84, three times
+  EXPECT_EQ(ed.boxes.rotation, "Rotation: 63");
+  world.fileName = out.file("letter.wld");
+  ASSERT_TRUE(ed.SaveChanges());
+  TWorld again(fake.host(), WorldPorts{}, Palette{});
+  TWorldFile file(again, nullptr, nullptr);
+  file.ReadWorldText(*ReadFileText(out.file("letter.wld")));
+  ASSERT_EQ(again.critters.size(), 1u);
+  EXPECT_EQ(again.critters[0]->startHeading, 63);
+}

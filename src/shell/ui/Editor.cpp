@@ -300,9 +300,9 @@ QWidget* TEditForm::BuildWorldTab() {
   auto* hg = new QGridLayout(height);
   hg->setContentsMargins(2, 2, 2, 2);
   hg->setSpacing(1);
-  UpButton = Button("Up", 40);
+  UpButton = Button("Up", 38);
   UpButton->setObjectName("UpButton");
-  DownButton = Button("Down", 40);
+  DownButton = Button("Down", 38);
   DownButton->setObjectName("DownButton");
   DispHeightCheck = new QCheckBox("Show");
   FixCheck = new QCheckBox("Fix");
@@ -310,6 +310,7 @@ QWidget* TEditForm::BuildWorldTab() {
   hg->addWidget(DispHeightCheck, 0, 1);
   hg->addWidget(DownButton, 1, 0);
   hg->addWidget(FixCheck, 1, 1);
+  update->setFixedWidth(58);
   bottom->addWidget(update);
   bottom->addWidget(height, 1);
   v->addLayout(bottom);
