@@ -113,6 +113,8 @@ void TBoardEditor::RightDown(const Hit& hit, int x, int y, int px, int py) {
       if (requests_) requests_->OpenNeuronDialog({hit.index}, px, py);
     } else if (IsInputSlot(n.slots[hit.direction].kind)) {
       if (requests_) requests_->OpenSynapseDialog({{hit.index, hit.direction}}, px, py);
+    } else {
+      board_.Message("No synapse selected", "Synapse properties");
     }
     return;
   }
@@ -340,7 +342,9 @@ void TBoardEditor::RunMenuItem(MenuCommand command, const std::string& libraryNa
     case MenuCommand::Properties:
       if (requests_) requests_->OpenSettingsDialog();
       break;
-    case MenuCommand::Separator: break;
+    case MenuCommand::Separator:
+    case MenuCommand::Undo:
+    case MenuCommand::Redo: break;
   }
 }
 

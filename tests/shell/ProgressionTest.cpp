@@ -30,7 +30,10 @@ struct FakeLoader : IWorldLoader {
     return true;
   }
   void ReloadTest() override {}
-  std::string DescriptionText() override { return "A world of my own\n#\n"; }
+  std::string DescriptionText() override {
+    // Past a few calls the page is splicing without end: stop feeding it.
+    return ++descriptionReads > 5 ? std::string() : description;
+  }
   bool IsEditable() override { return true; }
   void ClearWorld() override { ++clears; }
   bool IsBusy() override { return false; }
@@ -44,7 +47,18 @@ struct FakeLoader : IWorldLoader {
   std::map<int, int> tests;  // level -> timed test duration
   std::vector<int> loads, reloads;
   std::vector<std::string> worldLoads;
-  int clears = 0;
+  std::string description = "A world of my own\n#\n";
+  int clears = 0, descriptionReads = 0;
+};
+
+struct FakeEditor : IEditorGate {
+  bool Exists() override { return true; }
+  bool HasUnsavedChanges() override { return changed; }
+  void Save() override { ++saves; }
+  void ForgetChanges() override { changed = false; }
+  void Hide() override { ++hides; }
+  bool changed = false;
+  int saves = 0, hides = 0;
 };
 
 struct FakeRooms : IRoomView {
@@ -158,6 +172,43 @@ TEST_F(ProgressionFixture, WorkshopWorldPagesShareTheTemplateAndGoBackToTheList)
   EXPECT_EQ(shell.CurrentPage, 1);
 }
 
+TEST_F(ProgressionFixture, AWorldDescriptionWithItsOwnWorldLineIsReadOnce) {
+  loader.description = "Mine\n%e\nmore\n";
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.ShowPage(1);
+  progression.AddWorld("garden");
+  progression.ShowPage(2);
+  EXPECT_EQ(shell.CurrentPage, 2);
+  EXPECT_EQ(loader.descriptionReads, 1);
+  EXPECT_EQ(loader.worldLoads, std::vector<std::string>{"garden"});
+}
+
+TEST_F(ProgressionFixture, TheWorkshopBookmarkBeforeTheListIsShownIsRefusedSilently) {
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.LastPage();  // the world list is not known yet: the template page has no world
+  EXPECT_EQ(shell.CurrentPage, 0);
+  EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(ProgressionFixture, AWorkshopWorldAboveTheFrontierNamesTheTestThatOpensIt) {
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.ShowPage(1);
+  progression.AddWorld("garden");
+  progression.AddWorld("maze");
+  shell.Progress = 302;  // the first world's test is not passed yet
+  progression.ShowWorldPage(1);
+  EXPECT_EQ(shell.CurrentPage, 1);
+  EXPECT_EQ(fakes.messages.shown,
+            (std::vector<ShownMessage>{{"The world maze opens once you pass the test of the world garden.",
+                                        "Can't Load World"}}));
+  progression.ShowWorldPage(0);  // the frontier's own world opens
+  EXPECT_EQ(shell.CurrentPage, 2);
+  EXPECT_EQ(loader.worldLoads, std::vector<std::string>{"garden"});
+}
+
 TEST_F(ProgressionFixture, BookmarkGoesToTheFrontierOrTheLastPage) {
   shell.Progress = 437;
   progression.ShowBook(4);
@@ -220,4 +271,39 @@ TEST_F(ProgressionFixture, PagePlayRunsEachTestPageWithBothBrains) {
   progression.PagePlayStep();  // run
   EXPECT_TRUE(shell.Running);
   EXPECT_EQ(shell.PagePlayState, 6);
+}
+
+TEST_F(ProgressionFixture, UnsavedEditorChangesAreAskedAboutBeforeThePageChanges) {
+  FakeEditor editor;
+  progression.editor = &editor;
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.ShowPage(1);
+  progression.AddWorld("garden");
+  progression.ShowPage(2);
+  editor.changed = true;
+  const int hides = editor.hides;
+  fakes.messages.answers = {Answer::Cancel, Answer::Yes};
+  progression.PreviousPage();
+  EXPECT_EQ(shell.CurrentPage, 2);  // Cancel keeps the page and the editor
+  EXPECT_EQ(fakes.messages.asked.back(), (ShownMessage{"Do you want to save the changes?", "World Changed"}));
+  EXPECT_EQ(editor.hides, hides);
+  progression.PreviousPage();
+  EXPECT_EQ(shell.CurrentPage, 1);
+  EXPECT_EQ(editor.saves, 1);
+  EXPECT_FALSE(editor.changed);
+  progression.ShowBook(0);  // nothing unsaved: no question, the editor hides with the book
+  EXPECT_EQ(fakes.messages.asked.size(), 2u);
+  progression.editor = nullptr;
+}
+
+TEST_F(ProgressionFixture, ADescriptionThatNamesItsOwnPageIsReadOnce) {
+  loader.description = "my world\n%e\nmore\n#\n";
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.ShowPage(1);
+  progression.AddWorld("garden");
+  progression.ShowPage(2);  // returns: the inner "%e" is passed over
+  EXPECT_EQ(shell.CurrentPage, 2);
+  EXPECT_EQ(loader.worldLoads, std::vector<std::string>{"garden"});
 }

@@ -31,21 +31,13 @@ struct RunArgs {
   bool run = false, detail = false, hash = false;
 };
 
-bool ParseLong(const std::string& text, long low, long high, long& out) {
-  char* end = nullptr;
-  long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end || v < low || v > high) return false;
-  out = v;
-  return true;
-}
-
 // "N:CH=V".
 bool ParseDrive(const std::string& text, Drive& d) {
   const size_t colon = text.find(':'), eq = text.find('=');
   if (colon == std::string::npos || eq == std::string::npos || eq < colon) return false;
   long n, ch, v;
-  if (!ParseLong(text.substr(0, colon), 0, 1000000, n) || !ParseLong(text.substr(colon + 1, eq - colon - 1), 0, 63, ch) ||
-      !ParseLong(text.substr(eq + 1), -1000000, 1000000, v))
+  if (!ParseNumber(text.substr(0, colon), 0, 1000000, n) || !ParseNumber(text.substr(colon + 1, eq - colon - 1), 0, 63, ch) ||
+      !ParseNumber(text.substr(eq + 1), -1000000, 1000000, v))
     return false;
   d = Drive{static_cast<int>(n), static_cast<int>(ch), static_cast<int>(v)};
   return true;
@@ -63,9 +55,9 @@ std::string ParseRunArgs(const std::vector<std::string>& args, RunArgs& r) {
     } else if (a == "--hash") {
       r.hash = true;
     } else if (a == "--ticks" && more) {
-      if (!ParseLong(args[++k], 0, 1000000, r.ticks)) return "--ticks takes a number from 0 to 1000000";
+      if (!ParseNumber(args[++k], 0, 1000000, r.ticks)) return "--ticks takes a number from 0 to 1000000";
     } else if (a == "--seed" && more) {
-      if (!ParseLong(args[++k], 0, 4294967295L, r.seed)) return "--seed takes a number from 0 to 4294967295";
+      if (!ParseNumber(args[++k], 0, 4294967295L, r.seed)) return "--seed takes a number from 0 to 4294967295";
     } else if (a == "--brain" && more) {
       BrainFile b;
       if (!SplitBrainArgument(args[++k], b.board, b.path)) return "--brain takes NAME=FILE";

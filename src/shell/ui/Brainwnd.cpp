@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QToolButton>
 #include <QPainter>
 #include <algorithm>
 
@@ -64,6 +65,13 @@ TBrainForm::TBrainForm(Host host, uint32_t seed, QWidget* parent)
     StatusPanels[i]->setGeometry(x, 0, StatusWidths[i], StatusHeight);
     x += StatusWidths[i];
   }
+  // The last status panel holds the plot window's button.
+  auto* plotButton = new QToolButton(StatusPanels[3]);
+  plotButton->setObjectName("PlotButton");
+  plotButton->setText("Plot");
+  plotButton->setAutoRaise(true);
+  plotButton->setGeometry(0, 0, StatusWidths[3], StatusHeight);
+  connect(plotButton, &QToolButton::clicked, this, [this] { PlotButtonClick(); });
   connect(VScrollBar, &QScrollBar::valueChanged, this, [this](int v) {
     if (BoardDraw* d = shownDraw()) d->Scroll(d->scrollX(), v), d->RepaintDirtyCells(d->board());
   });
@@ -238,6 +246,7 @@ void TBrainForm::ShowSelectedBoard() {
 
 void TBrainForm::UpdateScrollBars() {
   BoardDraw* d = shownDraw();
+  brains_.SetBoardWidth(BoardView->width());
   if (!d || !HScrollBar) return;
   d->SetViewSize(std::max(1, BoardView->width()), std::max(1, BoardView->height()));
   const ScrollRanges r = d->UpdateScrollRanges();
@@ -286,9 +295,23 @@ void TBrainForm::closeEvent(QCloseEvent* e) {
   if (onQuit) onQuit();
 }
 
+bool TBrainForm::UndoKey(QKeyEvent* e) {
+  BoardInput* input = shownInput();
+  const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+  const bool undo = e->key() == Qt::Key_Z && mods == Qt::ControlModifier;
+  const bool redo = (e->key() == Qt::Key_Y && mods == Qt::ControlModifier) ||
+                    (e->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier));
+  if (!input || (!undo && !redo)) return false;
+  if (undo) input->Undo();
+  else input->Redo();
+  UpdateScrollBars();
+  BoardChanged();
+  return true;
+}
+
 void TBrainForm::keyPressEvent(QKeyEvent* e) {
   BoardInput* input = shownInput();
-  if (!input) return;
+  if (!input || UndoKey(e)) return;
   const bool control = e->modifiers() & Qt::ControlModifier;
   int ch = 0;
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) ch = '\r';

@@ -85,6 +85,9 @@ void TMainForm::ShowWorldList(const std::vector<std::string>& names) {
 }
 
 void TMainForm::ShowEditButton() {
+  // "Edit" acts on the chosen entry: the page's own world is the one it edits.
+  const int entry = shell_.CurrentPage - 2;
+  if (entry >= 0 && entry < WorldList->count()) WorldList->setCurrentRow(entry);
   EditButton->show();
   EditButton->raise();
 }
@@ -126,7 +129,7 @@ void TMainForm::PaintPage(QPainter& p) {
 
 void TMainForm::GoToClicked() {
   int row = WorldList->currentRow();
-  if (row >= 0) progression_.ShowPage(row + 2);
+  if (row >= 0) progression_.ShowWorldPage(row);
 }
 
 void TMainForm::NewWorldClicked() {
@@ -146,7 +149,7 @@ void TMainForm::NewWorldClicked() {
   progression_.AddWorld(name);
   WorldList->addItem(QString::fromStdString(name));
   WorldList->setCurrentRow(WorldList->count() - 1);
-  progression_.ShowPage(static_cast<int>(progression_.worldList().size()) + 1);
+  progression_.ShowWorldPage(static_cast<int>(progression_.worldList().size()) - 1);
 }
 
 void TMainForm::OpenAccessDialog() {
