@@ -26,7 +26,7 @@ struct LabWindow {
     w.AddPicture(FlatGrass());
     w.CreateMap(4, 4);
     w.FinishMap();
-    window.resize(290, 300);
+    window.resize(320, 240);
     window.show();
     QTest::qWait(30);
   }
@@ -59,6 +59,8 @@ TEST(WorldInstruments, TheSamplePanelComesWithAChalkBoardAndGoesWithIt) {
   QTest::qWait(20);
   EXPECT_EQ(f.window.width(), width + 96);
   EXPECT_EQ(f.window.samplePanelWidget()->geometry(), QRect(width, 0, 96, f.window.height()));
+  // Every control fits beside a bench of 240 rows.
+  for (QWidget* w : f.window.samplePanelWidget()->findChildren<QWidget*>()) EXPECT_LE(w->geometry().bottom(), 239);
   EXPECT_EQ(f.window.world().clientWidth(), width);  // the view keeps its size
   f.window.world().ClearWorld();
   EXPECT_FALSE(f.window.samplePanelWidget()->isVisible());
@@ -176,7 +178,10 @@ TEST(WorldInstruments, TheMonitorStripShowsByModeAndReachesTheShell) {
   EXPECT_FALSE(monitor->isVisible());
   QTest::mouseClick(&f.window, Qt::RightButton, {}, QPoint(150, 150));  // the toggle
   EXPECT_TRUE(monitor->isVisible());
-  f.window.world().SetMonitorMode(1);  // 290 x 300 is higher than 240
+  f.window.world().SetMonitorMode(1);  // a bench of 320 x 240 is not larger than that
+  EXPECT_FALSE(monitor->isVisible());
+  f.window.resize(400, 300);
+  QTest::qWait(20);
   EXPECT_TRUE(monitor->isVisible());
   EXPECT_EQ(monitor->geometry(), QRect(0, 0, 49, 20));
   EXPECT_EQ(monitor->frame(), 4);

@@ -74,25 +74,25 @@ TSamplePanelWidget::TSamplePanelWidget(TSamplePanel& panel, TChalkArea& area, QW
   setFont(small);
 
   auto* pointsLabel = new QLabel("Points", this);
-  pointsLabel->setGeometry(8, 8, 40, 18);
+  pointsLabel->setGeometry(8, 5, 40, 18);
   NumPointsBox = new QLineEdit(QString::fromStdString(panel_.numPointsText), this);
   NumPointsBox->setObjectName("NumPointsBox");
   NumPointsBox->setReadOnly(true);
-  NumPointsBox->setGeometry(46, 6, 26, 22);
+  NumPointsBox->setGeometry(46, 4, 26, 20);
   NumPointsUp = new QToolButton(this);
   NumPointsUp->setObjectName("NumPointsUp");
   NumPointsUp->setArrowType(Qt::UpArrow);
-  NumPointsUp->setGeometry(73, 6, 15, 11);
+  NumPointsUp->setGeometry(73, 4, 15, 10);
   NumPointsDown = new QToolButton(this);
   NumPointsDown->setObjectName("NumPointsDown");
   NumPointsDown->setArrowType(Qt::DownArrow);
-  NumPointsDown->setGeometry(73, 17, 15, 11);
+  NumPointsDown->setGeometry(73, 14, 15, 10);
   connect(NumPointsUp, &QToolButton::clicked, this, [this] { StepPoints(1); });
   connect(NumPointsDown, &QToolButton::clicked, this, [this] { StepPoints(-1); });
 
   ShowCheck = new QCheckBox("Show points", this);
   ShowCheck->setObjectName("ShowCheck");
-  ShowCheck->setGeometry(6, 32, 88, 20);
+  ShowCheck->setGeometry(6, 26, 88, 20);
   connect(ShowCheck, &QCheckBox::toggled, this, [this](bool on) {
     Act([this, on] { panel_.showPoints = on; }, true);
   });
@@ -101,25 +101,26 @@ TSamplePanelWidget::TSamplePanelWidget(TSamplePanel& panel, TChalkArea& area, QW
     auto* b = new QPushButton(QString::number(d), this);
     b->setObjectName(QString("Button%1").arg(d));
     b->setProperty("tag", d);
-    b->setGeometry(8 + (d % 3) * 27, 58 + (d / 3) * 26, 25, 24);
-    if (d == 9) b->setGeometry(35, 136, 25, 24);
+    // Three to a row, the 9 alone in the middle: the panel fits a 240-pixel bench.
+    b->setGeometry(8 + (d % 3) * 27, 48 + (d / 3) * 22, 25, 21);
+    if (d == 9) b->setGeometry(35, 114, 25, 21);
     connect(b, &QPushButton::clicked, this, [this, d] { Act([this, d] { panel_.NumberButton(d); }); });
     Buttons[static_cast<size_t>(d)] = b;
   }
   CountLabel = new QLabel(this);
   CountLabel->setObjectName("CountLabel");
-  CountLabel->setGeometry(6, 166, 88, 18);
+  CountLabel->setGeometry(6, 137, 88, 16);
   CountLabel->setAlignment(Qt::AlignCenter);
   auto button = [this](const char* name, const char* caption, int y) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
-    b->setGeometry(8, y, 80, 24);
+    b->setGeometry(8, y, 80, 20);
     return b;
   };
-  PlayButton = button("PlayButton", "Play", 190);
-  ClearStoreButton = button("ClearStoreButton", "New", 218);
-  SaveButton = button("SaveButton", "Save", 246);
-  LoadButton = button("LoadButton", "Load", 274);
+  PlayButton = button("PlayButton", "Play", 155);
+  ClearStoreButton = button("ClearStoreButton", "New", 176);
+  SaveButton = button("SaveButton", "Save", 197);
+  LoadButton = button("LoadButton", "Load", 218);
   connect(PlayButton, &QPushButton::clicked, this, [this] { Act([this] { panel_.PlayButton(); }); });
   connect(ClearStoreButton, &QPushButton::clicked, this, [this] { Act([this] { panel_.ClearStoreButton(); }); });
   connect(SaveButton, &QPushButton::clicked, this, [this] { Act([this] { panel_.SaveButton(); }); });
