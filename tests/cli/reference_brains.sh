@@ -7,9 +7,9 @@ cli=$1 data=$2
 shift 2
 bad=0
 for level in "$@"; do
-  "$cli" --data "$data" level-test "$level" --shown "testbrain/w$level.brn" >/dev/null 2>&1
+  "$cli" --data "$data" level-test "$level" --shown "$data/testbrain/w$level.brn" >/dev/null 2>&1
   good=$?
-  "$cli" --data "$data" level-test "$level" --shown "testbrain/w${level}f.brn" >/dev/null 2>&1
+  "$cli" --data "$data" level-test "$level" --shown "$data/testbrain/w${level}f.brn" >/dev/null 2>&1
   wrong=$?
   if [ $good -ne 0 ] || [ $wrong -ne 1 ]; then
     echo "level $level: reference brain exit $good (want 0), f brain exit $wrong (want 1)"
