@@ -29,7 +29,7 @@ void SaveShot(const QImage& image, const char* name) {
   const char* folder = std::getenv("QUORBIT_SCREENSHOTS");
   if (!folder) return;
   QImageWriter writer(QString("%1/%2.png").arg(folder, name), "png");
-  writer.setCompression(9);
+  writer.setQuality(0);  // the smallest file
   writer.write(image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither));
 }
 
