@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bodies/ChannelNumbers.h"
+#include "bodies/CritterWorld.h"
 #include "bodies/LadyBug.h"
-#include "world/Trigger.h"
-#include "world/World.h"
+#include "bodies/Trigger.h"
 
 namespace {
-enum : int { OutGoFwd = 4, OutTurnLeft = 5, OutTurnRight = 6, OutGoBack = 19 };
 inline bool On(const int32_t* out, int channel) { return EffectorOn(out[channel * 8]); }
 constexpr float Pace = 0.02f;
 }  // namespace
 
-TAphid::TAphid(TWorld* w, const std::string& n, int num, float px, float py, float pz, TPic* pic)
+TAphid::TAphid(ICritterWorld* w, const std::string& n, int num, float px, float py, float pz, TPic* pic)
     : TCritter(w, n, num, px, py, pz, 0), targetX(px), targetY(py) {
   setClass(ClassMasks::Aphid);
   headingCount = 1;
@@ -58,10 +58,10 @@ void TAphid::step() {
     if (std::fabs(targetY - ny) > Pace) ny += targetY > ny ? Pace : -Pace;
   }
   if (const int32_t* out = brainOutputs(); out && brainInputs()) {
-    if (On(out, OutGoFwd)) nx += Pace;
-    if (On(out, OutGoBack)) nx -= Pace;
-    if (On(out, OutTurnLeft)) ny += Pace;
-    if (On(out, OutTurnRight)) ny -= Pace;
+    if (On(out, OutCh::GoFwd)) nx += Pace;
+    if (On(out, OutCh::GoBack)) nx -= Pace;
+    if (On(out, OutCh::TurnLeft)) ny += Pace;
+    if (On(out, OutCh::TurnRight)) ny -= Pace;
   }
   if (nx == x && ny == y) return;
   x = nx, y = ny;
@@ -72,7 +72,7 @@ void TAphid::step() {
 
 void TAphid::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPart) {
   TCritter::collideWithCritter(other, myPart, otherPart);
-  if (other->typeCode != TLadyBug::TypeCode) return;
+  if (other->typeCode != TypeCodes::LadyBug) return;
   if (eatenCounter == 0) eatenCounter = EatTicks;
   if (eatenCounter == 1) other->energy = std::clamp(other->energy + energy, 0.0f, 100.0f);
 }

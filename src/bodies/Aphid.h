@@ -8,7 +8,7 @@ class TAphid : public TCritter {
   static constexpr int TypeCode = 2;
   static constexpr int EatTicks = 8;
 
-  TAphid(TWorld* world, const std::string& name, int number, float x, float y, float z, TPic* pic);
+  TAphid(ICritterWorld* world, const std::string& name, int number, float x, float y, float z, TPic* pic);
 
   void destroy() override;
   void step() override;

@@ -4,19 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "world/Trigger.h"
-#include "world/World.h"
+#include "bodies/ChannelNumbers.h"
+#include "bodies/CritterWorld.h"
+#include "bodies/Trigger.h"
 
 namespace {
-// Channel numbers the base body reads and writes.
-enum : int {
-  InBump = 4, InSmellLeft = 14, InSmellRight = 15, InHomeDist = 16, InEnergy = 17, InHomeDir = 19,
-  InSmellLeft2 = 20, InHeight = 23, InTrigger = 24, InEar = 25, InTriggerDist = 26, InTriggerDir = 27,
-  InSmellRight2 = 59, InLeftLight = 60, InRightLight = 61, InLightDir = 62,
-  OutSound = 21, OutReset = 36,
-};
-constexpr int BulbType = 8;
-
 inline int Wrap12(int d) {
   if (d > 12) d -= 24;
   if (d < -11) d += 24;
@@ -27,16 +19,17 @@ inline int Out(const int32_t* out, int channel, int sub = 0) { return out[channe
 inline int Squash(float s) { return static_cast<int>(100 * s / (s + 50)); }
 }  // namespace
 
-TCritter::TCritter(TWorld* w, const std::string& n, int num, float px, float py, float pz, int h)
+TCritter::TCritter(ICritterWorld* w, const std::string& n, int num, float px, float py, float pz, int h)
     : x(px), y(py), z(pz), world(w), startX(px), startY(py), startZ(pz), prevX(px), prevY(py), prevZ(pz),
       heading(h), startHeading(h), number(num), name(n.substr(0, 79)) {
   if (world) {
-    sinTable = world->sin24;
-    cosTable = world->cos24;
-    fineSin = world->fineSin;
-    fineCos = world->fineCos;
-    worldWidth = world->X;
-    worldHeight = world->Y;
+    const TAngleTables& t = world->Tables();
+    sinTable = t.sin24;
+    cosTable = t.cos24;
+    fineSin = t.fineSin;
+    fineCos = t.fineCos;
+    worldWidth = world->ExtentX();
+    worldHeight = world->ExtentY();
   }
 }
 
@@ -60,11 +53,11 @@ void TCritter::destroy() {
 }
 
 int32_t* TCritter::brainInputs() {
-  return brainMode != 0 && world && world->brains ? world->brains->BrainInputs(brainNumber) : nullptr;
+  return brainMode != 0 && world ? world->BrainInputs(brainNumber) : nullptr;
 }
 
 const int32_t* TCritter::brainOutputs() {
-  return brainMode != 0 && world && world->brains ? world->brains->BrainOutputs(brainNumber) : nullptr;
+  return brainMode != 0 && world ? world->BrainOutputs(brainNumber) : nullptr;
 }
 
 void TCritter::step() {
@@ -83,20 +76,20 @@ void TCritter::step() {
   int32_t* in = brainInputs();
   const int32_t* out = brainOutputs();
   if (!in || !out) return;
-  if (Out(out, OutReset) >= 50) reset();
+  if (Out(out, OutCh::Reset) >= 50) reset();
   writeSensors(in, out);
 }
 
 void TCritter::writeSensors(int32_t* in, const int32_t* out) {
   std::fill(in, in + 64 * 8, 0);
-  In(in, InEnergy) = static_cast<int>(energy);
-  In(in, InHeight) = z > 6 ? 100 : z > 1 ? static_cast<int>(z * 10 + 40) : z > -1 ? static_cast<int>(z * 50) : -100;
-  In(in, InSmellLeft) = static_cast<int>(smellLeft1);
-  In(in, InSmellRight) = static_cast<int>(smellRight1);
-  In(in, InSmellLeft2) = static_cast<int>(smellLeft2);
-  In(in, InSmellRight2) = static_cast<int>(smellRight2);
-  In(in, InLeftLight) = Squash(lightLeft);
-  In(in, InRightLight) = Squash(lightRight);
+  In(in, InCh::Energy) = static_cast<int>(energy);
+  In(in, InCh::Height) = z > 6 ? 100 : z > 1 ? static_cast<int>(z * 10 + 40) : z > -1 ? static_cast<int>(z * 50) : -100;
+  In(in, InCh::SmellLeft) = static_cast<int>(smellLeft1);
+  In(in, InCh::SmellRight) = static_cast<int>(smellRight1);
+  In(in, InCh::SmellLeft2) = static_cast<int>(smellLeft2);
+  In(in, InCh::SmellRight2) = static_cast<int>(smellRight2);
+  In(in, InCh::LeftLight) = Squash(lightLeft);
+  In(in, InCh::RightLight) = Squash(lightRight);
   smellLeft1 = smellRight1 = smellLeft2 = smellRight2 = lightLeft = lightRight = 0;
   nearest1 = nearest2 = 1e10f;
   if (dead) {
@@ -105,30 +98,34 @@ void TCritter::writeSensors(int32_t* in, const int32_t* out) {
     return;
   }
   if (z < -0.15f) sinkTicks = 20, dead = true;
-  In(in, InTrigger) = triggered ? 100 : 0;
+  In(in, InCh::Trigger) = triggered ? 100 : 0;
   triggered = false;
   if (lastTrigger) {
     float tx = lastTrigger->pointX, ty = lastTrigger->pointY;
-    In(in, InTriggerDir) = 5 * Wrap12(headingOf(tx - x, ty - y));
+    In(in, InCh::TriggerDir) = 5 * Wrap12(headingOf(tx - x, ty - y));
     float dist = std::min(100.0f, std::sqrt((x - tx) * (x - tx) + (y - ty) * (y - ty)) * 10);
-    In(in, InTriggerDist) = static_cast<int>(std::floor(100 - dist + 0.5f));
+    In(in, InCh::TriggerDist) = static_cast<int>(std::floor(100 - dist + 0.5f));
   }
   int h = getHeading();
   float dist = std::sqrt((x - startX) * (x - startX) + (y - startY) * (y - startY)) * 10 + (h != heading ? 1 : 0);
-  In(in, InHomeDist) = static_cast<int>(std::floor(100 - std::min(dist, 100.0f) + 0.5f));
-  In(in, InHomeDir) = 5 * Wrap12(headingOf(startX - x, startY - y) - h);
+  In(in, InCh::HomeDist) = static_cast<int>(std::floor(100 - std::min(dist, 100.0f) + 0.5f));
+  In(in, InCh::HomeDir) = 5 * Wrap12(headingOf(startX - x, startY - y) - h);
   for (int k = 0; k < 8; ++k) {
-    In(in, InEar, k) = sound[k];
-    sound[k] = Out(out, OutSound, k);
-    In(in, InLightDir, k) = Squash(lightSector[k]);
+    In(in, InCh::Ear, k) = sound[k];
+    sound[k] = Out(out, OutCh::Sound, k);
+    In(in, InCh::LightDir, k) = Squash(lightSector[k]);
     lightSector[k] = 0;
   }
-  In(in, InBump) = bumped ? 100 : 0;
+  In(in, InCh::Bump) = bumped ? 100 : 0;
   bumped = false;
 }
 
 void TCritter::collideWithCritter(TCritter* other, TSprite*, TSprite*) {
-  if (placedMode != 0 && randomPlace(startX, startY, startZ, std::abs(placedMode))) reset();
+  if (placedMode != 0) {
+    // Spawns must not overlap: place again, and reset even when no place was found.
+    randomPlace(startX, startY, startZ, std::abs(placedMode));
+    reset();
+  }
   bumped = true;
   if (carrier && carrier != other) carrier->carriedCollided(other);
 }
@@ -142,7 +139,7 @@ void TCritter::carriedCollided(TCritter*) {}
 
 bool TCritter::touchesTrigger(const TTrigger& trigger) {
   for (auto& p : parts)
-    if (p->active() && trigger.contains(p->x, p->y, p->z)) return true;
+    if (p->active() && (trigger.contains(p->x, p->y, p->z) || trigger.reaches(p->bound))) return true;
   return false;
 }
 
@@ -185,7 +182,7 @@ void TCritter::showParts() {
 
 void TCritter::senseBody(TCritter* b) {
   if (dead || !b) return;
-  if (b->typeCode != smellType1 && b->typeCode != smellType2 && b->typeCode != BulbType) return;
+  if (b->typeCode != smellType1 && b->typeCode != smellType2 && b->typeCode != TypeCodes::Bulb) return;
   if (!cosTable || !sinTable) return;
   int h = ((getHeading() % 24) + 24) % 24;
   int hl = (h + 3) % 24, hr = (h + 21) % 24;
@@ -200,7 +197,7 @@ void TCritter::senseBody(TCritter* b) {
   float u = reach(hl), v = reach(hr);
   if (b->typeCode == smellType1 && e < nearest1) smellLeft1 = u, smellRight1 = v, nearest1 = e;
   if (b->typeCode == smellType2 && e < nearest2) smellLeft2 = u, smellRight2 = v, nearest2 = e;
-  if (b->typeCode == BulbType && b->brightness > 0) senseLight(*b, nx, ny, e, u, v);
+  if (b->typeCode == TypeCodes::Bulb && b->brightness > 0) senseLight(*b, nx, ny, e, u, v);
 }
 
 void TCritter::senseLight(const TCritter& bulb, float nx, float ny, float e, float u, float v) {
@@ -284,7 +281,7 @@ void TCritter::hearSound(const int lines[8]) {
   std::copy(lines, lines + 8, sound);
 }
 
-int TCritter::headingOf(float dx, float dy) { return TWorld::Direction24(dx, dy); }
+int TCritter::headingOf(float dx, float dy) { return Direction24(dx, dy); }
 
 int TCritter::pictureSetNumber(const TPic* set) { return world ? std::max(0, world->PictureNumberForSave(set)) : 0; }
 
@@ -292,7 +289,7 @@ bool TCritter::randomPlace(float& px, float& py, float& pz, int mode) {
   bool any = false;
   for (const TPlacement& p : placements) any = any || (p.modeMask & mode) != 0;
   if (!any || !world) return false;
-  Random& rnd = world->random;
+  WorldRandom& rnd = world->Generator();
   for (int attempt = 0; attempt < 10000; ++attempt) {
     const TPlacement& p = placements[static_cast<size_t>(rnd.below(static_cast<int>(placements.size())))];
     if ((p.modeMask & mode) == 0) continue;

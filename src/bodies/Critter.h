@@ -12,7 +12,7 @@
 #include "bodies/Channels.h"
 #include "bodies/Sprite.h"
 
-class TWorld;
+class ICritterWorld;
 struct TTrigger;
 
 using TChannelFlags = std::bitset<64>;
@@ -27,7 +27,7 @@ enum PlacementMode { PlaceOnCreation = 1, PlaceOnDeath = 2, PlaceOnReset = 4 };
 
 class TCritter {
  public:
-  TCritter(TWorld* world, const std::string& name, int number, float x, float y, float z, int heading);
+  TCritter(ICritterWorld* world, const std::string& name, int number, float x, float y, float z, int heading);
   virtual ~TCritter() { destroy(); }
   TCritter(const TCritter&) = delete;
   TCritter& operator=(const TCritter&) = delete;
@@ -73,7 +73,7 @@ class TCritter {
   void setClass(const ClassChannelMasks& masks);
 
   float x, y, z;
-  TWorld* world;
+  ICritterWorld* world;
   float startX, startY, startZ;
   float prevX, prevY, prevZ;
   int heading, startHeading;

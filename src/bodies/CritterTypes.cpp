@@ -10,34 +10,44 @@ namespace {
 // does only what every critter does.
 class TInertCritter : public TCritter {
  public:
-  TInertCritter(TWorld* w, const CritterTypeInfo& type, const std::string& n, int num, float px, float py, float pz,
-                int h, const std::vector<TPic*>& pictures)
-      : TCritter(w, n, num, px, py, pz, h) {
-    setClass(ClassMasksForType(type.typeCode));
+  TInertCritter(const CritterTypeInfo& type, const TCritterArgs& a)
+      : TCritter(a.world, a.name, a.number, a.x, a.y, a.z, a.heading) {
+    setClass(*type.masks);
     typeName = type.word;
-    headingCount = 24;
-    for (int field : type.spritePicture) addPart(pictures[static_cast<size_t>(field)], 0);
+    headingCount = type.headingCount;
+    for (int field : type.spritePicture) addPart(a.pictures[static_cast<size_t>(field)], 0);
   }
 };
+
+std::unique_ptr<TCritter> MakeLadyBug(const TCritterArgs& a) {
+  return std::make_unique<TLadyBug>(a.world, a.name, a.number, a.x, a.y, a.z, a.heading, a.pictures[0],
+                                    a.pictures[1], a.pictures[2]);
+}
+
+std::unique_ptr<TCritter> MakeAphid(const TCritterArgs& a) {
+  return std::make_unique<TAphid>(a.world, a.name, a.number, a.x, a.y, a.z, a.pictures[0]);
+}
 }  // namespace
 
 const std::vector<CritterTypeInfo>& CritterTypes() {
+  using namespace ClassMasks;
   static const std::vector<CritterTypeInfo> types = {
-      {"Worm", 11, 4, {0, 1, 1, 3}},
-      {"Spider", 13, 9, {0, 1, 1, 1, 1, 1, 1, 1, 1}},
-      {"LadyBug", 1, 3, {0, 1, 2}},
-      {"Aphid", 2, 1, {0}},
-      {"Ball", 3, 1, {0}},
-      {"Cube", 4, 1, {0}},
-      {"PushButton", 7, 1, {0}},
-      {"Gate", 6, 1, {0}},
-      {"Bulb", 8, 1, {0}},
-      {"Vehicle", 9, 1, {0}},
-      {"Mushroom", 12, 1, {0}},
-      {"Cannon", 10, 2, {0, 1}},
-      {"Letter", 5, 1, {0}},
-      {"Ant", 14, 8, {0, 1, 2, 2, 2, 2, 2, 2}},
-      {"Nest", 15, 1, {0}},
+      {"Worm", 11, 4, {0, 1, 1, 3}, 24, &Worm, 500, 700, "Worm", {"wf", "wm", "wm", "wb"}, nullptr},
+      {"Spider", 13, 9, {0, 1, 1, 1, 1, 1, 1, 1, 1}, 24, &Spider, 500, 700, "Spider",
+       {"sbdy", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg", "sleg"}, nullptr},
+      {"LadyBug", 1, 3, {0, 1, 2}, 24, &LadyBug, 200, 300, "LadyBug", {"lbug", "lblg", "lbsh"}, MakeLadyBug},
+      {"Aphid", 2, 1, {0}, 1, &Aphid, 200, 300, "Aphid", {"aphid"}, MakeAphid},
+      {"Ball", 3, 1, {0}, 1, &Ball, 404, 404, "Ball", {"ball"}, nullptr},
+      {"Cube", 4, 1, {0}, 18, &Cube, 406, 406, "Cube", {"cube"}, nullptr},
+      {"PushButton", 7, 1, {0}, 4, &PushButton, 409, 409, "PushButton", {"pushb"}, nullptr},
+      {"Gate", 6, 1, {0}, 24, &Gate, 408, 408, "Gate", {"gate"}, nullptr},
+      {"Bulb", 8, 1, {0}, 1, &Bulb, 411, 412, "Light", {"bulb"}, nullptr},
+      {"Vehicle", 9, 1, {0}, 24, &Vehicle, 412, 413, "Vehicle", {"vehicle"}, nullptr},
+      {"Mushroom", 12, 1, {0}, 2, &Mushroom, 500, 700, "Mushroom", {"mush"}, nullptr},
+      {"Cannon", 10, 2, {0, 1}, 24, &Cannon, 413, 415, "Cannon", {"cann", "cbll"}, nullptr},
+      {"Letter", 5, 1, {0}, 84, &Letter, 407, 407, "Letter", {"let"}, nullptr},
+      {"Ant", 14, 8, {0, 1, 2, 2, 2, 2, 2, 2}, 24, &Ant, 700, 700, "Ant", {"abd", "ahd", "aleg"}, nullptr},
+      {"Nest", 15, 1, {0}, 1, &Nest, 700, 700, "Nest", {"nest"}, nullptr},
   };
   return types;
 }
@@ -48,20 +58,18 @@ const CritterTypeInfo* FindCritterType(const std::string& word) {
   return nullptr;
 }
 
+const CritterTypeInfo* CritterTypeByCode(int typeCode) {
+  for (const CritterTypeInfo& t : CritterTypes())
+    if (t.typeCode == typeCode) return &t;
+  return nullptr;
+}
+
 bool PictureFieldUsed(const CritterTypeInfo& type, int field) {
   return std::find(type.spritePicture.begin(), type.spritePicture.end(), field) != type.spritePicture.end();
 }
 
-std::unique_ptr<TCritter> CreateCritter(TWorld* world, const CritterTypeInfo& type, const std::string& name,
-                                        int number, const std::vector<TPic*>& pictures, float x, float y, float z,
-                                        int heading) {
-  if (static_cast<int>(pictures.size()) < type.pictureFields) return nullptr;
-  switch (type.typeCode) {
-    case TLadyBug::TypeCode:
-      return std::make_unique<TLadyBug>(world, name, number, x, y, z, heading, pictures[0], pictures[1], pictures[2]);
-    case TAphid::TypeCode:
-      return std::make_unique<TAphid>(world, name, number, x, y, z, pictures[0]);
-    default:
-      return std::make_unique<TInertCritter>(world, type, name, number, x, y, z, heading, pictures);
-  }
+std::unique_ptr<TCritter> CreateCritter(const CritterTypeInfo& type, const TCritterArgs& args) {
+  if (static_cast<int>(args.pictures.size()) < type.pictureFields) return nullptr;
+  if (type.create) return type.create(args);
+  return std::make_unique<TInertCritter>(type, args);
 }

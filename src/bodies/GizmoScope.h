@@ -16,6 +16,10 @@ class TOscilloscope : public TGizmo {
 
   void step(int tick, IndexedImage& canvas, bool testMode, std::vector<TRect>& dirty) override;
   void draw(IndexedImage& canvas) override;
+  void reset() override {
+    TGizmo::reset();
+    brainSawInputs_ = false;
+  }
 
   const int taskType;
   const bool showTargets;
@@ -28,4 +32,6 @@ class TOscilloscope : public TGizmo {
   std::vector<Trace> Traces(const IndexedImage& canvas, bool testMode) const;
   void Plot(IndexedImage& canvas, int column, bool testMode);
   std::vector<int> lastY_;
+  // The first tick after a reset sets the targets before the brain has seen them.
+  bool brainSawInputs_ = false;
 };

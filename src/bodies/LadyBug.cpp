@@ -4,24 +4,21 @@
 #include <cmath>
 
 #include "bodies/Aphid.h"
-#include "world/Trigger.h"
-#include "world/World.h"
+#include "bodies/ChannelNumbers.h"
+#include "bodies/CritterWorld.h"
+#include "bodies/Trigger.h"
 
 namespace {
-enum : int {
-  InBranchFwd = 3, InBump = 4, InBranchLeft = 5, InBranchRight = 6, InEye = 7,
-  OutGoFwd = 4, OutTurnLeft = 5, OutTurnRight = 6,
-};
 inline int& In(int32_t* in, int channel) { return in[channel * 8]; }
 inline bool On(const int32_t* out, int channel) { return EffectorOn(out[channel * 8]); }
 inline int Wrap24(int h) { return ((h % 24) + 24) % 24; }
 
 void ClearBranchInputs(int32_t* in) {
-  for (int c : {InEye, InBranchFwd, InBranchLeft, InBranchRight, InBump}) In(in, c) = 0;
+  for (int c : {InCh::Eye, InCh::BranchFwd, InCh::BranchLeft, InCh::BranchRight, InCh::Bump}) In(in, c) = 0;
 }
 }  // namespace
 
-TLadyBug::TLadyBug(TWorld* w, const std::string& n, int num, float px, float py, float pz, int h, TPic* bodyPic,
+TLadyBug::TLadyBug(ICritterWorld* w, const std::string& n, int num, float px, float py, float pz, int h, TPic* bodyPic,
                    TPic* legsPic, TPic* shadePic)
     : TCritter(w, n, num, px, py, pz, Wrap24(h)) {
   setClass(ClassMasks::LadyBug);
@@ -85,7 +82,7 @@ void TLadyBug::step() {
     float g = surfaceAt(x, y, kind);
     z -= 0.5f;
     if (z < g) z = g, energy = 0, dead = true;
-    legs->setFrame(On(out, OutGoFwd) && legs->frame == WavingLegsFrame ? WavingLegsFrame + 1 : WavingLegsFrame);
+    legs->setFrame(On(out, OutCh::GoFwd) && legs->frame == WavingLegsFrame ? WavingLegsFrame + 1 : WavingLegsFrame);
     body->setPosition(x, y, z + 0.2f);
     legs->setPosition(x, y, z + 0.2f);
     return;
@@ -93,7 +90,7 @@ void TLadyBug::step() {
   if (holdTicks > 0) {
     holdTicks = 0;
   } else if (running) {
-    bool fwd = On(out, OutGoFwd), left = On(out, OutTurnLeft), right = On(out, OutTurnRight);
+    bool fwd = On(out, OutCh::GoFwd), left = On(out, OutCh::TurnLeft), right = On(out, OutCh::TurnRight);
     if (fwd) {
       if (blockedCount > 1) slide();
       blockedCount = 0;
@@ -134,7 +131,7 @@ void TLadyBug::step() {
 // Returns true when the ladybug is caught: the step ends there.
 bool TLadyBug::stepShade(int32_t* in, const int32_t* out) {
   if (!shade) {
-    In(in, InEye) = 100;  // nothing can shade it
+    In(in, InCh::Eye) = 100;  // nothing can shade it
     return false;
   }
   if (catchCounter > 0 && --catchCounter == 0) {
@@ -145,16 +142,16 @@ bool TLadyBug::stepShade(int32_t* in, const int32_t* out) {
   if (shadeDescending) {
     if (shade->z >= 2) shade->setPosition(shade->x, shade->y, shade->z - 0.15f);
     if (body->overlaps(*shade)) {
-      if (shaded && (On(out, OutGoFwd) || On(out, OutTurnLeft) || On(out, OutTurnRight))) catchCounter = 20;
-      In(in, InEye) = 0;
+      if (shaded && (On(out, OutCh::GoFwd) || On(out, OutCh::TurnLeft) || On(out, OutCh::TurnRight))) catchCounter = 20;
+      In(in, InCh::Eye) = 0;
       shaded = true;
       shade->setPosition(shade->x, shade->y, shade->z + 0.1f);
     } else {
-      In(in, InEye) = 100;
+      In(in, InCh::Eye) = 100;
       shaded = false;
     }
   } else {
-    In(in, InEye) = 100;
+    In(in, InCh::Eye) = 100;
     shaded = false;
   }
   if (!caught) return false;
@@ -206,19 +203,19 @@ void TLadyBug::slide() {
 void TLadyBug::writeBranchSensors(int32_t* in, int h) {
   int kind = 0, surface = 0;
   if (blocked) {
-    In(in, InBranchFwd) = 100;
+    In(in, InCh::BranchFwd) = 100;
   } else {
     float g = surfaceAt(x + 0.6f * cosTable[h], y + 0.6f * sinTable[h], kind, &surface);
-    In(in, InBranchFwd) = z - g > 0.5f ? 0 : surface;
+    In(in, InCh::BranchFwd) = z - g > 0.5f ? 0 : surface;
   }
   const int hl = Wrap24(h + 4), hr = Wrap24(h - 4);
-  In(in, InBranchLeft) = z - surfaceAt(x + 0.6f * cosTable[hl], y + 0.6f * sinTable[hl], kind) <= 0.5f ? 100 : 0;
-  In(in, InBranchRight) = z - surfaceAt(x + 0.5f * cosTable[hr], y + 0.5f * sinTable[hr], kind) <= 0.5f ? 100 : 0;
+  In(in, InCh::BranchLeft) = z - surfaceAt(x + 0.6f * cosTable[hl], y + 0.6f * sinTable[hl], kind) <= 0.5f ? 100 : 0;
+  In(in, InCh::BranchRight) = z - surfaceAt(x + 0.5f * cosTable[hr], y + 0.5f * sinTable[hr], kind) <= 0.5f ? 100 : 0;
   if (blocked) {
-    In(in, InBump) = 100;
+    In(in, InCh::Bump) = 100;
     if (running) blocked = false, ++blockedCount;
   } else {
-    In(in, InBump) = 0;
+    In(in, InCh::Bump) = 0;
     blockedCount = 0;
   }
 }
@@ -228,7 +225,7 @@ void TLadyBug::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* oth
   const bool wasPlaced = placedMode != 0;
   TCritter::collideWithCritter(other, myPart, otherPart);
   if (wasPlaced) return;  // placed anew, away from the other
-  if (other->typeCode == TAphid::TypeCode) {
+  if (other->typeCode == TypeCodes::Aphid) {
     // Holds the aphid on its nose.
     float ax, ay, az;
     other->getPosition(ax, ay, az);

@@ -12,7 +12,7 @@ class TLadyBug : public TCritter {
   static constexpr int WavingLegsFrame = 240;
 
   // shadePic may be null: no shade.
-  TLadyBug(TWorld* world, const std::string& name, int number, float x, float y, float z, int heading,
+  TLadyBug(ICritterWorld* world, const std::string& name, int number, float x, float y, float z, int heading,
            TPic* bodyPic, TPic* legsPic, TPic* shadePic);
 
   void destroy() override;

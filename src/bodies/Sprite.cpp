@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "bodies/Critter.h"
-#include "world/World.h"
+#include "bodies/CritterWorld.h"
 
-TStaticPic::TStaticPic(TWorld* w, TPic* p, float px, float py, float pz, int f, bool placeInCell)
+TStaticPic::TStaticPic(ICritterWorld* w, TPic* p, float px, float py, float pz, int f, bool placeInCell)
     : world(w), pic(p), x(px), y(py), z(pz), frame(f) {
   if (world && placeInCell) world->PlaceInCell(this, x, y);
 }
@@ -35,7 +35,7 @@ void TStaticPic::drawStill(const TDrawTarget& target, const uint8_t* shadeMap) c
   DrawShadow(*pic, frame, target, ox, oy, base);
 }
 
-TStaticBound::TStaticBound(TWorld* w, TPic* p, float px, float py, float pz, int f, bool placeInCell)
+TStaticBound::TStaticBound(ICritterWorld* w, TPic* p, float px, float py, float pz, int f, bool placeInCell)
     : TStaticPic(w, p, px, py, pz, f, placeInCell) {
   rebuildBoundary();
 }
@@ -59,7 +59,7 @@ void TStaticBound::setFrame(int f) {
   rebuildBoundary();
 }
 
-TSprite::TSprite(TWorld* w, TPic* p, float px, float py, float pz, int f, TCritter* o)
+TSprite::TSprite(ICritterWorld* w, TPic* p, float px, float py, float pz, int f, TCritter* o)
     : TStaticBound(w, p, px, py, pz, f), owner(o), critterNumber(o ? o->number : -1) {
   if (world) world->AddSprite(this);
 }

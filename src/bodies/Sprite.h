@@ -9,7 +9,7 @@
 #include "bodies/Pic.h"
 #include "bodies/PicDraw.h"
 
-class TWorld;
+class ICritterWorld;
 class TCritter;
 class TStaticBound;
 class TSprite;
@@ -25,7 +25,7 @@ class TStaticPic {
  public:
   // With placeInCell the picture joins the chain of the map cell under it; the ground
   // tiles are held by their cells directly and do not.
-  TStaticPic(TWorld* world, TPic* pic, float x, float y, float z, int frame, bool placeInCell = true);
+  TStaticPic(ICritterWorld* world, TPic* pic, float x, float y, float z, int frame, bool placeInCell = true);
   virtual ~TStaticPic();
   TStaticPic(const TStaticPic&) = delete;
   TStaticPic& operator=(const TStaticPic&) = delete;
@@ -39,7 +39,7 @@ class TStaticPic {
   // The frame's top-left corner on the screen and the depth base.
   void screenPlace(int& ox, int& oy, int& base) const;
 
-  TWorld* world;
+  ICritterWorld* world;
   TPic* pic;
   float x, y, z;
   int frame;
@@ -50,7 +50,7 @@ class TStaticPic {
 
 class TStaticBound : public TStaticPic {
  public:
-  TStaticBound(TWorld* world, TPic* pic, float x, float y, float z, int frame, bool placeInCell = true);
+  TStaticBound(ICritterWorld* world, TPic* pic, float x, float y, float z, int frame, bool placeInCell = true);
   TStaticBound* asBound() override { return this; }
   void setPosition(float nx, float ny, float nz);
   // Ignored outside the set's frames; the boundary follows the new frame.
@@ -69,7 +69,7 @@ class TSprite : public TStaticBound {
   enum Visibility { Shown = 0, ShownSinceDraw = 1, HiddenSinceDraw = 2, Hidden = 3 };
 
   // Joins the world's sprite list; leaves it and its cell when destroyed.
-  TSprite(TWorld* world, TPic* pic, float x, float y, float z, int frame, TCritter* owner);
+  TSprite(ICritterWorld* world, TPic* pic, float x, float y, float z, int frame, TCritter* owner);
   ~TSprite() override;
   TSprite* asSprite() override { return this; }
 

@@ -114,6 +114,8 @@ void TBoardEditor::RightDown(const Hit& hit, int x, int y, int px, int py) {
       if (requests_) requests_->OpenNeuronDialog({hit.index}, px, py);
     } else if (IsInputSlot(n.slots[hit.direction].kind)) {
       if (requests_) requests_->OpenSynapseDialog({{hit.index, hit.direction}}, px, py);
+    } else {
+      board_.Message("No synapse selected", "Synapse properties");
     }
     return;
   }

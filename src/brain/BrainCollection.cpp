@@ -13,6 +13,7 @@ TBrainBoard& TBrainCollection::NewBoard(const std::string& name, bool hidden) {
   auto board = std::make_unique<TBrainBoard>(host_, seed_ + 2654435761u * static_cast<uint32_t>(number), hidden);
   board->number = number;
   board->cellSize = CellSize;
+  board->widthPixels = boardWidth_;
   brains_.push_back({name, std::move(board)});
   return *brains_.back().board;
 }
@@ -157,6 +158,12 @@ bool TBrainCollection::LoadBrainFile(const std::string& path) {
   if (!bytes) return false;
   shown->LoadBrain(*bytes);
   return true;
+}
+
+void TBrainCollection::SetBoardWidth(int pixels) {
+  if (pixels <= 0) return;
+  boardWidth_ = pixels;
+  for (BrainEntry& e : brains_) e.board->widthPixels = pixels;
 }
 
 void TBrainCollection::Zoom() {

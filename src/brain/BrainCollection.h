@@ -46,6 +46,9 @@ class TBrainCollection : public IBrainWindow {
   // The pixels per cell of every board: 16, 4, 8, 16, ...
   int CellSize = 16;
   void Zoom();
+  // The width of the window's board panel; a new board places its output nodes against it.
+  void SetBoardWidth(int pixels);
+  int boardWidth() const { return boardWidth_; }
 
   static constexpr const char* EmptyName = "Empty";
 
@@ -62,5 +65,6 @@ class TBrainCollection : public IBrainWindow {
   std::vector<BrainEntry> brains_;
   std::vector<int> tabs_;
   int nextNumber_ = 0;
+  int boardWidth_ = DefaultBoardWidthPixels;
   int selected_ = 0;
 };

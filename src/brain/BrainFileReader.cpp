@@ -34,7 +34,7 @@ class BrainFileReader {
     }
     if (MakeLoadedBoardSafe(b_) > 0 && !damagedShown_)
       b_.Message("Some records of the brain file were damaged and have been left out", LoadErrorCaption);
-    if (!b_.hidden() && !sawPictures_) DrawEverything();
+    if (!b_.hidden() && (!sawPictures_ || !DrawingMatches())) DrawEverything();
     FixUpNodes();
     b_.SetIO(nullptr, nullptr);
   }
@@ -190,6 +190,41 @@ class BrainFileReader {
     }
     if (overrun && !cut_) Damaged(BrainChunk::FileInputs);
     if (overrun) stop_ = true;
+  }
+
+  // Whether every live element finds its pictures where it stands. A drawing that lacks
+  // one (empty drawing chunks, a file from another tool) would break the board at the
+  // element's first lit change.
+  bool DrawingMatches() const {
+    auto has = [&](int x, int y, int picture, int kind, int key) {
+      return !b_.Cell(x, y) || b_.FindPic(x, y, picture, kind, key) >= 0;
+    };
+    for (int i = 0; i < b_.neurons.used(); ++i) {
+      const Neuron& n = b_.neurons[i];
+      if (!n.inUse) continue;
+      if (!has(n.x, n.y, TBrainBoard::NeuronCentreTile(n), PicNeuron, i)) return false;
+      for (int d = 0; d < SlotCount; ++d)
+        if (!has(n.x + DirDx[d], n.y + DirDy[d], TBrainBoard::NeuronOuterTile(n, d), PicNeuron, i)) return false;
+    }
+    for (int i = 0; i < b_.nodes.used(); ++i) {
+      const Node& n = b_.nodes[i];
+      if (!n.inUse) continue;
+      for (int d = -1; d < SlotCount; ++d) {
+        const int tile = TBrainBoard::NodeTile(n, d);
+        if (tile >= 0 && !has(n.x + (d < 0 ? 0 : DirDx[d]), n.y + (d < 0 ? 0 : DirDy[d]), tile, PicNode, i))
+          return false;
+      }
+    }
+    for (int i = 0; i < b_.lineSegs.used(); ++i) {
+      if (!b_.lineSegs[i].inUse) continue;
+      const int tile = b_.RouteSegmentTile(i);
+      if (tile >= 0 && !has(b_.lineSegs[i].x, b_.lineSegs[i].y, tile, PicLineSeg, i)) return false;
+    }
+    for (int i = 0; i < b_.snoopers.used(); ++i) {
+      const Snooper& s = b_.snoopers[i];
+      if (s.inUse && !has(s.x, s.y, s.tile, PicSnooper, i)) return false;
+    }
+    return true;
   }
 
   // A file without its drawing (cut short, or made by hand) would leave elements that

@@ -86,9 +86,11 @@ void SetNeuronGain(TBrainBoard& board, const std::vector<int>& neurons, const st
   });
 }
 
-void SetNeuronLearn(TBrainBoard& board, const std::vector<int>& neurons, bool learn, const std::string& kBox) {
+void SetNeuronLearn(TBrainBoard& board, const std::vector<int>& neurons, bool learn, const std::string& kBox,
+                    bool sigmoidChosen) {
   ChangeNeurons(board, neurons, [&](Neuron& n) {
-    if (learn && n.type != SigmoidNeuron) n.type = SigmoidNeuron, n.gain = ReadGain(kBox);
+    // Learning needs Sigmoid: unless the dialog shows it already, every neuron takes it with the box's gain.
+    if (learn && (!sigmoidChosen || n.type != SigmoidNeuron)) n.type = SigmoidNeuron, n.gain = ReadGain(kBox);
     SetLearnFlags(n, learn);
   });
 }
@@ -221,6 +223,9 @@ bool CheckSettingsTexts(const BrainSettingsTexts& t, const Host& host) {
   check(ReadInteger(t.cycles, 0) <= 0, "Number of cycles must be greater than 0", "Number of cycles");
   check(ReadInteger(t.width, 0) < 100, "Width must be greater or equal to 100", "Board Width");
   check(ReadInteger(t.height, 0) < 100, "Height must be greater than or equal to 100", "Board Height");
+  // A board holds at most a thousand cells a side: a larger size is refused, not cut.
+  check(ReadInteger(t.width, 0) > MaxBoardSide, "Width must not be greater than 1000", "Board Width");
+  check(ReadInteger(t.height, 0) > MaxBoardSide, "Height must not be greater than 1000", "Board Height");
   return ok;
 }
 

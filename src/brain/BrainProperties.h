@@ -28,7 +28,8 @@ void SetNeuronType(TBrainBoard& board, const std::vector<int>& neurons, int type
 void SetNeuronGain(TBrainBoard& board, const std::vector<int>& neurons, const std::string& kBox, bool stepChosen);
 // The learn flag of each neuron and its eight slots; checking it makes the neurons
 // Sigmoid (with the gain from kBox) unless they are Sigmoid already.
-void SetNeuronLearn(TBrainBoard& board, const std::vector<int>& neurons, bool learn, const std::string& kBox);
+void SetNeuronLearn(TBrainBoard& board, const std::vector<int>& neurons, bool learn, const std::string& kBox,
+                    bool sigmoidChosen);
 
 // ---- synapse dialog -----------------------------------------------------------------
 // Weight and state; the synapse turns excitatory at 0 or more, inhibitory below.

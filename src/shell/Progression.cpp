@@ -83,7 +83,8 @@ void Progression::ShowPage(int page) {
   if (page < 0 || page >= PageCount(book) || key > shell_.Progress) return;
   std::string missing;
   if (!CanShowPage(page, missing)) {
-    host_.Message("You don't yet have the " + missing, "Can't Load World");
+    // A workshop page past the world list names nothing: it is refused silently.
+    if (!missing.empty()) host_.Message("You don't yet have the " + missing, "Can't Load World");
     return;
   }
   if (rooms) rooms->HideWorldListControls();
@@ -106,8 +107,10 @@ void Progression::ShowPage(int page) {
 
 void Progression::OpenPageLines(int page, const std::string& text) {
   std::vector<std::string> lines = NotebookLines(text);
+  bool inDescription = false;  // a world's own "%e" would splice its description forever
   for (size_t i = 0; i < lines.size(); ++i) {
     char c = NotebookControl(lines[i]);
+    if (c == 'e' && inDescription) continue;
     if (c == 'b') {
       FillWorldList();
       if (rooms) rooms->ShowWorldList(worldList_);
@@ -121,6 +124,7 @@ void Progression::OpenPageLines(int page, const std::string& text) {
       std::vector<std::string> more = NotebookLines(world ? world->DescriptionText() : std::string());
       lines.erase(lines.begin() + static_cast<long>(i) + 1, lines.end());
       lines.insert(lines.end(), more.begin(), more.end());
+      inDescription = true;
     }
   }
 }
@@ -143,6 +147,18 @@ void Progression::PreviousPage() {
 void Progression::LastPage() {
   int p = std::min(shell_.Progress - shell_.CurrentBook * 100, PageCount(shell_.CurrentBook) - 1);
   ShowPage(p);
+}
+
+void Progression::ShowWorldPage(int entry) {
+  const int page = entry + 2;
+  const int count = static_cast<int>(worldList_.size());
+  if (shell_.CurrentBook != 3 || entry < 0 || entry >= count) return;
+  if (shell_.CurrentBook * 100 + page <= shell_.Progress) return ShowPage(page);
+  // The frontier stands on the first world whose test is not passed yet.
+  const int holding = shell_.Progress - shell_.CurrentBook * 100 - 2;
+  const std::string opener = holding >= 0 && holding < count ? "the test of the world " + worldList_[holding]
+                                                             : "the tests of the worlds before it";
+  host_.Message("The world " + worldList_[entry] + " opens once you pass " + opener + ".", "Can't Load World");
 }
 
 void Progression::LoadLevelWorld(int level) {

@@ -25,6 +25,9 @@ class Progression : public IPagePlay {
   void NextPage() { ShowPage(shell_.CurrentPage + 1); }
   void PreviousPage();
   void LastPage();
+  // The workshop's "Go to" and "New": opens the page of world list entry n, or says which
+  // world's test the learner must pass before that page opens.
+  void ShowWorldPage(int entry);
   void LoadLevelWorld(int level);
   void LoadWorkshopWorld(const std::string& name);
   void UnloadWorld();

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/Files.h"
 
@@ -49,7 +50,16 @@ void SettingsStore::SetText(const std::string& text) { lines_ = SplitLines(text)
 bool SettingsStore::Save(const std::string& path) const {
   std::string text;
   for (const std::string& line : lines_) text += line + "\r\n";
-  return WriteFileAtomic(path, text);
+  if (WriteFileAtomic(path, text)) return true;
+  // A folder that takes no new file may still hold a settings file we can write: writing
+  // it over in place beats losing the session's progress.
+  const std::string target = NativePath(path);
+  if (!FileExists(path)) return false;
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.flush();
+  return static_cast<bool>(out);
 }
 
 int SettingsStore::FindLine(const std::string& key) const {

@@ -1,6 +1,7 @@
 #include "shell/TestRunner.h"
 
 #include "shell/HeadlessView.h"
+#include "shell/WorldWindowRelay.h"
 
 namespace {
 // Hears the verdict's queued steps instead of playing them.
@@ -17,23 +18,13 @@ struct VerdictRecorder : IWorldMovies {
   std::string caption, message, movie;
 };
 
-struct JudgeWatch : IWorldWindow {
-  explicit JudgeWatch(IWorldWindow& w) : world(w) {}
-  void Step(int tick, bool running, bool testRunning) override { world.Step(tick, running, testRunning); }
-  void ResetWorld() override { world.ResetWorld(); }
-  void StartWorld() override { world.StartWorld(); }
-  void StopWorld() override { world.StopWorld(); }
-  void TestReadouts(int& follow, int& test) override { world.TestReadouts(follow, test); }
+struct JudgeWatch : WorldWindowRelay {
+  using WorldWindowRelay::WorldWindowRelay;
   bool JudgeTest(int kind, int goal) override {
     judged = true;
     passed = world.JudgeTest(kind, goal);
     return passed;
   }
-  int GetMonitorMode() override { return world.GetMonitorMode(); }
-  void SetMonitorMode(int mode) override { world.SetMonitorMode(mode); }
-  void SetSoundsOn(bool on) override { world.SetSoundsOn(on); }
-  void LoopSoundReplaced() override { world.LoopSoundReplaced(); }
-  IWorldWindow& world;
   bool judged = false, passed = false;
 };
 }  // namespace

@@ -1,7 +1,9 @@
 #include "world/LevelMap.h"
 
+
 #include <cstdio>
 
+#include "bodies/CritterTypes.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 
@@ -40,15 +42,6 @@ class MapStream {
 
 bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
-struct Threshold {
-  const char* type;
-  int progress;
-};
-constexpr Threshold CritterThresholds[] = {
-    {"LadyBug", 200}, {"Aphid", 200}, {"Ball", 404},   {"Cube", 406},   {"Letter", 407},
-    {"Gate", 408},    {"PushButton", 409}, {"Bulb", 411}, {"Vehicle", 412}, {"Cannon", 413},
-    {"Worm", 500},    {"Mushroom", 500}, {"Spider", 500}, {"Ant", 700},    {"Nest", 700}};
-
 // Gizmo lines up to and including the next header line.
 void ScanGizmos(MapStream& in, int progress, bool& available, std::string* missingName) {
   while (!in.atEnd()) {
@@ -81,9 +74,8 @@ void ScanCritters(MapStream& in, int progress, bool& available, std::string* mis
 }  // namespace
 
 int CritterUnlockThreshold(const std::string& type) {
-  for (const Threshold& t : CritterThresholds)
-    if (type == t.type) return t.progress;
-  return 0;
+  const CritterTypeInfo* info = FindCritterType(type);
+  return info ? info->unlockProgress : 0;
 }
 
 int GizmoUnlockThreshold(const std::string& line, std::string* name) {

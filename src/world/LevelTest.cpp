@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/Host.h"
+#include "world/World.h"
 
 namespace {
 constexpr size_t MaxLine = 99;  // the world reader's line length
@@ -22,4 +23,15 @@ TestSection ReadTestSection(const std::vector<std::string>& lines, IMessages* me
       messages->ShowMessage("Unknown movie command", "Load Test Error");
   }
   return test;
+}
+
+bool TakeTestCritter(TWorld& world, int critter) {
+  world.testCritter = -1;
+  if (critter == -1) return true;
+  if (critter < 0 || critter >= static_cast<int>(world.critters.size())) {
+    world.host.Message("Bad test critter", "Load World Error");
+    return false;
+  }
+  world.testCritter = critter;
+  return true;
 }

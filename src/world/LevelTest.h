@@ -7,6 +7,7 @@
 #include "world/MovieQueue.h"
 
 class IMessages;
+class TWorld;
 
 struct TestSection {
   int critter = -1;
@@ -19,3 +20,9 @@ struct TestSection {
 // Reads the section's content lines. An unknown script word is reported ("Unknown movie
 // command" / "Load Test Error") and its line skipped; blank lines are passed over.
 TestSection ReadTestSection(const std::vector<std::string>& lines, IMessages* messages);
+
+// Makes `critter` the world's test critter once its critters are read. -1 is a test
+// judged by the gizmos; a number outside the critter list is reported ("Bad test
+// critter" / "Load World Error") and false is returned: such a test must not run, or any
+// brain would pass it as a gizmo test.
+bool TakeTestCritter(TWorld& world, int critter);

@@ -13,6 +13,7 @@ constexpr int TickMilliseconds = 50;
 constexpr int BandHalf = 80;   // the movie band: 80 rows above and below the middle
 constexpr int LineOffset = 100;  // title and message lines: their middle from the view's middle
 constexpr size_t MaxMovieBytes = 32u << 20;
+constexpr int64_t MaxFrameDelay = 10000;  // milliseconds
 
 struct ScriptWord {
   const char* word;
@@ -160,7 +161,8 @@ void MovieQueue::PlayTick(MovieScreen& screen) {
     return;
   }
   ++counter_;
-  delay_ = movie_.frames[counter_].delay;
+  // A frame stands for at most ten seconds: a hostile delay must not hold the world for good.
+  delay_ = std::min<int64_t>(movie_.frames[counter_].delay, MaxFrameDelay);
   CopyToWindow(screen, DrawFrame(counter_, *screen.view));
 }
 

@@ -18,21 +18,24 @@ TWorld::~TWorld() {
 }
 
 void TWorld::BuildTables() {
-  const double pi = 3.14159265358979323846;
-  for (int k = 0; k < 24; ++k) {
-    cos24[k] = static_cast<float>(std::cos(k * 2 * pi / 24));
-    sin24[k] = static_cast<float>(std::sin(k * 2 * pi / 24));
-  }
-  for (int k = 0; k < 768; ++k) {
-    fineCos[k] = static_cast<float>(std::cos(k * 2 * pi / 768));
-    fineSin[k] = static_cast<float>(std::sin(k * 2 * pi / 768));
-  }
   for (int i = 0; i < 256; ++i) {
     int n = NearestColour(palette, {0, static_cast<uint8_t>(i), 0});
     grassIndex[i] = static_cast<uint8_t>(n);
     grassError[i] = (i - palette[static_cast<size_t>(n)].g) * 64;
   }
   backgroundColour = static_cast<uint8_t>(NearestColour(palette, {0, 0, 127}));
+}
+
+TCritter* TWorld::CritterAt(int number) {
+  return number >= 0 && number < CritterCount() ? critters[static_cast<size_t>(number)].get() : nullptr;
+}
+
+int32_t* TWorld::BrainInputs(int brainNumber) { return brains ? brains->BrainInputs(brainNumber) : nullptr; }
+
+const int32_t* TWorld::BrainOutputs(int brainNumber) { return brains ? brains->BrainOutputs(brainNumber) : nullptr; }
+
+void TWorld::PlayWorldSound(const std::string& name) {
+  if (soundOut && soundEnabled) soundOut->PlaySound(name);
 }
 
 int TWorld::AddPicture(const std::string& name) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bodies/Critter.h"
+#include "bodies/CritterWorld.h"
 #include "bodies/Gizmo.h"
 #include "bodies/Pic.h"
 #include "bodies/Sprite.h"
@@ -16,7 +17,7 @@
 #include "platform/Random.h"
 #include "shell/ShellPorts.h"
 #include "world/MovieQueue.h"
-#include "world/Trigger.h"
+#include "bodies/Trigger.h"
 #include "world/ViewBitmap.h"
 #include "world/WorldPorts.h"
 #include "world/WorldTone.h"
@@ -38,7 +39,7 @@ struct TVec3 {
   double x = 0, y = 0, z = 0;
 };
 
-class TWorld : public IWorldWindow {
+class TWorld : public IWorldWindow, public ICritterWorld {
  public:
   TWorld(Host host, WorldPorts ports, const Palette& palette);
   ~TWorld() override;
@@ -53,7 +54,7 @@ class TWorld : public IWorldWindow {
   int PictureIndex(const TPic* pic) const;
   // The picture's number in the file being written (pictures nothing uses are dropped
   // and the rest renumbered); its list position when no save is running.
-  int PictureNumberForSave(const TPic* pic) const;
+  int PictureNumberForSave(const TPic* pic) const override;
   // A grid of X by Y cells, all flat at height 0 with frame 0.
   void CreateMap(int xSize, int ySize);
   void SetTile(int x, int y, int frame, float height);
@@ -80,7 +81,7 @@ class TWorld : public IWorldWindow {
   void SetClientSize(int width, int height);
   int clientWidth() const { return clientW; }
   int clientHeight() const { return clientH; }
-  void Project(float x, float y, float z, int& sx, int& sy) const;
+  void Project(float x, float y, float z, int& sx, int& sy) const override;
   void LookAt(float x, float y, float z);
   // Everything drawn anew: depth reset, background, gizmos, terrain, sprites.
   void FullRedraw();
@@ -93,24 +94,30 @@ class TWorld : public IWorldWindow {
   bool ArrowShown() const { return arrowCountdown > 0; }
 
   // ---- queries for critters --------------------------------------------------------
-  void AddSprite(TSprite* sprite);
-  void RemoveSprite(TSprite* sprite);
-  void PlaceInCell(TStaticPic* object, float x, float y);
-  void RemoveFromCell(TStaticPic* object);
-  void MoveBetweenCells(TStaticPic* object, float newX, float newY);
+  int ExtentX() const override { return X; }
+  int ExtentY() const override { return Y; }
+  const TAngleTables& Tables() const override { return tables; }
+  WorldRandom& Generator() override { return random; }
+  void AddSprite(TSprite* sprite) override;
+  void RemoveSprite(TSprite* sprite) override;
+  void PlaceInCell(TStaticPic* object, float x, float y) override;
+  void RemoveFromCell(TStaticPic* object) override;
+  void MoveBetweenCells(TStaticPic* object, float newX, float newY) override;
   TMapCell* CellAt(int x, int y);
-  // The ground or the highest object top under a point; `ignore1`, `ignore2` are the
-  // critter numbers whose parts do not count. With a surface value, an object counts only
-  // where its surface width beats it, and the value of the last that counted is returned.
   float SurfaceHeight(float x, float y, float z, int& kind, int ignore1 = -1, int ignore2 = -1,
-                      int* surface = nullptr);
-  float SurfaceHeight(TSprite* sprite, int& kind);
+                      int* surface = nullptr) override;
+  float SurfaceHeight(TSprite* sprite, int& kind) override;
   float GroundHeight(float x, float y, int& kind) const;
-  bool TouchingAnything(TSprite* sprite);
+  bool TouchingAnything(TSprite* sprite) override;
   static int Direction24(float dx, float dy);
   static int TriangleKind(int frame, float fx, float fy);
-  void SenseScent(int heading, float outputs[8], float x, float y);
-  int LayScent(int direction, int segment, float x, float y);
+  void SenseScent(int heading, float outputs[8], float x, float y) override;
+  int LayScent(int direction, int segment, float x, float y) override;
+  int CritterCount() const override { return static_cast<int>(critters.size()); }
+  TCritter* CritterAt(int number) override;
+  int32_t* BrainInputs(int brainNumber) override;
+  const int32_t* BrainOutputs(int brainNumber) override;
+  void PlayWorldSound(const std::string& name) override;
   // The cells searched around a point: the last row and column are never included.
   void CellRange(float x, float y, int& x0, int& x1, int& y0, int& y1) const;
 
@@ -121,7 +128,8 @@ class TWorld : public IWorldWindow {
   IWorldMovies* movies;
   IWorldScreen* screen;
   Palette palette;
-  Random random{12345};
+  // Seeded from the clock by the program; tests and the command line fix the seed.
+  WorldRandom random{1};
 
   int X = 0, Y = 0;
   std::vector<TMapCell> cells;  // index x * Y + y
@@ -162,7 +170,7 @@ class TWorld : public IWorldWindow {
   uint8_t grassIndex[256] = {};
   int grassError[256] = {};
   uint8_t backgroundColour = 0;
-  float sin24[24], cos24[24], fineSin[768], fineCos[768];
+  TAngleTables tables;
 
  private:
   void BuildTables();

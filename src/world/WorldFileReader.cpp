@@ -18,6 +18,7 @@ constexpr int MaxViewSide = 4096;
 
 bool Blank(const std::string& line) { return line.find_first_not_of(" \t\r") == std::string::npos; }
 bool StartsWith(const std::string& line, const char* header) { return line.rfind(header, 0) == 0; }
+int Wrap(int value, int count) { return ((value % count) + count) % count; }
 
 class WorldReader {
  public:
@@ -28,8 +29,9 @@ class WorldReader {
     std::string line;
     while (Next(line)) {
       if (Blank(line)) continue;  // blank lines between sections carry nothing
-      if (!Section(line)) return;
+      if (!Section(line)) break;
     }
+    ResolveTest();
   }
 
  private:
@@ -65,19 +67,13 @@ class WorldReader {
   // ---- lines -----------------------------------------------------------------------
   bool Next(std::string& line) {
     if (pos_ >= lines_.size()) return false;
-    line = lines_[pos_++].substr(0, TWorldFile::MaxLine);
+    line = lines_[pos_++];
     return true;
   }
   // A content line: anything up to the next line that starts with "[".
   bool Content(std::string& line) {
     if (pos_ >= lines_.size() || StartsWith(lines_[pos_], "[")) return false;
     return Next(line);
-  }
-  // The same whole: the map is a stream of numbers, not of lines.
-  bool WholeContent(std::string& line) {
-    if (pos_ >= lines_.size() || StartsWith(lines_[pos_], "[")) return false;
-    line = lines_[pos_++];
-    return true;
   }
   void SkipContent() {
     std::string line;
@@ -86,6 +82,10 @@ class WorldReader {
   }
 
   void Report(const std::string& text, const std::string& caption) { world_.host.Message(text, caption); }
+  // A content line whose numbers cannot be read is shown as it stands; blank lines carry nothing.
+  void Unreadable(const std::string& line) {
+    if (!Blank(line)) Report(line, "Load World Error");
+  }
   int CritterCount() const { return static_cast<int>(world_.critters.size()); }
   TCritter* CritterAt(int n, const char* caption) {
     if (n >= 0 && n < CritterCount()) return world_.critters[static_cast<size_t>(n)].get();
@@ -132,6 +132,7 @@ class WorldReader {
       LineScan scan(line);
       int ignored;
       if (scan.Int(ignored) && scan.Word(name)) world_.AddPicture(name);
+      else Unreadable(line);
     }
   }
 
@@ -144,7 +145,7 @@ class WorldReader {
     while (true) {
       if (m.scan && !m.scan->AtEnd()) return asInt ? m.scan->Int(i) : m.scan->Float(f);
       m.scan.reset();
-      if (!WholeContent(m.line)) return false;
+      if (!Content(m.line)) return false;
       m.scan.emplace(m.line);
     }
   }
@@ -182,7 +183,10 @@ class WorldReader {
       int pic, frame;
       float x, y, z;
       LineScan scan(line);
-      if (!scan.Int(pic) || !scan.Floats(x, y, z) || !scan.Int(frame)) continue;
+      if (!scan.Int(pic) || !scan.Floats(x, y, z) || !scan.Int(frame)) {
+        Unreadable(line);
+        continue;
+      }
       if (!world_.Picture(pic)) {
         Report("Unknown picture number", "Load World");
         continue;
@@ -244,7 +248,7 @@ class WorldReader {
     LineScan scan(line);
     int number;
     std::string word, name;
-    if (!scan.Int(number) || !scan.Word(word)) return;
+    if (!scan.Int(number) || !scan.Word(word)) return Unreadable(line);
     const CritterTypeInfo* type = FindCritterType(word);
     if (!type) {
       Report("Unknown critter", "Load World");
@@ -253,10 +257,10 @@ class WorldReader {
     std::vector<int> fields(static_cast<size_t>(type->pictureFields));
     float x, y, z;
     int heading;
-    if (!scan.Word(name)) return;
+    if (!scan.Word(name)) return Unreadable(line);
     for (int& f : fields)
-      if (!scan.Int(f)) return;
-    if (!scan.Floats(x, y, z) || !scan.Int(heading)) return;
+      if (!scan.Int(f)) return Unreadable(line);
+    if (!scan.Floats(x, y, z) || !scan.Int(heading)) return Unreadable(line);
     std::vector<TPic*> pictures(fields.size(), nullptr);
     for (int k = 0; k < type->pictureFields; ++k) {
       if (!PictureFieldUsed(*type, k)) continue;
@@ -267,8 +271,9 @@ class WorldReader {
         return;
       }
     }
-    heading = ((heading % 24) + 24) % 24;
-    auto critter = CreateCritter(&world_, *type, name, number, pictures, x, y, z, heading);
+    // Each class keeps the heading as read within its own count (Letters have 84).
+    const int kept = Wrap(heading, type->headingCount > 0 ? type->headingCount : 24);
+    auto critter = CreateCritter(*type, TCritterArgs{&world_, name, number, pictures, x, y, z, kept});
     if (!critter) return;
     critter->lineNumber = number;
     world_.AddCritter(std::move(critter));
@@ -279,7 +284,10 @@ class WorldReader {
     while (Content(line)) {
       LineScan scan(line);
       int n, mode;
-      if (!scan.Ints(n, mode) || !scan.Word(inText) || !scan.Word(outText) || !scan.Word(name)) continue;
+      if (!scan.Ints(n, mode) || !scan.Word(inText) || !scan.Word(outText) || !scan.Word(name)) {
+        Unreadable(line);
+        continue;
+      }
       TCritter* c = CritterAt(n, "Load Brain Error");
       if (!c || mode < 0 || mode > 2) continue;
       ChannelMask in = DecodeChannelMask(inText), out = DecodeChannelMask(outText);
@@ -295,7 +303,10 @@ class WorldReader {
     std::string line;
     while (Content(line)) {
       int n, a, b;
-      if (!LineScan(line).Ints(n, a, b)) continue;
+      if (!LineScan(line).Ints(n, a, b)) {
+        Unreadable(line);
+        continue;
+      }
       if (TCritter* c = CritterAt(n, "Load Smell Error")) c->smellType1 = a, c->smellType2 = b;
     }
   }
@@ -307,12 +318,15 @@ class WorldReader {
       int n;
       TPlacement p;
       if (!scan.Ints(n, p.modeMask) || !scan.Floats(p.centreX, p.centreY, p.radius, p.minZ, p.maxZ) ||
-          !scan.Ints(p.directionFrom, p.directionTo))
+          !scan.Ints(p.directionFrom, p.directionTo)) {
+        Unreadable(line);
         continue;
+      }
       TCritter* c = CritterAt(n, "Load Random Error");
       if (!c) continue;
-      p.directionFrom = std::clamp(p.directionFrom, 0, 23);
-      p.directionTo = std::clamp(p.directionTo, p.directionFrom, 23);
+      const int last = (c->headingCount > 0 ? c->headingCount : 24) - 1;
+      p.directionFrom = std::clamp(p.directionFrom, 0, last);
+      p.directionTo = std::clamp(p.directionTo, p.directionFrom, last);
       c->addPlacement(p);
     }
   }
@@ -323,7 +337,10 @@ class WorldReader {
       LineScan scan(line);
       int n;
       float start, loss;
-      if (!scan.Int(n) || !scan.Floats(start, loss)) continue;
+      if (!scan.Int(n) || !scan.Floats(start, loss)) {
+        Unreadable(line);
+        continue;
+      }
       if (TCritter* c = CritterAt(n, "Load Energy Error")) c->startEnergy = c->energy = start, c->energyLoss = loss;
     }
   }
@@ -332,7 +349,10 @@ class WorldReader {
     std::string line;
     while (Content(line)) {
       int n;
-      if (!LineScan(line).Int(n)) continue;
+      if (!LineScan(line).Int(n)) {
+        Unreadable(line);
+        continue;
+      }
       if (TCritter* c = CritterAt(n, "Load Energy Error")) c->noKill = true;
     }
   }
@@ -341,7 +361,10 @@ class WorldReader {
     std::string line;
     while (Content(line)) {
       int ant, nest, number;
-      if (!LineScan(line).Ints(ant, nest, number)) continue;
+      if (!LineScan(line).Ints(ant, nest, number)) {
+        Unreadable(line);
+        continue;
+      }
       if (ant < 0 || nest < 0 || ant >= CritterCount() || nest >= CritterCount()) {
         Report("Unknown critter number", "Load InNest Error");
       } else if (world_.critters[static_cast<size_t>(ant)]->typeCode != 14) {
@@ -361,10 +384,12 @@ class WorldReader {
     while (Content(line)) {
       LineScan scan(line);
       TTrigger t;
-      if (!scan.Ints(t.target, t.byType) || !scan.Floats(t.pointX, t.pointY)) continue;
-      bool ok = true;
+      bool ok = scan.Ints(t.target, t.byType) && scan.Floats(t.pointX, t.pointY);
       for (int k = 0; k < 4 && ok; ++k) ok = scan.Floats(t.cornerX[k], t.cornerY[k]);
-      if (!ok || !scan.Floats(t.lowZ, t.highZ)) continue;
+      if (!ok || !scan.Floats(t.lowZ, t.highZ)) {
+        Unreadable(line);
+        continue;
+      }
       if (t.target < 0 || t.target >= CritterCount()) continue;  // a zone for nobody is dropped
       t.prepare();
       world_.triggers.push_back(t);
@@ -378,7 +403,10 @@ class WorldReader {
     if (LineScan(line).Float(fade)) world_.scentFade = fade;
     while (Content(line)) {
       TScentTrail s;
-      if (!LineScan(line).Floats(s.x1, s.y1, s.x2, s.y2)) continue;
+      if (!LineScan(line).Floats(s.x1, s.y1, s.x2, s.y2)) {
+        Unreadable(line);
+        continue;
+      }
       s.direction = TWorld::Direction24(s.x2 - s.x1, s.y2 - s.y1);
       s.active = true;
       world_.scentDefinitions.push_back(s);
@@ -400,15 +428,28 @@ class WorldReader {
     std::string line;
     while (Content(line)) section.push_back(line);
     TestSection test = ReadTestSection(section, world_.host.messages);
-    world_.testCritter = test.critter >= 0 && test.critter < CritterCount() ? test.critter : -1;
-    if (file_.test()) file_.test()->SetTest(test.kind, test.time, test.energy);
+    testCritter_ = test.critter;
+    testKind_ = test.kind;
+    testTime_ = test.time;
+    testEnergy_ = test.energy;
+    testRead_ = true;
     world_.movieScript = std::move(test.script);
+  }
+
+  // The test critter may be named before the critters are read, so it is looked up once
+  // they all are.
+  void ResolveTest() {
+    if (!testRead_) return;
+    const int kind = TakeTestCritter(world_, testCritter_) ? testKind_ : 0;
+    if (file_.test()) file_.test()->SetTest(kind, testTime_, testEnergy_);
   }
 
   TWorldFile& file_;
   TWorld& world_;
   const std::vector<std::string>& lines_;
   size_t pos_ = 0;
+  bool testRead_ = false;
+  int testCritter_ = -1, testKind_ = 0, testTime_ = 0, testEnergy_ = 0;
 };
 }  // namespace
 

@@ -71,6 +71,7 @@ class WorldWriter {
   }
 
   void Map() {
+    if (w_.cells.empty()) return;  // "0 0" is no map the reader would take back
     out_ << "[MAP]\n" << w_.X << ' ' << w_.Y << '\n';
     for (int x = 0; x < w_.X; ++x) {
       for (int y = 0; y < w_.Y; ++y) {

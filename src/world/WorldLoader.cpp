@@ -33,9 +33,8 @@ void TWorldLoader::TakeTest(const std::vector<std::string>* lines) {
     return;
   }
   TestSection test = ReadTestSection(*lines, world_.host.messages);
-  const int count = static_cast<int>(world_.critters.size());
-  world_.testCritter = test.critter >= 0 && test.critter < count ? test.critter : -1;
-  if (test_) test_->SetTest(test.kind, test.time, test.energy);
+  const int kind = TakeTestCritter(world_, test.critter) ? test.kind : 0;
+  if (test_) test_->SetTest(kind, test.time, test.energy);
   world_.movieScript = std::move(test.script);
 }
 
@@ -56,6 +55,7 @@ bool TWorldLoader::LoadWorldFile(const std::string& name) {
 }
 
 void TWorldLoader::ReloadTest() {
+  world_.movieScript.clear();  // even when the file is gone: its old script must not play
   auto text = ReadFileText("worlds\\" + worldName_ + ".wld");
   if (!text) {
     world_.host.Message("Couldn't open world file", "Load World Error");

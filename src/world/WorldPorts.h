@@ -26,6 +26,8 @@ class IWorldSound {
   // Plays a wave image looping, or stops all sound when there is none; false when a
   // sound of higher priority holds the output.
   virtual bool PlayLoopSound(const std::vector<uint8_t>* wave, int priority) = 0;
+  // Plays a sound file of the world once (a cannon's shot); silent where unsupported.
+  virtual void PlaySound(const std::string& path) { (void)path; }
 };
 
 class IWorldMovies {

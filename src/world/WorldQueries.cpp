@@ -127,25 +127,7 @@ bool TWorld::TouchingAnything(TSprite* sprite) {
   return false;
 }
 
-int TWorld::Direction24(float dx, float dy) {
-  if (std::fabs(dx) < 0.1f && std::fabs(dy) < 0.1f) return 0;
-  int q = dx >= 0 ? (dy >= 0 ? 0 : 3) : (dy >= 0 ? 1 : 2);
-  float u = (q == 0 || q == 2) ? std::fabs(dx) : std::fabs(dy);
-  float v = (q == 0 || q == 2) ? std::fabs(dy) : std::fabs(dx);
-  int m;
-  if (v < 0.001f) {
-    m = 0;
-  } else if (u < 0.001f) {
-    m = 6;
-  } else if (v < u) {
-    float r = v / u;
-    m = r < 0.13165f ? 0 : r < 0.4142135f ? 1 : r < 0.76733f ? 2 : 3;
-  } else {
-    float r = u / v;
-    m = r < 0.13165f ? 6 : r < 0.4142135f ? 5 : r < 0.76733f ? 4 : 3;
-  }
-  return (6 * q + m) % 24;
-}
+int TWorld::Direction24(float dx, float dy) { return ::Direction24(dx, dy); }
 
 void TWorld::SenseScent(int heading, float outputs[8], float x, float y) {
   float bins[24] = {};

@@ -27,24 +27,26 @@ void TWorld::Step(int tick, bool running, bool testMode) {
   RunPass(tick, running, testMode);
 }
 
+// Every running tick simulates; a full redraw (a camera jump, a resize) only changes how
+// the tick's picture reaches the window, so a verdict never depends on the window's size.
 void TWorld::RunPass(int tick, bool running, bool testMode) {
   if (followCritter >= 0) FollowCamera();
+  TDrawTarget target = view.target();
+  dirty.clear();
+  for (auto& g : gizmos) g->step(tick, view.image, testMode, dirty);
+  for (size_t k = sprites.size(); k-- > 0;) sprites[k]->erase(target, &dirty);
+  for (size_t k = 0; k < critters.size(); ++k) critters[k]->step();
+  CollisionPass();
+  for (auto& a : critters)
+    if (!a->dead)
+      for (auto& b : critters)
+        if (b != a && !b->dead) a->senseBody(b.get());
+  TriggerPass();
+  SoundPass(running);
   if (fullRedrawFlag) {
     FullRedraw();
     if (screen) screen->CopyToWindow(TRect{0, 0, view.width(), view.height()});
   } else {
-    TDrawTarget target = view.target();
-    dirty.clear();
-    for (auto& g : gizmos) g->step(tick, view.image, testMode, dirty);
-    for (size_t k = sprites.size(); k-- > 0;) sprites[k]->erase(target, &dirty);
-    for (size_t k = 0; k < critters.size(); ++k) critters[k]->step();
-    CollisionPass();
-    for (auto& a : critters)
-      if (!a->dead)
-        for (auto& b : critters)
-          if (b != a && !b->dead) a->senseBody(b.get());
-    TriggerPass();
-    SoundPass(running);
     DrawSpritesInGrid();
     MergeDirtyRects(dirty);
     CopyDirty();
@@ -85,21 +87,25 @@ void TWorld::CollideSprite(TSprite* sprite) {
   if (!sprite->active() || !sprite->hasShape() || !sprite->owner) return;
   int x0, x1, y0, y1;
   CellRange(sprite->x, sprite->y, x0, x1, y0, y1);
+  // The chains are copied first: a callback may move a sprite into another cell, and
+  // walking its new chain would skip the rest of this one.
+  std::vector<TStaticPic*> near;
   for (int cx = x0; cx < x1; ++cx)
     for (int cy = y0; cy < y1; ++cy)
-      for (TStaticPic* p = CellAt(cx, cy)->head; p; p = p->nextInCell) {
-        TStaticBound* object = p->asBound();
-        if (!object || object == sprite) continue;
-        TSprite* other = object->asSprite();
-        if (!other) {
-          if (sprite->overlaps(*object)) sprite->owner->collideWithThing(object, sprite);
-          continue;
-        }
-        if (!other->active() || !other->owner || other->critterNumber <= sprite->critterNumber) continue;
-        if (!sprite->overlaps(*other)) continue;
-        sprite->owner->collideWithCritter(other->owner, sprite, other);
-        other->owner->collideWithCritter(sprite->owner, other, sprite);
-      }
+      for (TStaticPic* p = CellAt(cx, cy)->head; p; p = p->nextInCell) near.push_back(p);
+  for (TStaticPic* p : near) {
+    TStaticBound* object = p->asBound();
+    if (!object || object == sprite) continue;
+    TSprite* other = object->asSprite();
+    if (!other) {
+      if (sprite->overlaps(*object)) sprite->owner->collideWithThing(object, sprite);
+      continue;
+    }
+    if (!other->active() || !other->owner || other->critterNumber <= sprite->critterNumber) continue;
+    if (!sprite->overlaps(*other)) continue;
+    sprite->owner->collideWithCritter(other->owner, sprite, other);
+    other->owner->collideWithCritter(sprite->owner, other, sprite);
+  }
 }
 
 void TWorld::TriggerPass() {

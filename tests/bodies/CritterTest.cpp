@@ -88,7 +88,7 @@ TEST(CritterBase, LightFromBulbsAddsBeforeSquashing) {
     return b;
   };
   // The left sensing point of heading 0 is at heading 3: (cos 45, sin 45) from the body.
-  float lx = 5 + f.world.cos24[3], ly = 5 + f.world.sin24[3];
+  float lx = 5 + f.world.tables.cos24[3], ly = 5 + f.world.tables.sin24[3];
   TCritter* one = bulb(lx, ly);
   f.critter->senseBody(one);
   f.critter->step();

@@ -142,3 +142,14 @@ TEST(BrainCollectionPorts, ShellStepsBrainsThroughItsPort) {
   port.StepAll(false);
   EXPECT_EQ(brains.Board(0)->neurons[0].state, 0);
 }
+
+TEST_F(CollectionTest, ANewTabPlacesItsOutputNodesAgainstTheWindowsWidth) {
+  brains.AttachBrain("Bug", bugIn, false, bugOut);
+  brains.SetBoardWidth(640);  // the window was widened
+  const int n = brains.AttachBrain("Other", bugIn, false, bugOut);
+  const TBrainBoard& board = *brains.Board(n);
+  const int node = board.outputBindings[4].node;
+  ASSERT_TRUE(board.nodes.live(node));
+  EXPECT_EQ(board.nodes[node].x, 640 / 16 - 5);
+  EXPECT_EQ(brains.Board(0)->widthPixels, 640);
+}

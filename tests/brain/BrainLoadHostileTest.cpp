@@ -96,6 +96,27 @@ TEST_F(HostileLoadTest, BadPictureIndexesAndSegmentLinksAreCut) {
   EXPECT_FALSE(b.lineSegs.live(5000));
 }
 
+TEST_F(HostileLoadTest, ADrawingThatLacksItsElementsIsDrawnAfresh) {
+  // Drawing chunks that are there but empty, as another tool may write them.
+  std::vector<uint8_t> empty = bytes;
+  Poke(empty, Payload(empty, 150), 0);
+  Poke(empty, Payload(empty, 160), 0);
+  // Pictures that no cell names (reported as damage, then left out).
+  std::vector<uint8_t> unplaced = bytes;
+  Poke(unplaced, Payload(unplaced, 160), 0);
+  for (const auto* file : {&empty, &unplaced}) {
+    fake.messages.shown.clear();
+    TBrainBoard& b = Load(*file);
+    const Neuron& n = b.neurons[0];
+    EXPECT_GE(b.FindPic(n.x, n.y, TBrainBoard::NeuronCentreTile(n), PicNeuron, 0), 0);
+    b.RedrawNeuronLit(0, n.shownState < 50);
+    b.RedrawNodeLit(0, b.nodes[0].shownState < 50);
+    EXPECT_FALSE(b.broken);
+    for (const ShownMessage& m : fake.messages.shown)
+      if (file == &empty || m.caption != "Brain Load Error") ADD_FAILURE() << m.text << " / " << m.caption;
+  }
+}
+
 TEST_F(HostileLoadTest, BoardSizesThatCannotBeUsed) {
   std::vector<uint8_t> zero = Chunk(106, {2, 0, 0});
   EXPECT_EQ(Load(zero).columns(), 100);

@@ -264,6 +264,7 @@ TEST_F(EditingClicks, RightClicksAskForTheirDialogsOrTheMenu) {
   Down(10, 10, MouseButton::Right);
   Down(19, 10, MouseButton::Right);
   Down(11, 11, MouseButton::Right);  // an outer cell without a synapse
+  EXPECT_EQ(fake.messages.shown, (std::vector<ShownMessage>{{"No synapse selected", "Synapse properties"}}));
   Down(31, 31, MouseButton::Right);
   Down(40, 40, MouseButton::Right);
   EXPECT_EQ(requests.neurons, (std::vector<std::vector<int>>{{a}}));

@@ -65,7 +65,7 @@ TEST_F(PropertiesTest, NeuronDialogChanges) {
   SetNeuronGain(board, {n}, "7", false);
   EXPECT_EQ(board.neurons[n].type, SigmoidNeuron);
   EXPECT_EQ(board.neurons[n].gain, 5);
-  SetNeuronLearn(board, {n}, true, "2");
+  SetNeuronLearn(board, {n}, true, "2", true);
   EXPECT_TRUE(board.neurons[n].learn);
   EXPECT_TRUE(board.neurons[n].slots[5].learn);
   EXPECT_GE(board.FindPic(10, 10, 135, PicNeuron, n), 0);
@@ -74,11 +74,28 @@ TEST_F(PropertiesTest, NeuronDialogChanges) {
   EXPECT_FALSE(board.neurons[n].learn);
   EXPECT_FALSE(board.neurons[n].slots[5].learn);
   EXPECT_GE(board.FindPic(10, 10, 4, PicNeuron, n), 0);
-  SetNeuronLearn(board, {n}, true, "0.5");
+  SetNeuronLearn(board, {n}, true, "0.5", false);
   EXPECT_EQ(board.neurons[n].type, SigmoidNeuron);
   EXPECT_EQ(board.neurons[n].gain, 0.5f);
   SetNeuronType(board, {n}, ErrorNeuron, "");
   EXPECT_GE(board.FindPic(10, 10, 167, PicNeuron, n), 0);
+}
+
+TEST_F(PropertiesTest, LearnWithoutSigmoidChosenGivesEveryNeuronTheGainOfTheBox) {
+  const int a = MakeNeuron(10, 10), b = MakeNeuron(20, 10);
+  board.neurons[a].type = SigmoidNeuron, board.neurons[a].gain = 3;
+  board.neurons[b].type = LinearNeuron;
+  SetNeuronLearn(board, {a, b}, true, "1.5", false);  // mixed types: no type button is chosen
+  for (int n : {a, b}) {
+    EXPECT_EQ(board.neurons[n].type, SigmoidNeuron);
+    EXPECT_EQ(board.neurons[n].gain, 1.5f);
+    EXPECT_TRUE(board.neurons[n].learn);
+  }
+  // With Sigmoid shown, the neurons keep their gains (an empty box stands for differing ones).
+  board.neurons[a].gain = 3;
+  SetNeuronLearn(board, {a, b}, true, "", true);
+  EXPECT_EQ(board.neurons[a].gain, 3);
+  EXPECT_EQ(board.neurons[b].gain, 1.5f);
 }
 
 TEST_F(PropertiesTest, NegativeWeightTurnsASynapseInhibitoryAndRedrawsIt) {
@@ -134,8 +151,12 @@ TEST_F(PropertiesTest, SettingsChecksAndSizeChange) {
   EXPECT_FALSE(CheckSettingsTexts(t, board.host()));
   EXPECT_EQ(fake.messages.shown, (std::vector<ShownMessage>{{"Number of cycles must be greater than 0", "Number of cycles"},
                                                             {"Width must be greater or equal to 100", "Board Width"}}));
-  t.width = "120";
+  fake.messages.shown.clear();
+  t.width = "5000";
   t.cycles = "7";
+  EXPECT_FALSE(CheckSettingsTexts(t, board.host()));  // refused, not cut to 1000
+  EXPECT_EQ(fake.messages.shown, (std::vector<ShownMessage>{{"Width must not be greater than 1000", "Board Width"}}));
+  t.width = "120";
   t.rate = "3";
   t.momentum = "-1";
   t.type = 9;

@@ -2,10 +2,12 @@
 // first two books promise, and that every experiment a page names can be loaded there.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "platform/BmpFile.h"
 #include "platform/Files.h"
 #include "shell/NotebookPage.h"
 #include "shell/PageIndex.h"
@@ -81,6 +83,15 @@ struct Map {
     if (pos == std::string::npos || !FindTestSection(text, pos, lines)) return {};
     return lines;
   }
+  // The line after the level's one-line section, empty when it has none.
+  std::string OneLine(int level, const std::string& header) {
+    size_t pos = FindLevelHeader(text, level);
+    if (pos == std::string::npos) return {};
+    auto lines = SplitLines(text.substr(pos));
+    for (size_t i = 0; i + 1 < lines.size() && lines[i] != "[END]"; ++i)
+      if (lines[i] == header) return lines[i + 1];
+    return {};
+  }
   // The level's [GIZMOS] lines, in their order.
   std::vector<std::string> Gizmos(int level) {
     std::vector<std::string> gizmos;
@@ -95,13 +106,36 @@ struct Map {
 };
 
 // The titles of books 1 and 2 as the learner's outline lists them (page 0 is the
-// book's welcome, titled with the book's name).
+// book's welcome, titled with the book's name). A lesson's number is the page number
+// the notebook shows beside it, page + 1.
 const std::vector<std::string> NeuronTitles = {
-    "Book 1: The neuron", "1. A lamp that follows a switch", "2. One switch, two lamps",
-    "3. Two switches, four lamps", "4. Threshold", "5. A bar graph of four lamps", "6. OR", "7. AND",
-    "8. Inhibition", "9. NOT", "10. XOR", "11. The half adder", "12. What we learned"};
-const std::vector<std::string> BugTitles = {"Book 2: A bug's life", "1. Walking", "2. Turning", "3. Smell",
-                                            "4. The branch", "5. The shade", "6. Bumping", "7. The final garden"};
+    "Book 1: The neuron", "2. A lamp that follows a switch", "3. One switch, two lamps",
+    "4. Two switches, four lamps", "5. Threshold", "6. A bar graph of four lamps", "7. OR", "8. AND",
+    "9. Inhibition", "10. NOT", "11. XOR", "12. The half adder", "13. What we learned"};
+const std::vector<std::string> BugTitles = {"Book 2: A bug's life", "2. Walking", "3. Turning", "4. Smell",
+                                            "5. The branch", "6. The shade", "7. Bumping", "8. The final garden"};
+
+// Every "(page N" or "(book B, page N" a page cites, with the book it means.
+struct Citation {
+  int book, shown;
+  std::string where;
+};
+std::vector<Citation> Citations(const Notebook& notebook) {
+  std::vector<Citation> found;
+  for (int b = 1; b < PageIndex::Books; ++b)
+    for (int p = 0; p < notebook.index.PageCount(b); ++p) {
+      std::string text;
+      for (const auto& line : notebook.TextLines(b, p)) text += line + " ";
+      for (size_t at = text.find('('); at != std::string::npos; at = text.find('(', at + 1)) {
+        const char* from = text.c_str() + at;
+        int book = b, shown = 0;
+        bool cited = std::sscanf(from, "(book %d, page %d", &book, &shown) == 2;
+        if (!cited) book = b, cited = std::sscanf(from, "(page %d", &shown) == 1;
+        if (cited) found.push_back({book, shown, std::to_string(b) + "/" + std::to_string(p)});
+      }
+    }
+  return found;
+}
 }  // namespace
 
 TEST(NotebookContent, EveryPageKeepsToTheFormatAndFitsThePage) {
@@ -142,6 +176,20 @@ TEST(NotebookContent, BooksOneAndTwoHaveTheOutlinedPagesAndBookThreeItsThree) {
     for (int p = 0; p < book.index.PageCount(b); ++p) EXPECT_TRUE(book.Levels(b, p).empty()) << b;
 }
 
+TEST(NotebookContent, APageCitedByNumberIsThePageThatShowsThatNumber) {
+  Notebook notebook;
+  const auto citations = Citations(notebook);
+  EXPECT_GE(citations.size(), 5u);
+  for (const Citation& c : citations) {
+    // The notebook shows page p as p + 1; a lesson's title starts with that number.
+    const int page = c.shown - 1;
+    ASSERT_TRUE(page >= 0 && page < notebook.index.PageCount(c.book)) << c.where;
+    const auto text = notebook.TextLines(c.book, page);
+    ASSERT_FALSE(text.empty()) << c.where;
+    EXPECT_EQ(text[0].rfind(std::to_string(c.shown) + ". ", 0), 0u) << c.where << " cites page " << c.shown;
+  }
+}
+
 TEST(NotebookContent, EveryExperimentPageLoadsItsOwnLevelAtItsOwnKey) {
   Notebook book;
   Map map;
@@ -165,6 +213,26 @@ TEST(NotebookContent, EveryExperimentPageLoadsItsOwnLevelAtItsOwnKey) {
     }
   }
   EXPECT_TRUE(map.messages.shown.empty());
+}
+
+TEST(LevelContent, AFixedSizeViewShowsTheWholeBackground) {
+  Map map;
+  int sized = 0;
+  for (int level = 100; level < 800; ++level) {
+    const std::string size = map.OneLine(level, "[SIZE]");
+    if (size.empty()) continue;
+    ++sized;
+    std::string name = map.OneLine(level, "[BACKGROUND]");
+    ASSERT_FALSE(name.empty()) << level;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    auto background = LoadBmp(std::string(QUORBIT_TEST_DATA_DIR) + "/" + name);
+    ASSERT_TRUE(background.has_value()) << name;
+    int w = 0, h = 0;
+    ASSERT_EQ(std::sscanf(size.c_str(), "%d %d", &w, &h), 2) << level;
+    EXPECT_EQ(w, background->width()) << level;
+    EXPECT_EQ(h, background->height()) << level;
+  }
+  EXPECT_EQ(sized, 12);
 }
 
 TEST(LevelContent, LadybugLevelsAreLockedBeforeTheGarden) {

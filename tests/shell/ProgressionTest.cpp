@@ -30,7 +30,10 @@ struct FakeLoader : IWorldLoader {
     return true;
   }
   void ReloadTest() override {}
-  std::string DescriptionText() override { return "A world of my own\n#\n"; }
+  std::string DescriptionText() override {
+    // Past a few calls the page is splicing without end: stop feeding it.
+    return ++descriptionReads > 5 ? std::string() : description;
+  }
   bool IsEditable() override { return true; }
   void ClearWorld() override { ++clears; }
   bool IsBusy() override { return false; }
@@ -44,7 +47,8 @@ struct FakeLoader : IWorldLoader {
   std::map<int, int> tests;  // level -> timed test duration
   std::vector<int> loads, reloads;
   std::vector<std::string> worldLoads;
-  int clears = 0;
+  std::string description = "A world of my own\n#\n";
+  int clears = 0, descriptionReads = 0;
 };
 
 struct FakeRooms : IRoomView {
@@ -156,6 +160,43 @@ TEST_F(ProgressionFixture, WorkshopWorldPagesShareTheTemplateAndGoBackToTheList)
   EXPECT_TRUE(rooms.editShown);
   progression.PreviousPage();
   EXPECT_EQ(shell.CurrentPage, 1);
+}
+
+TEST_F(ProgressionFixture, AWorldDescriptionWithItsOwnWorldLineIsReadOnce) {
+  loader.description = "Mine\n%e\nmore\n";
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.ShowPage(1);
+  progression.AddWorld("garden");
+  progression.ShowPage(2);
+  EXPECT_EQ(shell.CurrentPage, 2);
+  EXPECT_EQ(loader.descriptionReads, 1);
+  EXPECT_EQ(loader.worldLoads, std::vector<std::string>{"garden"});
+}
+
+TEST_F(ProgressionFixture, TheWorkshopBookmarkBeforeTheListIsShownIsRefusedSilently) {
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.LastPage();  // the world list is not known yet: the template page has no world
+  EXPECT_EQ(shell.CurrentPage, 0);
+  EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(ProgressionFixture, AWorkshopWorldAboveTheFrontierNamesTheTestThatOpensIt) {
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.ShowPage(1);
+  progression.AddWorld("garden");
+  progression.AddWorld("maze");
+  shell.Progress = 302;  // the first world's test is not passed yet
+  progression.ShowWorldPage(1);
+  EXPECT_EQ(shell.CurrentPage, 1);
+  EXPECT_EQ(fakes.messages.shown,
+            (std::vector<ShownMessage>{{"The world maze opens once you pass the test of the world garden.",
+                                        "Can't Load World"}}));
+  progression.ShowWorldPage(0);  // the frontier's own world opens
+  EXPECT_EQ(shell.CurrentPage, 2);
+  EXPECT_EQ(loader.worldLoads, std::vector<std::string>{"garden"});
 }
 
 TEST_F(ProgressionFixture, BookmarkGoesToTheFrontierOrTheLastPage) {

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "platform/Files.h"
 #include "shell/SettingsStore.h"
@@ -30,6 +33,24 @@ TEST(SettingsStore, WritesInPlaceKeepsOtherLinesAndAppendsNewKeys) {
   ASSERT_TRUE(back.Load(dir.file("quorbit.reg")));
   EXPECT_EQ(back.ReadSetting("PAGEACCESS"), 206);
   EXPECT_FALSE(back.Load(dir.file("missing.reg")));
+}
+
+TEST(SettingsStore, AFolderThatTakesNoNewFileStillGetsTheSettingsWrittenInPlace) {
+  namespace fs = std::filesystem;
+  TempFolder dir;
+  const std::string path = dir.file("quorbit.reg");
+  ASSERT_TRUE(WriteFileAtomic(path, std::string("PageAccess=101\r\n")));
+  // No file can be made beside it: the folder is read-only, and (for a superuser, whom
+  // permissions do not stop) something stands where the temporary file would go.
+  fs::create_directory(path + ".tmp" + std::to_string(::getpid()));
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  SettingsStore s;
+  ASSERT_TRUE(s.Load(path));
+  s.WriteSetting("PageAccess", 205);
+  const bool saved = s.Save(path);
+  fs::permissions(dir.path(), fs::perms::owner_all);
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(*ReadFileText(path), "PageAccess=205\r\n");
 }
 
 TEST(SettingsStore, MissingFileIsCreatedBesideTheProgramOrInTheUsersFolder) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QTest>
 
 #include "brain/ui/Nodedlg.h"
 #include "brain/ui/SetTimeDlg.h"
 #include "brain/ui/SnoopDlg.h"
+#include "platform/qt/QtHost.h"
 #include "support/Fakes.h"
 
 namespace {
@@ -148,6 +150,28 @@ TEST(NodeDialog, PlainNodeIsHeldWhileOpenAndBecomesWhatIsChosen) {
   EXPECT_TRUE(file->isVisible());
   EXPECT_EQ(f.fake.messages.shown.back(), (ShownMessage{"Could not find no-such-file.txt", "Node File Error"}));
   file->Dismiss();
+}
+
+TEST(KeyState, EveryCharacterAKeyNodeCanNameIsSeenDown) {
+  QtKeyState keys;
+  QWidget target;
+  auto send = [&](QEvent::Type type, int key) {
+    QKeyEvent event(type, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &event);
+  };
+  const std::pair<int, char> named[] = {{Qt::Key_Q, 'Q'},      {Qt::Key_7, '7'},     {Qt::Key_Comma, ','},
+                                         {Qt::Key_Period, '.'}, {Qt::Key_Minus, '-'}, {Qt::Key_Slash, '/'},
+                                         {Qt::Key_Space, ' '},  {Qt::Key_Less, '<'}};
+  for (auto [key, c] : named) {
+    send(QEvent::KeyPress, key);
+    EXPECT_TRUE(keys.IsKeyDown(static_cast<unsigned char>(c))) << c;
+    send(QEvent::KeyRelease, key);
+    EXPECT_FALSE(keys.IsKeyDown(static_cast<unsigned char>(c))) << c;
+  }
+  // Keys without a character are not taken for one.
+  for (int key : {Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_F1})
+    send(QEvent::KeyPress, key);
+  for (char c : {'.', '-', '%', '!', 'p'}) EXPECT_FALSE(keys.IsKeyDown(c)) << c;
 }
 
 TEST(SettingsDialog, AllSixChecksInOrderKeepItOpen) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/Files.h"
 #include "platform/IndexedImage.h"
 #include "support/Fakes.h"
@@ -85,6 +87,15 @@ TEST(MovieQueue, FramesOneToLastPlayAfterTheirDelays) {
   ASSERT_EQ(s.sound.played.size(), 1u);
   EXPECT_FALSE(s.sound.played[0].second);
   EXPECT_EQ(s.changed.front(), (std::array<int, 4>{24, 142, 16, 16}));
+}
+
+TEST(MovieQueue, AHugeFrameDelayHoldsTheWorldTenSecondsAtMost) {
+  Stage s;
+  s.queue.StartMovie(Squares(2, INT32_MAX), false);
+  const int ticks = s.TicksWhileBusy(100000);
+  EXPECT_GE(ticks, 2 * 200);  // each frame still stands its ten seconds
+  EXPECT_LE(ticks, 2 * 200 + 2);
+  EXPECT_FALSE(s.queue.HoldsWorld());
 }
 
 TEST(MovieQueue, FadeInShowsFrameOneThroughThePatternThenAgainAsFirstPlayedFrame) {

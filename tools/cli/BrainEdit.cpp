@@ -162,7 +162,8 @@ class ScriptRunner {
     const std::string& v = w[4];
     if (what == "threshold") SetNeuronThreshold(board_, {i}, v);
     else if (what == "gain") SetNeuronGain(board_, {i}, v, n.type == StepNeuron);
-    else if (what == "learn" && (v == "on" || v == "off")) SetNeuronLearn(board_, {i}, v == "on", Gain(n.gain));
+    else if (what == "learn" && (v == "on" || v == "off"))
+      SetNeuronLearn(board_, {i}, v == "on", Gain(n.gain), n.type == SigmoidNeuron);
     else if (what == "type") {
       const int type = TypeNamed(v);
       if (type < 0) return "neuron type Step|Sigmoid|Linear|Error";

@@ -26,6 +26,8 @@ constexpr int ExitUsage = 2;
 
 // Text quoted and escaped as a JSON string.
 std::string JsonString(const std::string& text);
+// A whole decimal number within low..high, nothing else in the text.
+bool ParseNumber(const std::string& text, long low, long high, long& out);
 // Prints a usage error as a JSON line on standard error and returns ExitUsage.
 int UsageError(const std::string& text);
 

@@ -17,15 +17,8 @@ struct TestArgs {
   std::string shown;
   int progress = 999;
   long maxTicks = 200000;
+  long seed = 1;
 };
-
-bool ParseNumber(const std::string& text, long low, long high, long& out) {
-  char* end = nullptr;
-  long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end || v < low || v > high) return false;
-  out = v;
-  return true;
-}
 
 // Returns an empty text, or the usage problem.
 std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
@@ -45,6 +38,9 @@ std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
     } else if (a == "--max-ticks" && more) {
       if (!ParseNumber(args[++k], 1, 100000000, v)) return "--max-ticks takes a positive number";
       t.maxTicks = v;
+    } else if (a == "--seed" && more) {
+      if (!ParseNumber(args[++k], 0, 4294967295L, v)) return "--seed takes a number from 0 to 4294967295";
+      t.seed = v;
     } else if (a.rfind("--", 0) != 0 && t.target.empty()) {
       t.target = a;
     } else {
@@ -62,6 +58,7 @@ int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
   if (level && !ParseNumber(t.target, 0, 1000000, levelNumber)) return UsageError("the level is a number");
 
   CliWorld w(host);
+  w.world->random.seed(static_cast<uint32_t>(t.seed));
   MainShell shell(nullptr);
   ShellTestHolder holder(shell);
   TWorldLoader loader(*w.world, &w.link, &holder);
@@ -107,6 +104,6 @@ int WorldTest(const std::vector<std::string>& args, Host& host) { return RunTest
 }  // namespace
 
 QUORBIT_CLI_COMMAND(level_test, "level-test",
-                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M]", LevelTest);
+                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N]", LevelTest);
 QUORBIT_CLI_COMMAND(world_test, "world-test",
-                    "world-test WORLD [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M]", WorldTest);
+                    "world-test WORLD [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N]", WorldTest);

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -33,6 +34,14 @@ std::string JsonString(const std::string& text) {
     }
   }
   return out + "\"";
+}
+
+bool ParseNumber(const std::string& text, long low, long high, long& out) {
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end || v < low || v > high) return false;
+  out = v;
+  return true;
 }
 
 int UsageError(const std::string& text) {

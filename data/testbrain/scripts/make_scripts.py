@@ -234,7 +234,8 @@ def brains():
         b = bug("C000")
         simple(b, "L", 1, [("Smell Left", 100), ("Smell Right", -100)], [lt])
         simple(b, "R", 1, [("Smell Right", 100), ("Smell Left", -100)], [rt], y=10)
-        b.neuron("A", 12, 20, 0); b.wire("A", "Go Fwd")
+        # Walking only while an aphid is smelled keeps the bug on the grass once all are eaten.
+        simple(b, "A", 1, [("Smell Left", 100), ("Smell Right", 100)], ["Go Fwd"], x=20, y=16)
         B[key] = b
     b = bug("68")
     simple(b, "G", 50, [("Branch Fwd", 100)], ["Go Fwd"])
@@ -255,7 +256,10 @@ def brains():
         simple(b, "D", 0, [("Eye", -100)], [])
         simple(b, "SL", 1, [("Smell Left", 100), ("Smell Right", -100)], [], y=21)
         simple(b, "SR", 1, [("Smell Right", 100), ("Smell Left", -100)], [], y=26)
-        simple(b, "G", 50, [("Bump", -100), ("Branch Fwd", 100), ("D", -100)], [], x=24, y=7)
+        if with_e:
+            simple(b, "G", 50, [("Bump", -100), ("Branch Fwd", 100), ("D", -100)], [], x=24, y=7)
+        else:  # the branch forgotten: walk unless bumped or in the dark
+            simple(b, "G", 0, [("Bump", -100), ("D", -100)], [], x=24, y=7)
         wl = ([("E", 100)] if with_e else []) + [("Bump", 100), ("SL", 100)]
         simple(b, "WL", 50, wl, [], x=24, y=13)
         b.neuron("TL", 36, 7, 50)

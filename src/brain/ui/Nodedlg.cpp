@@ -199,8 +199,9 @@ void TNeuronPropDlg::LearnCheckClick() {
     LearnCheck->setChecked(true);
   }
   const bool learn = LearnCheck->isChecked();
+  const bool sigmoidChosen = SigmoidButton->isChecked();
   if (learn) SigmoidButton->setChecked(true);
-  SetNeuronLearn(board(), neurons_, learn, Text(kBox));
+  SetNeuronLearn(board(), neurons_, learn, Text(kBox), sigmoidChosen);
   Changed();
 }
 

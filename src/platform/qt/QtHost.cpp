@@ -96,11 +96,11 @@ QtKeyState::QtKeyState() {
 bool QtKeyState::IsKeyDown(int key) { return key >= 0 && key < 256 && down_[key]; }
 
 int QtKeyState::KeyNumber(int k) {
-  if (k >= Qt::Key_A && k <= Qt::Key_Z) return 'A' + (k - Qt::Key_A);
-  if (k >= Qt::Key_0 && k <= Qt::Key_9) return '0' + (k - Qt::Key_0);
-  if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return Key::F1 + (k - Qt::Key_F1);
+  // A key node names the character on its key: every printable key counts by its Latin-1
+  // code, which is Qt's key code too (letters upper-case). Keys without a character that
+  // a node could name share no number with one, so "." never stands for Delete.
+  if (k >= Qt::Key_Space && k <= Qt::Key_ydiaeresis) return k;
   switch (k) {
-    case Qt::Key_Space: return Key::Space;
     case Qt::Key_Return:
     case Qt::Key_Enter: return Key::Return;
     case Qt::Key_Backspace: return Key::Back;
@@ -109,16 +109,6 @@ int QtKeyState::KeyNumber(int k) {
     case Qt::Key_Shift: return Key::Shift;
     case Qt::Key_Control: return Key::Control;
     case Qt::Key_Alt: return Key::Menu;
-    case Qt::Key_Left: return Key::Left;
-    case Qt::Key_Right: return Key::Right;
-    case Qt::Key_Up: return Key::Up;
-    case Qt::Key_Down: return Key::Down;
-    case Qt::Key_PageUp: return Key::PageUp;
-    case Qt::Key_PageDown: return Key::PageDown;
-    case Qt::Key_Home: return Key::Home;
-    case Qt::Key_End: return Key::End;
-    case Qt::Key_Insert: return Key::Insert;
-    case Qt::Key_Delete: return Key::Delete;
     default: return -1;
   }
 }

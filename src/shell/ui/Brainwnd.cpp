@@ -240,6 +240,7 @@ void TBrainForm::ShowSelectedBoard() {
 
 void TBrainForm::UpdateScrollBars() {
   BoardDraw* d = shownDraw();
+  brains_.SetBoardWidth(BoardView->width());
   if (!d || !HScrollBar) return;
   d->SetViewSize(std::max(1, BoardView->width()), std::max(1, BoardView->height()));
   const ScrollRanges r = d->UpdateScrollRanges();

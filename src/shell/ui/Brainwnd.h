@@ -13,7 +13,7 @@
 
 #include "brain/BoardDraw.h"
 #include "brain/BrainCollection.h"
-#include "brain/WorldBrainsPort.h"
+#include "world/WorldBrainLink.h"
 #include "brain/ui/BoardInput.h"
 #include "brain/ui/BoardView.h"
 #include "brain/ui/BrainServices.h"
@@ -98,7 +98,7 @@ class TBrainForm : public QWidget, public IBrainWindow, public IBrainLoader {
 
   Host host_;
   TBrainCollection brains_;
-  WorldBrainsPort worldBrains_{brains_};
+  TWorldBrainLink worldBrains_{brains_};
   std::shared_ptr<const BoardTileSet> tiles_;
   std::map<int, Shown> shown_;  // by brain number
   BoardWindowHooks hooks_;

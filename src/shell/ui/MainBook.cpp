@@ -126,7 +126,7 @@ void TMainForm::PaintPage(QPainter& p) {
 
 void TMainForm::GoToClicked() {
   int row = WorldList->currentRow();
-  if (row >= 0) progression_.ShowPage(row + 2);
+  if (row >= 0) progression_.ShowWorldPage(row);
 }
 
 void TMainForm::NewWorldClicked() {
@@ -146,7 +146,7 @@ void TMainForm::NewWorldClicked() {
   progression_.AddWorld(name);
   WorldList->addItem(QString::fromStdString(name));
   WorldList->setCurrentRow(WorldList->count() - 1);
-  progression_.ShowPage(static_cast<int>(progression_.worldList().size()) + 1);
+  progression_.ShowWorldPage(static_cast<int>(progression_.worldList().size()) - 1);
 }
 
 void TMainForm::OpenAccessDialog() {

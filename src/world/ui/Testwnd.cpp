@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <chrono>
 
 #include "platform/qt/QtImage.h"
 
@@ -11,6 +12,8 @@ TTestWorld::TTestWorld(Host host, const Palette& palette, WorldPorts ports, QWid
     : QWidget(parent), host_(host) {
   ports.screen = this;
   world_ = std::make_unique<TWorld>(host, ports, palette);
+  // Random placements differ from run to run in the program; tests fix the seed.
+  world_->random.seed(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
   setWindowTitle("World");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);

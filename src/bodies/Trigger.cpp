@@ -1,4 +1,4 @@
-#include "world/Trigger.h"
+#include "bodies/Trigger.h"
 
 #include <algorithm>
 
@@ -29,6 +29,11 @@ void TTrigger::prepare() {
     float v = side(k, cornerX[o], cornerY[o]);
     e.inside = v > 0 ? 1 : v < 0 ? -1 : 0;
   }
+  TPicBoundary shape;
+  shape.kind = PolygonBoundary;
+  for (int k = 0; k < 4; ++k) shape.px[k] = cornerX[k], shape.py[k] = cornerY[k];
+  shape.bottom = lowZ, shape.top = highZ;
+  zone.set(shape, 0, 0, 0);
 }
 
 bool TTrigger::contains(float x, float y, float z) const {

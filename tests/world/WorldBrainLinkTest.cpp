@@ -1,16 +1,16 @@
-#include "brain/WorldBrainsPort.h"
+#include "world/WorldBrainLink.h"
 
 #include <gtest/gtest.h>
 
 #include "support/Fakes.h"
 
-TEST(WorldBrainsPort, ReachesEachBrainsChannelsByNumberAndAsksEveryBrain) {
+TEST(WorldBrainLink, ReachesEachBrainsChannelsByNumberAndAsksEveryBrain) {
   FakeHost fake;
   TBrainCollection brains(fake.host(), 3);
   ChannelMask in{}, out{};
   in[4] = true, out[4] = true;
   const int number = brains.AttachBrain("Bug", in, false, out);
-  WorldBrainsPort port(brains);
+  TWorldBrainLink port(brains);
   int32_t* inputs = port.BrainInputs(number);
   ASSERT_NE(inputs, nullptr);
   inputs[4 * 8 + 0] = 100;  // channel 4, sub-value 0
