@@ -17,8 +17,9 @@ TEST(CliPaths, FileNamesAreSeenFromTheStartFolder) {
   // World names stay names in the data folder; world paths and absolute paths are kept apart.
   EXPECT_EQ(resolve("world-test", {"Aphids", "--max-ticks", "50"}),
             (std::vector<std::string>{"Aphids", "--max-ticks", "50"}));
-  EXPECT_EQ(resolve("world-run", {"./garden.wld", "--brain", "LadyBug=/tmp/b.brn", "--ticks", "5"}),
-            (std::vector<std::string>{"/home/teacher/class/garden.wld", "--brain", "LadyBug=/tmp/b.brn", "--ticks", "5"}));
+  EXPECT_EQ(resolve("world-run", {"--detail", "./garden.wld", "--brain", "LadyBug=/tmp/b.brn", "--drive", "0:4=100"}),
+            (std::vector<std::string>{"--detail", "/home/teacher/class/garden.wld", "--brain", "LadyBug=/tmp/b.brn",
+                                      "--drive", "0:4=100"}));
   EXPECT_EQ(resolve("render", {"demo", "--out", "shot.png", "--size", "64x48"}),
             (std::vector<std::string>{"demo", "--out", "/home/teacher/class/shot.png", "--size", "64x48"}));
   // A brain file without an ending, standard input, and world-save's output.

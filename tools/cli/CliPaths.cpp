@@ -25,7 +25,7 @@ const std::set<std::string>& FileOptions() {
 // Options whose value is something else; their values are not positional arguments.
 const std::set<std::string>& ValueOptions() {
   static const std::set<std::string> options{"--inputs", "--outputs", "--ticks",     "--cycles", "--set",
-                                             "--size",   "--progress", "--max-ticks", "--seed",   "--detail"};
+                                             "--size",   "--progress", "--max-ticks", "--seed",   "--drive"};
   return options;
 }
 
