@@ -2,6 +2,7 @@
 // The chalk board: feeds the lab brain the current drawing, or plays back the labelled
 // samples one per tick, on "Point 1" to "Point 10" and "Category 0" to "Category 9".
 #include <array>
+#include <optional>
 #include <string>
 
 #include "bodies/Gizmo.h"
@@ -12,6 +13,19 @@ struct ChalkSample {
   bool operator==(const ChalkSample&) const = default;
 };
 
+// What reading a sample file found, beside the samples it added.
+struct SampleReadReport {
+  int added = 0;
+  int declared = -1;       // the count on the first line; -1 when it is no count
+  int badLines = 0;        // lines that are not ten values and a label
+  int badLabels = 0;       // samples left out for a label outside 0 to 9
+  int clampedValues = 0;   // values moved into -100 to 99
+  bool truncated = false;  // stopped at MaxSamples
+  bool Clean() const {
+    return declared == added && badLines == 0 && badLabels == 0 && clampedValues == 0 && !truncated;
+  }
+};
+
 class TChalk : public TGizmo {
  public:
   static constexpr int FirstPoint = 32, FirstCategory = 42, PointCount = 10, CategoryCount = 10;
@@ -19,6 +33,7 @@ class TChalk : public TGizmo {
 
   explicit TChalk(const GizmoPorts& ports);
   void step(int tick, IndexedImage& canvas, bool testMode, std::vector<TRect>& dirty) override;
+  void reset() override;
   void draw(IndexedImage&) override {}
 
   // The drawing's features become the current input, with no category.
@@ -33,12 +48,20 @@ class TChalk : public TGizmo {
   // The sample file: count, then ten values and the category per line.
   std::string SamplesText() const;
   bool SaveSamples(const std::string& path) const;
-  // Appends the file's samples; returns how many were added (a sample whose category is
-  // not 0 to 9 is left out, reading stops at the first number missing).
-  int AppendSamplesText(const std::string& text);
-  int LoadSamples(const std::string& path);
+  // Appends the file's samples: a first line that is no count adds nothing; every later
+  // line must hold ten values and a label 0 to 9, else it is left out; values are clamped
+  // to -100..99. The count only has to agree for the report to be clean.
+  SampleReadReport AppendSamplesText(const std::string& text);
+  // Nothing when the file cannot be read.
+  std::optional<SampleReadReport> LoadSamples(const std::string& path);
 
   std::vector<ChalkSample> samples;
   ChalkSample current{{}, 0};
   int playIndex = -1;
+
+ private:
+  // In test mode the lamps judge the category fed a step before: "Light 1" to "Light 4"
+  // that the bench has must be on for categories 0 to 3 in turn and off otherwise.
+  void JudgeLights();
+  int fedCategory_ = -1;
 };

@@ -343,7 +343,9 @@ void TBoardEditor::RunMenuItem(MenuCommand command, const std::string& libraryNa
     case MenuCommand::Properties:
       if (requests_) requests_->OpenSettingsDialog();
       break;
-    case MenuCommand::Separator: break;
+    case MenuCommand::Separator:
+    case MenuCommand::Undo:
+    case MenuCommand::Redo: break;
   }
 }
 

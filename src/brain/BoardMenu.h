@@ -21,6 +21,8 @@ enum class MenuCommand {
   Learn,
   Randomize,
   Properties,
+  Undo,  // the journal's items, run by TUndoableEditor
+  Redo,
 };
 
 struct BoardMenuItem {

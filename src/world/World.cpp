@@ -140,6 +140,7 @@ void TWorld::ClearWorld() {
   editable = true;
   scentFade = 0;
   fixedSize = false;
+  if (screen) screen->UpdateMonitor();  // the chalk area and the sample panel go with the board
 }
 
 bool TWorld::Alive(int c) const {
@@ -211,7 +212,7 @@ bool TWorld::JudgeTest(int kind, int energyGoal) {
 }
 
 void TWorld::SetMonitorMode(int mode) {
-  monitorMode = std::clamp(mode, 0, 3);
+  monitorMode = std::clamp(mode, 0, 4);  // 4: never shown
   monitorToggle = false;
   if (screen) screen->UpdateMonitor();
 }

@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "bodies/Ant.h"
+#include "bodies/ChannelNumbers.h"
 #include "bodies/CritterTypes.h"
+#include "bodies/Nest.h"
 #include "platform/BmpFile.h"
 #include "platform/Files.h"
 #include "world/LevelTest.h"
@@ -367,13 +370,15 @@ class WorldReader {
       }
       if (ant < 0 || nest < 0 || ant >= CritterCount() || nest >= CritterCount()) {
         Report("Unknown critter number", "Load InNest Error");
-      } else if (world_.critters[static_cast<size_t>(ant)]->typeCode != 14) {
+      } else if (world_.critters[static_cast<size_t>(ant)]->typeCode != TypeCodes::Ant) {
         Report("In nest critter not ant", "Load InNest Error");
-      } else if (world_.critters[static_cast<size_t>(nest)]->typeCode != 15) {
+      } else if (world_.critters[static_cast<size_t>(nest)]->typeCode != TypeCodes::Nest) {
         Report("In nest critter not nest", "Load InNest Error");
       } else {
-        // The ant and nest classes come later; until then these are inert bodies.
-        Report("In nest critter error", "Load InNest Error");
+        auto* a = dynamic_cast<TAnt*>(world_.critters[static_cast<size_t>(ant)].get());
+        auto* n = dynamic_cast<TNest*>(world_.critters[static_cast<size_t>(nest)].get());
+        if (a && n) a->startInNest(n, number);
+        else Report("In nest critter error", "Load InNest Error");
       }
     }
   }

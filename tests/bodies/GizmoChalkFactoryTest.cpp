@@ -51,6 +51,36 @@ TEST(GizmoChalk, FeedsTheCurrentDrawingThenPlaysTheSamplesInTurn) {
   EXPECT_EQ(b.brain.In(44), 100);
 }
 
+TEST(GizmoChalk, InTestModeTheBenchLampsMustShowTheCategoryFedAStepBefore) {
+  GizmoBench b;
+  TChalk chalk(b.Ports());
+  b.brain.outputs[0] = b.brain.outputs[1] = true;  // two lamps on the bench
+  chalk.samples = {Sample(0, 0), Sample(0, 1), Sample(0, 5)};
+  ASSERT_TRUE(chalk.StartPlaying());
+  b.Step(chalk, 0, true);  // nothing fed yet: nothing judged
+  EXPECT_EQ(chalk.verdict, 0);
+  b.brain.Out(0) = 100;  // category 0 was fed: Light 1 on
+  b.Step(chalk, 1, true);
+  EXPECT_EQ(chalk.verdict, 0);
+  b.brain.Out(0) = 0, b.brain.Out(1) = 60;  // category 1: Light 2
+  b.Step(chalk, 2, true);
+  EXPECT_EQ(chalk.verdict, 0);
+  b.brain.Out(1) = 0;  // category 5 has no lamp: all dark
+  b.Step(chalk, 3, true);
+  EXPECT_EQ(chalk.verdict, 0);
+  b.brain.Out(1) = 100;  // category 0 was fed, but Light 2 is lit
+  b.Step(chalk, 4, false);  // out of test mode nothing is judged; category 1 is fed
+  EXPECT_EQ(chalk.verdict, 0);
+  b.brain.Out(1) = 0;  // Light 2 should be on now
+  b.Step(chalk, 5, true);
+  EXPECT_EQ(chalk.verdict, WrongOutput);
+  chalk.reset();
+  EXPECT_EQ(chalk.verdict, 0);
+  b.Step(chalk, 6, true);  // the reset forgot what was fed
+  EXPECT_EQ(chalk.verdict, 0);
+  EXPECT_TRUE(chalk.Playing());
+}
+
 TEST(GizmoChalk, SampleFileRoundTripsAndLoadingTwiceDoublesTheList) {
   GizmoBench b;
   TChalk chalk(b.Ports());
@@ -59,23 +89,43 @@ TEST(GizmoChalk, SampleFileRoundTripsAndLoadingTwiceDoublesTheList) {
   TempFolder folder;
   ASSERT_TRUE(chalk.SaveSamples(folder.file("s.txt")));
   TChalk other(b.Ports());
-  EXPECT_EQ(other.LoadSamples(folder.file("s.txt")), 2);
-  EXPECT_EQ(other.LoadSamples(folder.file("s.txt")), 2);
+  EXPECT_EQ(other.LoadSamples(folder.file("s.txt"))->added, 2);
+  EXPECT_TRUE(other.LoadSamples(folder.file("s.txt"))->Clean());
   ASSERT_EQ(other.samples.size(), 4u);
   EXPECT_EQ(other.samples[2], chalk.samples[0]);
-  EXPECT_EQ(other.LoadSamples(folder.file("missing.txt")), 0);
+  EXPECT_FALSE(other.LoadSamples(folder.file("missing.txt")));
 }
 
 TEST(GizmoChalk, HostileSampleFilesAddOnlyWholeSamplesWithRealCategories) {
   GizmoBench b;
   TChalk chalk(b.Ports());
-  EXPECT_EQ(chalk.AppendSamplesText("3\n1 2 3 4 5 6 7 8 9 10 12\n1 2 3 4 5 6 7 8 9 10 -1\n1 2 3 4 5 6 7 8 9 10 4\n"), 1);
+  SampleReadReport r =
+      chalk.AppendSamplesText("3\r\n1 2 3 4 5 6 7 8 9 10 12\r\n1 2 3 4 5 6 7 8 9 10 -1\r\n1 2 3 4 5 6 7 8 9 10 4\r\n");
+  EXPECT_EQ(r.added, 1);
+  EXPECT_EQ(r.badLabels, 2);
+  EXPECT_FALSE(r.Clean());
   EXPECT_EQ(chalk.samples.back().category, 4);
-  EXPECT_EQ(chalk.AppendSamplesText("999999999999\n1 2 3 4 5 6 7 8 9 10 1\n1 2 3"), 1);
-  EXPECT_EQ(chalk.AppendSamplesText("-4\n1 2 3 4 5 6 7 8 9 10 1\n"), 0);
-  EXPECT_EQ(chalk.AppendSamplesText("two\n"), 0);
-  EXPECT_EQ(chalk.AppendSamplesText(""), 0);
+  // A short line does not pull the next line's numbers into its sample.
+  r = chalk.AppendSamplesText("2\n1 2 3\n\n5 5 5 5 5 5 5 5 5 5 5\n1 2 3 4 5 6 7 8 9 10 11 12\n");
+  EXPECT_EQ(r.added, 1);
+  EXPECT_EQ(r.badLines, 2);
+  EXPECT_EQ(chalk.samples.back().values[0], 5);
+  r = chalk.AppendSamplesText("1\n1 2 3 4 5 6 7 8 x 10 1\n99999999999999999999 2 3 4 5 6 7 8 9 10 1\n");
+  EXPECT_EQ(r.added, 0);
+  EXPECT_EQ(r.badLines, 2);
+  // A first line that is no count: not a sample file at all.
+  for (const char* text : {"-4\n1 2 3 4 5 6 7 8 9 10 1\n", "two\n", "", "999999999999\n", "1 2\n"}) {
+    r = chalk.AppendSamplesText(text);
+    EXPECT_EQ(r.declared, -1) << text;
+    EXPECT_EQ(r.added, 0) << text;
+  }
   EXPECT_EQ(chalk.samples.size(), 2u);
+  // The list stops growing when it is full.
+  chalk.samples.resize(TChalk::MaxSamples - 1);
+  r = chalk.AppendSamplesText("3\n1 1 1 1 1 1 1 1 1 1 1\n2 2 2 2 2 2 2 2 2 2 2\n");
+  EXPECT_EQ(r.added, 1);
+  EXPECT_TRUE(r.truncated);
+  EXPECT_EQ(chalk.samples.size(), static_cast<size_t>(TChalk::MaxSamples));
 }
 
 TEST(GizmoFactory, EachFirstCharacterBuildsItsGizmoFromTheFixedPositions) {

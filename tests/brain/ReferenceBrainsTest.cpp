@@ -2,6 +2,8 @@
 // to the channels their levels offer, with neurons and wires in place.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "brain/BrainFileFormat.h"
 #include "brain/Brainboard.h"
 #include "platform/Files.h"
@@ -11,9 +13,12 @@ namespace {
 
 TEST(ReferenceBrains, EveryScriptHasABuiltBrainThatLoads) {
   const std::vector<std::string> scripts = ListFiles(QUORBIT_SOURCE_DIR "/data/testbrain/scripts", ".txt");
-  ASSERT_EQ(scripts.size(), 36u);
+  // Books 1 and 2 at least; every reference brain comes with its failing twin.
+  ASSERT_GE(scripts.size(), 36u);
   for (const std::string& script : scripts) {
     const std::string level = script.substr(0, script.find('.'));
+    if (level.back() != 'f')
+      EXPECT_NE(std::find(scripts.begin(), scripts.end(), level + "f.txt"), scripts.end()) << level;
     const auto bytes = ReadFileBytes(QUORBIT_TEST_DATA_DIR "/testbrain/" + level + ".brn");
     ASSERT_TRUE(bytes) << level;
     FakeHost fake;

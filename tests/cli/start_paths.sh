@@ -31,7 +31,7 @@ expect 0 "an output file lands here" "$cli" --data "$data" render demo --out sho
 [ -s shot.png ] || { echo "render wrote no shot.png here"; bad=1; }
 expect 0 "level-test --help" "$cli" level-test --help
 grep -q "level-test N" out.txt || { echo "level-test --help shows no usage"; bad=1; }
-for command in brain-edit brain-run render level-test world-test world-new world-run world-save; do
+for command in brain-edit brain-run render level-test world-test world-new world-run world-save grade board-png; do
   expect 0 "$command --help" "$cli" "$command" --help
   grep -q "$command" out.txt || { echo "$command --help shows no usage"; bad=1; }
   expect 2 "$command with an unknown option" "$cli" --data "$data" "$command" --no-such-option

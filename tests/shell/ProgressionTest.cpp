@@ -51,6 +51,16 @@ struct FakeLoader : IWorldLoader {
   int clears = 0, descriptionReads = 0;
 };
 
+struct FakeEditor : IEditorGate {
+  bool Exists() override { return true; }
+  bool HasUnsavedChanges() override { return changed; }
+  void Save() override { ++saves; }
+  void ForgetChanges() override { changed = false; }
+  void Hide() override { ++hides; }
+  bool changed = false;
+  int saves = 0, hides = 0;
+};
+
 struct FakeRooms : IRoomView {
   void ShowTitle(bool) override {}
   void ShowRoom(Room r, bool v) override { shown = v ? r : Room::None; }
@@ -261,4 +271,39 @@ TEST_F(ProgressionFixture, PagePlayRunsEachTestPageWithBothBrains) {
   progression.PagePlayStep();  // run
   EXPECT_TRUE(shell.Running);
   EXPECT_EQ(shell.PagePlayState, 6);
+}
+
+TEST_F(ProgressionFixture, UnsavedEditorChangesAreAskedAboutBeforeThePageChanges) {
+  FakeEditor editor;
+  progression.editor = &editor;
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.ShowPage(1);
+  progression.AddWorld("garden");
+  progression.ShowPage(2);
+  editor.changed = true;
+  const int hides = editor.hides;
+  fakes.messages.answers = {Answer::Cancel, Answer::Yes};
+  progression.PreviousPage();
+  EXPECT_EQ(shell.CurrentPage, 2);  // Cancel keeps the page and the editor
+  EXPECT_EQ(fakes.messages.asked.back(), (ShownMessage{"Do you want to save the changes?", "World Changed"}));
+  EXPECT_EQ(editor.hides, hides);
+  progression.PreviousPage();
+  EXPECT_EQ(shell.CurrentPage, 1);
+  EXPECT_EQ(editor.saves, 1);
+  EXPECT_FALSE(editor.changed);
+  progression.ShowBook(0);  // nothing unsaved: no question, the editor hides with the book
+  EXPECT_EQ(fakes.messages.asked.size(), 2u);
+  progression.editor = nullptr;
+}
+
+TEST_F(ProgressionFixture, ADescriptionThatNamesItsOwnPageIsReadOnce) {
+  loader.description = "my world\n%e\nmore\n#\n";
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.ShowPage(1);
+  progression.AddWorld("garden");
+  progression.ShowPage(2);  // returns: the inner "%e" is passed over
+  EXPECT_EQ(shell.CurrentPage, 2);
+  EXPECT_EQ(loader.worldLoads, std::vector<std::string>{"garden"});
 }

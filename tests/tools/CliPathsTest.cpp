@@ -27,6 +27,8 @@ TEST(CliPaths, FileNamesAreSeenFromTheStartFolder) {
             (std::vector<std::string>{"--ticks", "5", "/home/teacher/class/mybrain", "--save", "/home/teacher/class/out"}));
   EXPECT_EQ(resolve("brain-edit", {"-", "--script", "s"}), (std::vector<std::string>{"-", "--script", "/home/teacher/class/s"}));
   EXPECT_EQ(resolve("world-save", {"Aphids", "copy"}), (std::vector<std::string>{"Aphids", "/home/teacher/class/copy"}));
+  EXPECT_EQ(resolve("grade", {"101", "monday", "--csv", "marks", "--seed", "3"}),
+            (std::vector<std::string>{"101", "/home/teacher/class/monday", "--csv", "/home/teacher/class/marks", "--seed", "3"}));
   // Option values that are not files stay, and an option at the end keeps its place.
   EXPECT_EQ(resolve("brain-run", {"b.brn", "--set", "3=100", "--inputs", "F", "--save"}),
             (std::vector<std::string>{"/home/teacher/class/b.brn", "--set", "3=100", "--inputs", "F", "--save"}));

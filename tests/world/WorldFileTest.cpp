@@ -210,7 +210,7 @@ TEST(WorldFileRead, AHeadingIsKeptWithinItsClassesHeadingCount) {
   const TCritter& letter = *f.world.critters[1];
   if (letter.headingCount != 84) GTEST_SKIP() << "letters do not turn in their own steps yet";
   EXPECT_EQ(letter.startHeading, 50);
-  EXPECT_NE(f.file.WriteWorld().find("0 Letter z 0 2 2 0 50\n"), std::string::npos);
+  EXPECT_NE(f.file.WriteWorld().find("0 Letter z 1 2 2 0 50\n"), std::string::npos);
   // Placement rules keep the class's range too.
   f.Read("[PICS]\n0 grass\n1 blob\n" + Map3() +
          "[CRITTERS]\n0 Letter z 1 2 2 0 50\n[RANDOM]\n0 1 1 1 1 0 0 40 90\n[END]\n");

@@ -14,11 +14,24 @@ struct SolidBlob {
   double shine = 0;   // 0 = matte
 };
 
+// A box turned by `angle` radians about the vertical: tiles, plates, gate bars.
+struct SolidBox {
+  double x, y, z;     // centre
+  double hx, hy, hz;  // half sides along its own axes
+  double angle;
+  Rgb colour;
+  double shine = 0;
+};
+
 struct Solid {
   std::vector<SolidBlob> blobs;
+  std::vector<SolidBox> boxes;
   // A chain of blobs from a to b: branches, stalks, twigs.
   void tube(double ax, double ay, double az, double bx, double by, double bz, double r0, double r1, Rgb c,
             int steps = 0);
+  void box(double x, double y, double z, double hx, double hy, double hz, double angle, Rgb c, double shine = 0) {
+    boxes.push_back({x, y, z, hx, hy, hz, angle, c, shine});
+  }
   void blob(double x, double y, double z, double r, Rgb c, double squash = 1) {
     blobs.push_back({x, y, z, r, r, r * squash, c, 0});
   }

@@ -9,6 +9,7 @@
 #include "brain/BoardEditing.h"
 #include "brain/BrainFileFormat.h"
 #include "brain/BrainProperties.h"
+#include "brain/UndoableEditor.h"
 #include "platform/Files.h"
 
 namespace {
@@ -64,7 +65,10 @@ class ScriptRequests : public IBoardRequests {
 
 class ScriptRunner {
  public:
-  explicit ScriptRunner(TBrainBoard& board) : editor_(board, &requests_), board_(board) { editor_.autoScroll = false; }
+  explicit ScriptRunner(TBrainBoard& board)
+      : editor_(board, &requests_), undoable_(editor_, &requests_), board_(board) {
+    editor_.autoScroll = false;
+  }
 
   // Empty when the line ran, else what was wrong with it.
   std::string Run(const std::string& line) {
@@ -74,18 +78,26 @@ class ScriptRunner {
     if (w.empty() || w[0][0] == '#') return {};
     const std::string& verb = w[0];
     if (verb == "down" || verb == "up") return Mouse(w);
-    if (verb == "move") return w.size() == 3 && Int(w[1], x_) && Int(w[2], y_) ? (editor_.MouseMove(x_, y_), "") : "move X Y";
+    if (verb == "move") return w.size() == 3 && Int(w[1], x_) && Int(w[2], y_) ? (undoable_.MouseMove(x_, y_), "") : "move X Y";
     if (verb == "key") return Key(w);
-    if (verb == "add") return Add(w);
     if (verb == "menu") return Menu(line);
     if (verb == "cell") return w.size() == 2 && Int(w[1], x_) && (x_ == 4 || x_ == 8 || x_ == 16)
                                    ? (board_.SetCellSize(x_), "")
                                    : "cell 16|8|4";
-    if (verb == "neuron") return NeuronChange(w);
-    if (verb == "synapse") return SynapseChange(w);
-    if (verb == "node") return NodeChange(w);
-    if (verb == "settings") return Settings(w);
-    return "unknown word " + verb;
+    if (verb == "undo" || verb == "redo") {
+      if (w.size() != 1) return verb;
+      return (verb == "undo" ? undoable_.Undo() : undoable_.Redo()) ? "" : "nothing to " + verb;
+    }
+    // Tool buttons and dialog changes: each line one step.
+    std::string problem = "unknown word " + verb;
+    undoable_.Apply([&] {
+      if (verb == "add") problem = Add(w);
+      else if (verb == "neuron") problem = NeuronChange(w);
+      else if (verb == "synapse") problem = SynapseChange(w);
+      else if (verb == "node") problem = NodeChange(w);
+      else if (verb == "settings") problem = Settings(w);
+    });
+    return problem;
   }
 
  private:
@@ -96,20 +108,21 @@ class ScriptRunner {
     if (w.size() != 4 || !Int(w[1], x) || !Int(w[2], y) || (w[3] != "left" && w[3] != "right"))
       return w[0] + " X Y left|right";
     const MouseButton b = w[3] == "left" ? MouseButton::Left : MouseButton::Right;
-    if (w[0] == "down") editor_.MouseDown(x, y, b);
-    else editor_.MouseUp(x, y, b);
+    if (w[0] == "down") undoable_.MouseDown(x, y, b);
+    else undoable_.MouseUp(x, y, b);
     return {};
   }
 
   std::string Key(const std::vector<std::string>& w) {
     if (w.size() != 2) return "key K";
     const std::string& k = w[1];
-    if (k == "Enter") editor_.KeyPress('\r', false);
-    else if (k == "Backspace") editor_.KeyPress('\b', false);
-    else if (k == "Space") editor_.KeyPress(' ', false);
-    else if (k == "Ctrl+C" || k == "Ctrl+X" || k == "Ctrl+V") editor_.KeyPress(k[5], true);
-    else if (k.size() == 1) editor_.KeyPress(static_cast<unsigned char>(k[0]), false);
-    else return "key: a character, Enter, Backspace, Space, Ctrl+C, Ctrl+X or Ctrl+V";
+    if (k == "Enter") undoable_.KeyPress('\r', false);
+    else if (k == "Backspace") undoable_.KeyPress('\b', false);
+    else if (k == "Space") undoable_.KeyPress(' ', false);
+    else if (k == "Ctrl+C" || k == "Ctrl+X" || k == "Ctrl+V" || k == "Ctrl+Z" || k == "Ctrl+Y")
+      undoable_.KeyPress(k[5], true);
+    else if (k.size() == 1) undoable_.KeyPress(static_cast<unsigned char>(k[0]), false);
+    else return "key: a character, Enter, Backspace, Space, Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+Z or Ctrl+Y";
     return {};
   }
 
@@ -133,7 +146,7 @@ class ScriptRunner {
       requests_.circuitName = item.substr(lib.size());
       item = "Copy to lib";
     }
-    return editor_.RunMenuItem(item) ? "" : "menu item not available: " + item;
+    return undoable_.RunMenuItem(item) ? "" : "menu item not available: " + item;
   }
 
   int NeuronAt(int x, int y) const {
@@ -229,6 +242,7 @@ class ScriptRunner {
 
   ScriptRequests requests_;
   TBoardEditor editor_;
+  TUndoableEditor undoable_;
   TBrainBoard& board_;
   int x_ = 0, y_ = 0;
 };

@@ -4,8 +4,11 @@
 
 #include "BrainJson.h"
 #include "Cli.h"
+#include "brain/ActivityPlot.h"
+#include "brain/BoardRequests.h"
 #include "brain/BrainFileFormat.h"
 #include "platform/Files.h"
+#include "platform/PngFile.h"
 
 namespace {
 
@@ -15,7 +18,8 @@ struct InputSetting {
 };
 
 struct BrainRunOptions {
-  std::string file, saveTo, inputMask, outputMask;
+  std::string file, saveTo, inputMask, outputMask, plotTo;
+  std::vector<int> traces;
   bool hasInputMask = false, hasOutputMask = false, learn = false;
   int ticks = 1, cycles = -1;
   std::vector<InputSetting> settings;
@@ -41,6 +45,21 @@ bool ParseSetting(const std::string& text, InputSetting& s) {
   return s.values.size() <= SubValueCount;
 }
 
+// I,J,... neuron indexes, at most the plot's traces.
+bool ParseTraces(const std::string& text, std::vector<int>& out) {
+  size_t start = 0;
+  while (true) {
+    const size_t comma = text.find(',', start);
+    int v;
+    if (!ParseCliInt(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start), v) || v < 0)
+      return false;
+    out.push_back(v);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return static_cast<int>(out.size()) <= TActivityPlot::MaxTraces;
+}
+
 // Returns an empty text when the arguments are sound, else the usage problem.
 std::string ParseArgs(const std::vector<std::string>& args, BrainRunOptions& o) {
   for (size_t i = 0; i < args.size(); ++i) {
@@ -50,12 +69,16 @@ std::string ParseArgs(const std::vector<std::string>& args, BrainRunOptions& o) 
     if (a == "--learn") {
       o.learn = true;
     } else if (a == "--inputs" || a == "--outputs" || a == "--ticks" || a == "--cycles" || a == "--set" ||
-               a == "--save") {
+               a == "--save" || a == "--plot" || a == "--trace") {
       if (!hasValue) return a + " needs a value";
       const std::string v = value();
       if (a == "--inputs") o.inputMask = v, o.hasInputMask = true;
       else if (a == "--outputs") o.outputMask = v, o.hasOutputMask = true;
       else if (a == "--save") o.saveTo = v;
+      else if (a == "--plot") o.plotTo = v;
+      else if (a == "--trace") {
+        if (!ParseTraces(v, o.traces)) return "--trace needs up to 8 neuron indexes I,J,...";
+      }
       else if (a == "--ticks") {
         if (!ParseCliInt(v, o.ticks) || o.ticks < 0) return "--ticks needs a count of 0 or more";
       } else if (a == "--cycles") {
@@ -71,6 +94,7 @@ std::string ParseArgs(const std::vector<std::string>& args, BrainRunOptions& o) 
       o.file = a;
     }
   }
+  if (o.plotTo.empty() != o.traces.empty()) return "--plot and --trace go together";
   return o.file.empty() ? "brain-run needs a brain file" : "";
 }
 
@@ -90,14 +114,22 @@ int BrainRun(const std::vector<std::string>& args, Host& host) {
   board.LoadBrain(*bytes);
   if (o.cycles >= 0) board.cyclesPerUpdate = o.cycles;
   if (o.learn) board.learning = true;
+  TActivityPlot plot;
+  for (int n : o.traces)
+    if (!plot.Add(board, ElementNeuron, n)) return UsageError("no neuron " + std::to_string(n) + " to trace");
 
   for (int tick = 1; tick <= o.ticks; ++tick) {
     for (const InputSetting& s : o.settings)
       for (size_t k = 0; k < s.values.size(); ++k) board.IO().inputs[s.channel][k] = s.values[k];
     board.Step(o.learn);
+    plot.Sample(board);
     std::printf("{\"tick\":%d,\"outputs\":%s}\n", tick, OutputsJson(board).c_str());
   }
   std::printf("%s\n", BoardJson(board).c_str());
+  if (!o.plotTo.empty() && !WritePng(o.plotTo, plot.Render())) {
+    host.Message("Couldn't write " + o.plotTo, "Plot Error");
+    return ExitFailed;
+  }
   if (!o.saveTo.empty() && !WriteFileAtomic(o.saveTo, board.SaveBrain(IsHiddenBrainName(o.saveTo)))) {
     host.Message("Couldn't write " + o.saveTo, "Save Brain Error");
     return ExitFailed;
@@ -109,5 +141,5 @@ int BrainRun(const std::vector<std::string>& args, Host& host) {
 
 QUORBIT_CLI_COMMAND(brain_run, "brain-run",
                     "brain-run FILE [--inputs HEX] [--outputs HEX] [--ticks N] [--cycles N] "
-                    "[--set CH=V[,V...]]... [--learn] [--save OUT]",
+                    "[--set CH=V[,V...]]... [--learn] [--save OUT] [--plot OUT.png --trace I,J,...]",
                     BrainRun);

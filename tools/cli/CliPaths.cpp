@@ -19,13 +19,13 @@ bool NamesAFile(const std::string& s) {
 
 // Options whose value is a file.
 const std::set<std::string>& FileOptions() {
-  static const std::set<std::string> options{"--shown", "--script", "--save", "--out"};
+  static const std::set<std::string> options{"--shown", "--script", "--save", "--out", "--csv"};
   return options;
 }
 // Options whose value is something else; their values are not positional arguments.
 const std::set<std::string>& ValueOptions() {
   static const std::set<std::string> options{"--inputs", "--outputs", "--ticks",     "--cycles", "--set",
-                                             "--size",   "--progress", "--max-ticks", "--seed",   "--drive"};
+                                             "--size",   "--progress", "--max-ticks", "--seed",   "--drive", "--zoom"};
   return options;
 }
 
@@ -33,6 +33,8 @@ const std::set<std::string>& ValueOptions() {
 bool PositionalIsFile(const std::string& command, int index) {
   if (command == "brain-run" || command == "brain-edit") return index == 0;
   if (command == "world-save") return index == 1;
+  if (command == "board-png") return index <= 1;
+  if (command == "grade") return index >= 1;  // the learners' brains or their folders
   return false;
 }
 }  // namespace

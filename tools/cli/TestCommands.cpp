@@ -4,11 +4,8 @@
 #include <cstdlib>
 
 #include "Cli.h"
+#include "LevelTestRun.h"
 #include "WorldCli.h"
-#include "bodies/GizmoBrains.h"
-#include "shell/ShellTestHolder.h"
-#include "shell/TestRunner.h"
-#include "world/WorldLoader.h"
 
 namespace {
 struct TestArgs {
@@ -18,6 +15,7 @@ struct TestArgs {
   int progress = 999;
   long maxTicks = 200000;
   long seed = 1;
+  TestLearning learning;
 };
 
 // Returns an empty text, or the usage problem.
@@ -41,6 +39,19 @@ std::string ParseTestArgs(const std::vector<std::string>& args, TestArgs& t) {
     } else if (a == "--seed" && more) {
       if (!ParseNumber(args[++k], 0, 4294967295L, v)) return "--seed takes a number from 0 to 4294967295";
       t.seed = v;
+    } else if (a == "--learn") {
+      t.learning.learn = true;
+    } else if ((a == "--rate" || a == "--momentum") && more) {
+      char* end = nullptr;
+      const std::string& text = args[++k];
+      const float f = std::strtof(text.c_str(), &end);
+      if (text.empty() || *end || !(f >= 0 && f <= 100)) return a + " takes a number from 0 to 100";
+      (a == "--rate" ? t.learning.rate : t.learning.momentum) = f;
+    } else if (a == "--samples" && more) {
+      t.learning.samples = args[++k];
+    } else if (a == "--train" && more) {
+      if (!ParseNumber(args[++k], 0, 100000000, v)) return "--train takes a number of ticks";
+      t.learning.train = v;
     } else if (a.rfind("--", 0) != 0 && t.target.empty()) {
       t.target = a;
     } else {
@@ -56,47 +67,25 @@ int RunTest(const std::vector<std::string>& args, Host& host, bool level) {
   if (!problem.empty()) return UsageError(problem);
   long levelNumber = 0;
   if (level && !ParseNumber(t.target, 0, 1000000, levelNumber)) return UsageError("the level is a number");
-
-  CliWorld w(host);
-  w.world->random.seed(static_cast<uint32_t>(t.seed));
-  MainShell shell(nullptr);
-  ShellTestHolder holder(shell);
-  TWorldLoader loader(*w.world, &w.link, &holder);
-  TCollectionGizmoBrains gizmoBrains(w.brains);
-  TGizmoSoundList gizmoSounds(shell.sound);
-  GizmoPorts gizmoPorts{&gizmoBrains, &gizmoSounds, host};
-  loader.gizmoPorts = &gizmoPorts;
-  std::string missing;
-  bool available = level ? loader.LevelAvailable(static_cast<int>(levelNumber), t.progress, missing)
-                         : loader.WorldAvailable(t.target, t.progress, missing);
-  if (!available) {
-    if (!missing.empty()) std::fprintf(stderr, "{\"error\":%s}\n", JsonString("You don't yet have the " + missing).c_str());
+  TestRequest request;
+  request.target = t.target;
+  request.level = level;
+  request.brains = t.brains;
+  request.shown = t.shown;
+  request.progress = t.progress;
+  request.maxTicks = t.maxTicks;
+  request.seed = static_cast<uint32_t>(t.seed);
+  request.learning = t.learning;
+  const TestResult out = RunTestRequest(request, host);
+  if (out.status == TestResult::Error) {
+    if (!out.reported) std::fprintf(stderr, "{\"error\":%s}\n", JsonString(out.error).c_str());
     return ExitUsage;
   }
-  bool loaded = level ? loader.LoadLevel(static_cast<int>(levelNumber)) : loader.LoadWorldFile(t.target);
-  if (!loaded) return ExitUsage;
-  for (const auto& [board, path] : t.brains)
-    if (!LoadBrainInto(w, board, path)) return ExitUsage;
-  if (!t.shown.empty() && !w.brains.LoadBrainFile(t.shown)) {
-    host.Message("Couldn't open " + t.shown, "Load Brain Error");
-    return ExitUsage;
-  }
-  if (shell.TestType == NoTest) {
-    std::fprintf(stderr, "{\"error\":\"this world has no test\"}\n");
-    return ExitUsage;
-  }
-  shell.world = w.world.get();
-  shell.brains = &w.brains;
-  shell.WorldId = level ? static_cast<int>(levelNumber) : 1000;
-  TestOutcome out = RunShellTest(shell, *w.world, static_cast<int>(t.maxTicks));
-  if (!out.ended) {
-    std::fprintf(stderr, "{\"error\":\"the test did not end within %ld ticks\"}\n", t.maxTicks);
-    return ExitUsage;
-  }
+  const bool passed = out.status == TestResult::Passed;
   std::printf("{\"verdict\":\"%s\",\"caption\":%s,\"message\":%s,\"movie\":%s,\"ticks\":%d}\n",
-              out.passed ? "passed" : "failed", JsonString(out.caption).c_str(), JsonString(out.message).c_str(),
+              passed ? "passed" : "failed", JsonString(out.caption).c_str(), JsonString(out.message).c_str(),
               JsonString(out.movie).c_str(), out.ticks);
-  return out.passed ? ExitOk : ExitFailed;
+  return passed ? ExitOk : ExitFailed;
 }
 
 int LevelTest(const std::vector<std::string>& args, Host& host) { return RunTest(args, host, true); }
@@ -104,6 +93,8 @@ int WorldTest(const std::vector<std::string>& args, Host& host) { return RunTest
 }  // namespace
 
 QUORBIT_CLI_COMMAND(level_test, "level-test",
-                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N]", LevelTest);
+                    "level-test N [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N] "
+                    "[--learn] [--rate R] [--momentum M] [--samples FILE] [--train T]",
+                    LevelTest);
 QUORBIT_CLI_COMMAND(world_test, "world-test",
                     "world-test WORLD [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] [--seed N]", WorldTest);

@@ -16,11 +16,20 @@ OUT_X = 50
 DX = [1, 1, 0, -1, -1, -1, 0, 1]
 DY = [0, 1, 1, 1, 0, -1, -1, -1]
 
-LAB_IN = {"Switch 1": 0, "Switch 2": 1, "Slider": 2}
-LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3}
+LAB_IN = {"Switch 1": 0, "Switch 2": 1, "Slider": 2, "Target 1": 28}
+LAB_IN.update({"Point %d" % (k + 1): 32 + k for k in range(10)})
+LAB_IN.update({"Category %d" % k: 42 + k for k in range(10)})
+LAB_IN.update({"Eyes": 8, "Leg Pos": 9})
+LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3, "Raise Leg": 7, "Lower Leg": 8, "Heart": 12}
 BUG_IN = {"Branch Fwd": 3, "Bump": 4, "Branch Left": 5, "Branch Right": 6, "Eye": 7,
           "Smell Left": 14, "Smell Right": 15}
 BUG_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6}
+WORM_IN = {"Mid Height": 10, "Mid Angle": 11, "Smell Left": 14, "Smell Right": 15, "Spider Left": 21,
+           "Spider Right": 22}
+WORM_OUT = {"Raise Mid": 13, "Lower Mid": 14, "Grab Front": 15, "Grab Back": 16, "Bend Left": 17,
+            "Bend Right": 18}
+SPIDER_IN = {"Bump": 4, "Eye": 7, "Home Dist": 16, "Got Food": 18}
+SPIDER_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6, "Go Back": 19}
 
 
 class RouteError(Exception):
@@ -153,6 +162,23 @@ class Brain:
             self.say("synapse %d %d weight %g" % (end[0], end[1], weight))
         self.expect.append(("synapse", src, dst, slot, weight))
 
+    def back_synapse(self, src, dst, weight, points):
+        """src -> dst (weight) along a hand-drawn route that runs back to the left; it leaves
+        src downward (slot 2) and enters dst from the west (slot 4) at the route's last point."""
+        x, y = self.neurons[src][:2]
+        tx, ty = self.neurons[dst][:2]
+        assert points[-1] == (tx - 1, ty)
+        self.used.setdefault((x, y), set()).add(2)
+        self.used.setdefault((tx, ty), set()).add(4)
+        self.say("# %s -> %s (%g), back round" % (src, dst, weight))
+        self.say("down %d %d left" % (px(x), px(y + 1)))
+        for p in points:
+            self.say("move %d %d" % (px(p[0]), px(p[1])))
+        self.say("up %d %d left" % (px(tx - 1), px(ty)))
+        if weight != 100:
+            self.say("synapse %d %d weight %g" % (tx - 1, ty, weight))
+        self.expect.append(("synapse", src, dst, 4, weight))
+
     def wire(self, src, out):
         self.say("# %s => %s" % (src, out))
         self.connect(src, [((OUT_X, self.out_rows[out]), None, None, None)])
@@ -168,6 +194,21 @@ def lab(mask_in, mask_out):
 
 def bug(mask_in):
     return Brain(BUG_IN, BUG_OUT, mask_in, "70")
+
+
+def worm(mask_in, mask_out):
+    return Brain(WORM_IN, WORM_OUT, mask_in, mask_out)
+
+
+def spider(mask_in):
+    return Brain(SPIDER_IN, SPIDER_OUT, mask_in, "80070")
+
+
+def crawler(b, up_grip, down_grip):
+    """The body's own oscillator: Up raises while the middle is low, Down lowers once
+    it is high; each grips one end."""
+    simple(b, "U", -49, [("Mid Height", -100)], ["Raise Mid", up_grip])
+    simple(b, "D", 50, [("Mid Height", 100)], ["Lower Mid", down_grip], y=10)
 
 
 def simple(b, name, th, inputs, outs, x=12, y=None):
@@ -191,8 +232,124 @@ def xor_layer(b):
     b.wire("O", "Light 1")
 
 
+def learner(b, name, gain=0.1):
+    """Turns a wired neuron into a learning Sigmoid neuron (its synapses learn too)."""
+    x, y = b.neurons[name][:2]
+    b.say("neuron %d %d learn on" % (x, y))
+    b.say("neuron %d %d gain %g" % (x, y, gain))
+
+
+def error_calc(b, name, x, y, output, target, same_sign=False, target_first=False):
+    """An Error neuron: the output minus its target."""
+    b.neuron(name, x, y, 50)
+    if target_first:
+        b.synapse(target, name, 100 if same_sign else -100)
+    b.synapse(output, name, 100)
+    if not target_first:
+        b.synapse(target, name, 100 if same_sign else -100)
+    b.say("neuron %d %d type Error" % (x, y))
+
+
+def learning_gate(b, kind):
+    """Book 6, pages 1 to 3: a Sigmoid neuron learns the scope's Target 1; a Step neuron
+    behind it gives the lamp the clean 100 or 0 that the scope wants."""
+    b.say("settings rate 0.05")
+    b.say("settings momentum 5")
+    if kind == "hidden":
+        b.neuron("H1", 12, 4, 10)
+        b.neuron("H2", 12, 10, 10)
+        b.synapse("Switch 1", "H1", 30)
+        b.synapse("Switch 2", "H1", -20)
+        b.synapse("Switch 2", "H2", 30)
+        b.synapse("Switch 1", "H2", -20)
+        b.neuron("O", 20, 7, 10)
+        b.synapse("H1", "O", 20)
+        b.synapse("H2", "O", 20)
+        learner(b, "H1")
+        learner(b, "H2")
+    else:
+        b.neuron("O", 12, 5, 0)
+        b.synapse("Switch 1", "O", 10)
+        b.synapse("Switch 2", "O", 10)
+    learner(b, "O")
+    error_calc(b, "E", 30, 12, "O", "Target 1", same_sign=(kind == "same sign"))
+    if kind == "no step":
+        b.wire("O", "Light 1")
+    else:
+        simple(b, "L", 50, [("O", 100)], ["Light 1"], x=30, y=4)
+
+
+# Which Points each digit's neuron reads (its two telling directions of the three), the
+# Points in the order their synapses are drawn, and where the neurons stand.
+DIGIT_POINTS = {0: (3, 2), 1: (3, 2), 2: (2, 1)}
+DIGIT_CELLS = {0: ((12, 9), (40, 9)), 1: ((24, 14), (40, 14)), 2: ((34, 19), (40, 19))}
+
+
+def digit_brain(b, digits, swap=False, lazy=None):
+    """Book 6, pages 5 and 6: per digit d a learning Sigmoid neuron on two of Points 1 to 3
+    (the samples are drawn with "Points" 3), an Error neuron against Category d, and a
+    Step neuron that lights lamp d + 1. `swap` compares each with the other digit's
+    category; `lazy` names a digit whose neuron was left without its learn box."""
+    b.say("settings rate 0.05")
+    b.say("settings momentum 5")
+    for d in digits:
+        (x, y), (lx, ly) = DIGIT_CELLS[d]
+        name = "O%d" % d
+        b.neuron(name, x, y, 0)
+        for p in DIGIT_POINTS[d]:
+            b.synapse("Point %d" % p, name, 10)
+        if d != lazy:
+            learner(b, name)
+        else:
+            b.say("neuron %d %d type Sigmoid" % (x, y))
+            b.say("neuron %d %d gain 0.1" % (x, y))
+        simple(b, "L%d" % d, 50, [(name, 100)], ["Light %d" % (d + 1)], x=lx, y=ly)
+    for k, d in enumerate(digits):
+        target = digits[(k + 1) % len(digits)] if swap else d
+        error_calc(b, "E%d" % d, 70 + 6 * d, 34 + 3 * d, "O%d" % d, "Category %d" % target, target_first=True)
+
+
+def leg_brains(B):
+    """Book 4: the leg (Raise Leg and Lower Leg; Eyes always, Leg Pos on level 402)."""
+    for key, muscle in (("w401", "Raise Leg"), ("w401f", "Lower Leg")):
+        b = lab("100", "180"); b.neuron("A", 12, 4, 0); b.wire("A", muscle); B[key] = b
+    b = lab("300", "180"); simple(b, "R", -45, [("Leg Pos", -100)], ["Raise Leg"]); B["w402"] = b
+    b = lab("300", "180"); b.neuron("A", 12, 4, 0); b.wire("A", "Raise Leg"); B["w402f"] = b
+    b = lab("100", "180"); simple(b, "R", 50, [("Eyes", 100)], ["Raise Leg"]); B["w403"] = b
+    b = lab("100", "180"); b.neuron("A", 12, 4, 0); b.wire("A", "Raise Leg"); B["w403f"] = b
+    for key, pair in (("w415", True), ("w415f", False)):
+        b = lab("102", "180")
+        simple(b, "R", 50, [("Switch 2", 100)], ["Raise Leg"])
+        if pair:
+            simple(b, "L", 0, [("Switch 2", -100)], ["Lower Leg"], y=10)
+        B[key] = b
+
+
+def heart_brains(B):
+    """Book 4, page 5: a ring of two neurons beats the one-chamber heart."""
+    for key, ring in (("w405", True), ("w405f", False)):
+        b = lab("0", "1000")
+        b.neuron("A", 12, 4, 0)
+        if ring:
+            b.neuron("B", 20, 4, 50)
+            b.synapse("A", "B", 100)
+            b.back_synapse("B", "A", -100, [(20, 7), (19, 8), (9, 8), (8, 7), (8, 5), (9, 4), (11, 4)])
+        b.wire("A", "Heart")
+        B[key] = b
+
+
 def brains():
     B = {}
+    for key, digits, kw in (("w605", (0, 1), {}), ("w605f", (0, 1), {"swap": True}),
+                            ("w606", (0, 1, 2), {}), ("w606f", (0, 1, 2), {"lazy": 2})):
+        b = lab("FFFFF00000000", "3" if len(digits) == 2 else "7")
+        digit_brain(b, digits, **kw)
+        B[key] = b
+    for key, kind in (("w601", "plain"), ("w601f", "same sign"), ("w602", "plain"), ("w602f", "no step"),
+                      ("w603", "hidden"), ("w603f", "plain")):
+        b = lab("10000003", "1")
+        learning_gate(b, kind)
+        B[key] = b
     b = lab("1", "1"); simple(b, "N1", 50, [("Switch 1", 100)], ["Light 1"]); B["w101"] = b
     b = lab("1", "1"); simple(b, "N1", 50, [("Switch 1", 40)], ["Light 1"]); B["w101f"] = b
     b = lab("1", "3"); simple(b, "N1", 50, [("Switch 1", 100)], ["Light 1", "Light 2"]); B["w102"] = b
@@ -225,6 +382,9 @@ def brains():
     simple(b, "C", 75, [("Switch 1", 50), ("Switch 2", 50)], ["Light 2"], x=24, y=16); B["w111"] = b
     b = lab("3", "3"); simple(b, "S", 50, [("Switch 1", 100), ("Switch 2", 100)], ["Light 1"])
     simple(b, "C", 75, [("Switch 1", 50), ("Switch 2", 50)], ["Light 2"], x=24, y=16); B["w111f"] = b
+
+    leg_brains(B)
+    heart_brains(B)
 
     b = bug("0"); b.neuron("A", 12, 4, 0); b.wire("A", "Go Fwd"); B["w201"] = b
     b = bug("0"); b.neuron("A", 12, 4, 50); b.wire("A", "Go Fwd"); B["w201f"] = b
@@ -272,6 +432,15 @@ def brains():
         b.wire("G", "Go Fwd")
         b.wire("TL", "Turn Left")
         b.wire("TR", "Turn Right")
+        B[key] = b
+
+    b = worm("400", "1E000"); crawler(b, "Grab Front", "Grab Back"); B["w501"] = b
+    b = worm("400", "1E000"); crawler(b, "Grab Back", "Grab Front"); B["w501f"] = b
+    for key, homing in (("w507", True), ("w507f", False)):
+        b = spider("50090")
+        simple(b, "G", 0, [("Got Food", -100)], ["Go Fwd"])
+        if homing:
+            simple(b, "B", 50, [("Got Food", 100), ("Home Dist", -55)], ["Go Back"], y=18)
         B[key] = b
     return B
 

@@ -1,7 +1,7 @@
 #include "brain/ui/BoardInput.h"
 
 BoardInput::BoardInput(BoardDraw& draw, BoardWindowHooks& hooks)
-    : draw_(draw), hooks_(hooks), editor_(draw.board(), this) {}
+    : draw_(draw), hooks_(hooks), editor_(draw.board(), this), undoable_(editor_, this) {}
 
 // The editor counts cells from the view's scroll position.
 void BoardInput::FollowScroll() {
@@ -17,7 +17,7 @@ void BoardInput::Track(int px, int py) {
 void BoardInput::MouseDown(int px, int py, bool right) {
   FollowScroll();
   Track(px, py);
-  editor_.MouseDown(px, py, right ? MouseButton::Right : MouseButton::Left);
+  undoable_.MouseDown(px, py, right ? MouseButton::Right : MouseButton::Left);
 }
 
 void BoardInput::MouseMove(int px, int py) {
@@ -28,10 +28,10 @@ void BoardInput::MouseMove(int px, int py) {
 
 void BoardInput::MouseUp(int px, int py, bool right) {
   FollowScroll();
-  editor_.MouseUp(px, py, right ? MouseButton::Right : MouseButton::Left);
+  undoable_.MouseUp(px, py, right ? MouseButton::Right : MouseButton::Left);
 }
 
-void BoardInput::Key(int ch, bool control) { editor_.KeyPress(ch, control); }
+void BoardInput::Key(int ch, bool control) { undoable_.KeyPress(ch, control); }
 
 StatusText BoardInput::Status() const {
   if (!editor_.routeHint().empty()) return StatusText{editor_.routeHint(), "", ""};
@@ -54,7 +54,10 @@ void BoardInput::OpenSettingsDialog() {
   if (hooks_.openSettings) hooks_.openSettings();
 }
 void BoardInput::ShowPopupMenu(const BoardMenu& menu, int, int) {
-  if (hooks_.openMenu) hooks_.openMenu(menu);
+  if (!hooks_.openMenu) return;
+  BoardMenu withUndo = menu;
+  AddUndoItems(withUndo, undoable_.journal().CanUndo(), undoable_.journal().CanRedo());
+  hooks_.openMenu(withUndo);
 }
 bool BoardInput::AskCircuitName(std::string& name) { return hooks_.askCircuitName && hooks_.askCircuitName(name); }
 void BoardInput::ElementDeleted(int elementKind, int index) {

@@ -8,6 +8,7 @@
 
 #include "brain/BoardDraw.h"
 #include "brain/BoardEditing.h"
+#include "brain/UndoableEditor.h"
 
 // What the window does for the board; unset hooks are ignored.
 struct BoardWindowHooks {
@@ -31,9 +32,15 @@ class BoardInput : public IBoardRequests {
   void MouseUp(int px, int py, bool right);
   // A typed character ('\r' Enter, '\b' Backspace), or the letter with Ctrl.
   void Key(int ch, bool control);
-  BoardMenu Menu() const { return editor_.Menu(); }
-  bool MenuChoose(const std::string& caption) { return editor_.RunMenuItem(caption); }
-  void Clear(bool everything) { editor_.Clear(everything); }
+  BoardMenu Menu() const { return undoable_.Menu(); }
+  bool MenuChoose(const std::string& caption) { return undoable_.RunMenuItem(caption); }
+  void Clear(bool everything) { undoable_.Clear(everything); }
+  // Undo and redo (Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z and the menu); false when there is none.
+  bool Undo() { return undoable_.Undo(); }
+  bool Redo() { return undoable_.Redo(); }
+  // Changes made outside the editor (dialogs, tool buttons, loading) go through here.
+  TUndoableEditor& undoable() { return undoable_; }
+  TBoardJournal& journal() { return undoable_.journal(); }
   // The element under the last mouse position, as it is now.
   StatusText Status() const;
   TBoardEditor& editor() { return editor_; }
@@ -56,5 +63,6 @@ class BoardInput : public IBoardRequests {
   BoardDraw& draw_;
   BoardWindowHooks& hooks_;
   TBoardEditor editor_;
+  TUndoableEditor undoable_;
   int mouseX_ = -1, mouseY_ = -1;
 };

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMenu>
+#include <QToolButton>
 #include <QPainter>
 #include <algorithm>
 
@@ -66,6 +67,13 @@ TBrainForm::TBrainForm(Host host, uint32_t seed, QWidget* parent)
     StatusPanels[i]->setGeometry(x, 0, StatusWidths[i], StatusHeight);
     x += StatusWidths[i];
   }
+  // The last status panel holds the plot window's button.
+  auto* plotButton = new QToolButton(StatusPanels[3]);
+  plotButton->setObjectName("PlotButton");
+  plotButton->setText("Plot");
+  plotButton->setAutoRaise(true);
+  plotButton->setGeometry(0, 0, StatusWidths[3], StatusHeight);
+  connect(plotButton, &QToolButton::clicked, this, [this] { PlotButtonClick(); });
   connect(VScrollBar, &QScrollBar::valueChanged, this, [this](int v) {
     if (BoardDraw* d = shownDraw()) d->Scroll(d->scrollX(), v), d->RepaintDirtyCells(d->board());
   });
@@ -300,9 +308,23 @@ void TBrainForm::closeEvent(QCloseEvent* e) {
   if (onQuit) onQuit();
 }
 
+bool TBrainForm::UndoKey(QKeyEvent* e) {
+  BoardInput* input = shownInput();
+  const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+  const bool undo = e->key() == Qt::Key_Z && mods == Qt::ControlModifier;
+  const bool redo = (e->key() == Qt::Key_Y && mods == Qt::ControlModifier) ||
+                    (e->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier));
+  if (!input || (!undo && !redo)) return false;
+  if (undo) input->Undo();
+  else input->Redo();
+  UpdateScrollBars();
+  BoardChanged();
+  return true;
+}
+
 void TBrainForm::keyPressEvent(QKeyEvent* e) {
   BoardInput* input = shownInput();
-  if (!input) return;
+  if (!input || UndoKey(e)) return;
   const bool control = e->modifiers() & Qt::ControlModifier;
   int ch = 0;
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) ch = '\r';

@@ -18,6 +18,7 @@
 #include "brain/ui/BoardView.h"
 #include "brain/ui/BrainServices.h"
 #include "brain/ui/Nodedlg.h"
+#include "brain/ui/PlotWnd.h"
 #include "shell/ProgressionPorts.h"
 #include "shell/ShellPorts.h"
 #include "shell/ui/PictureBox.h"
@@ -56,6 +57,9 @@ class TBrainForm : public QWidget, public IBrainWindow, public IBrainLoader {
   void TrashButtonClick();
   void SaveButtonClick();
   void LoadButtonClick();
+  // The "Plot" window, with the elements in the shown board's selection added.
+  void PlotButtonClick();
+  TPlotWnd* plotWindow() const { return PlotWindow; }
 
   // For tests and screenshots.
   TBoardView* boardView() const { return BoardView; }
@@ -95,6 +99,11 @@ class TBrainForm : public QWidget, public IBrainWindow, public IBrainLoader {
   void PruneDialogs();
   void OpenDialog(TPropDialog* dialog, bool centred);
   void BoardChanged();
+  // A tool button's change as one step of the shown board's undo.
+  template <class F>
+  void AddByButton(F&& add);
+  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z.
+  bool UndoKey(QKeyEvent* e);
 
   Host host_;
   TBrainCollection brains_;
@@ -117,4 +126,5 @@ class TBrainForm : public QWidget, public IBrainWindow, public IBrainLoader {
   QTabBar* BrainTab = nullptr;
   QWidget* StatusBar = nullptr;
   QLabel* StatusPanels[4] = {};
+  TPlotWnd* PlotWindow = nullptr;
 };

@@ -35,6 +35,11 @@ void TBrainForm::ReleaseWorldBrains() {
 
 void TBrainForm::StepAll(bool running) {
   brains_.StepAll(running);
+  // A dialog's next change is one step from the board as the network left it.
+  for (auto& d : dialogs_)
+    if (d)
+      if (auto it = shown_.find(d->board().number); it != shown_.end()) it->second.input->journal().Rebase();
+  if (PlotWindow) PlotWindow->Sample(brains_.Board(PlotWindow->boardNumber()));
   ShowStatus();
 }
 
@@ -46,7 +51,11 @@ bool TBrainForm::LoadInto(const std::string& path) {
   TBrainBoard* board = brains_.ShownBoard();
   if (!board) return false;
   CloseDialogs(board, false);
-  if (!brains_.LoadBrainFile(path)) return false;
+  bool loaded = false;
+  // Loading is one step of the board's undo.
+  if (BoardInput* input = shownInput()) input->undoable().Apply([&] { loaded = brains_.LoadBrainFile(path); });
+  else loaded = brains_.LoadBrainFile(path);
+  if (!loaded) return false;
   ShowSelectedBoard();
   return true;
 }
@@ -76,12 +85,18 @@ void VisibleCentre(const QWidget* panel, const BoardDraw& d, int& x, int& y) {
 }
 }  // namespace
 
+template <class F>
+void TBrainForm::AddByButton(F&& add) {
+  if (BoardInput* input = shownInput()) input->undoable().Apply(add);
+  else add();
+  BoardChanged();
+}
+
 void TBrainForm::NeuronButtonClick() {
   if (BoardDraw* d = shownDraw()) {
     int x, y;
     VisibleCentre(BoardPanel, *d, x, y);
-    d->board().AddNeuron(x, y);
-    BoardChanged();
+    AddByButton([&] { d->board().AddNeuron(x, y); });
   }
 }
 
@@ -89,8 +104,7 @@ void TBrainForm::NodeButtonClick() {
   if (BoardDraw* d = shownDraw()) {
     int x, y;
     VisibleCentre(BoardPanel, *d, x, y);
-    d->board().AddNode(x, y);
-    BoardChanged();
+    AddByButton([&] { d->board().AddNode(x, y); });
   }
 }
 
@@ -98,9 +112,20 @@ void TBrainForm::SnoopButtonClick() {
   if (BoardDraw* d = shownDraw()) {
     int x, y;
     VisibleCentre(BoardPanel, *d, x, y);
-    d->board().AddSnooper(x, y);
-    BoardChanged();
+    AddByButton([&] { d->board().AddSnooper(x, y); });
   }
+}
+
+void TBrainForm::PlotButtonClick() {
+  TBrainBoard* board = brains_.ShownBoard();
+  if (!board) return;
+  if (!PlotWindow) {
+    PlotWindow = new TPlotWnd(this);
+    PlotWindow->setObjectName("PlotWindow");
+  }
+  PlotWindow->Plot(*board, TActivityPlot::ElementsInSelection(*board));
+  PlotWindow->show();
+  PlotWindow->raise();
 }
 
 void TBrainForm::ZoomButtonClick() {
@@ -169,7 +194,12 @@ void TBrainForm::LoadButtonClick() {
 // ---- dialogs the board asks for --------------------------------------------------------
 
 void TBrainForm::OpenDialog(TPropDialog* dialog, bool centred) {
-  dialog->changed = [this] { BoardChanged(); };
+  // Each change the dialog applies is one step of its board's undo.
+  const int number = dialog->board().number;
+  dialog->changed = [this, number] {
+    if (auto it = shown_.find(number); it != shown_.end()) it->second.input->journal().Commit();
+    BoardChanged();
+  };
   dialog->PlaceAt(QCursor::pos(), centred);
   dialog->show();
   dialogs_.push_back(dialog);
@@ -238,7 +268,11 @@ void TBrainForm::BuildHooks() {
     name = text.toStdString();
     return ok && !name.empty();
   };
-  hooks_.elementDeleted = [this](int, int) { PruneDialogs(); };
+  hooks_.elementDeleted = [this](int kind, int index) {
+    PruneDialogs();
+    if (PlotWindow && brains_.ShownBoard() && brains_.ShownBoard()->number == PlotWindow->boardNumber())
+      PlotWindow->plot().Remove(kind, index);
+  };
   hooks_.closeAllDialogs = [this] { CloseDialogs(brains_.ShownBoard(), false); };
   hooks_.viewScrolled = [this] { UpdateScrollBars(); };
 }
@@ -267,8 +301,14 @@ void TBrainForm::ShowMenu(const BoardMenu& model) {
     a->setCheckable(item.checked);
     a->setChecked(item.checked);
   }
+  menu.addSeparator();
+  // The window's own item: the selection's elements go to the plot.
+  const QString plotItem = "Plot";
+  menu.addAction(plotItem)->setData(QString());
   if (QAction* chosen = menu.exec(QCursor::pos())) {
+    if (chosen->data().toString().isEmpty() && chosen->text() == plotItem) return PlotButtonClick();
     input->MenuChoose(chosen->data().toString().toStdString());
+    UpdateScrollBars();
     BoardChanged();
   }
 }

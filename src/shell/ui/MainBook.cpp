@@ -85,6 +85,9 @@ void TMainForm::ShowWorldList(const std::vector<std::string>& names) {
 }
 
 void TMainForm::ShowEditButton() {
+  // "Edit" acts on the chosen entry: the page's own world is the one it edits.
+  const int entry = shell_.CurrentPage - 2;
+  if (entry >= 0 && entry < WorldList->count()) WorldList->setCurrentRow(entry);
   EditButton->show();
   EditButton->raise();
 }

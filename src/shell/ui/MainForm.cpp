@@ -84,6 +84,18 @@ void TMainForm::CreateWorldWindow() {
   worldMovies_->Attach(&world_->world());
   world_->onResetExperiment = [this] { shell_.ResetExperiment(); };
   world_->onQuit = [this] { EndProgram(); };
+  // The monitor strip mirrors the top row: test, reset, and run or (while running) stop.
+  world_->monitorShell.press = [this](MonitorZone zone) {
+    if (zone == MonitorZone::Test) shell_.StartTest();
+    else if (zone == MonitorZone::Reset) shell_.ResetExperiment();
+    else if (zone == MonitorZone::Run && !shell_.Running) shell_.RunWorld();
+    else if (zone == MonitorZone::Run) shell_.StopRunning();
+  };
+  world_->monitorShell.worldRunning = [this] { return shell_.Running; };
+  world_->monitorShell.testRunning = [this] { return shell_.Testing; };
+  world_->monitorShell.testValues = [this](int& duration, int& goal, int& remaining) {
+    duration = shell_.TestDuration, goal = shell_.TestTarget, remaining = shell_.TestRemaining;
+  };
   worldWindow = world_.get();
   shell_.world = &world_->world();
   shell_.world->SetMonitorMode(shell_.MonitorMode);

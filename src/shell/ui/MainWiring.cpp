@@ -8,7 +8,14 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
       gizmoBrains(brains),
       gizmoSounds(main.shell().sound),
       testHolder(main.shell()),
-      loader(main.testWorld()->world(), &fileBrains, &testHolder) {
+      loader(main.testWorld()->world(), &fileBrains, &testHolder),
+      editorBrains(brains),
+      editor(
+          main.testWorld()->world(), main.host(), &editorBrains, &testHolder,
+          [&main](int page) {
+            if (main.showManual) main.showManual(page);
+          },
+          [&main] { return main.shell().Progress; }) {
   gizmoPorts = GizmoPorts{&gizmoBrains, &gizmoSounds, main.host()};
   loader.gizmoPorts = &gizmoPorts;
   TTestWorld* window = main.testWorld();
@@ -19,7 +26,7 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
     }
     window->setVisible(shown);
   };
-  loader.resizeWindow = [window](int w, int h) { window->resize(w, h); };
+  loader.resizeWindow = [window](int w, int h) { window->ResizeClient(w, h); };
   window->world().brains = &brains.worldBrains();
   main.shell().brains = &brains;
   main.brainWindow = &brains;
@@ -40,5 +47,8 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
     if (main.shell().world) main.shell().world->SetMonitorMode(mode);
   };
   const Host host = main.host();
+  main.openEditor = [this] { editor.Open(); };
+  main.progression().editor = &editor;
+  main.shell().editor = &editor;
   main.newWorld = [host](const std::string& name, int x, int y) { return TWorldFile::NewWorld(host, name, x, y); };
 }

@@ -6,6 +6,7 @@
 #include "bodies/GizmoBrains.h"
 #include "shell/ShellTestHolder.h"
 #include "shell/ui/Brainwnd.h"
+#include "shell/ui/EditorHolder.h"
 #include "world/WorldLoader.h"
 
 class TMainForm;
@@ -43,4 +44,6 @@ struct ProgramWiring {
   GizmoPorts gizmoPorts;
   ShellTestHolder testHolder;
   TWorldLoader loader;
+  WindowEditorBrains editorBrains;
+  TEditorHolder editor;
 };

@@ -7,6 +7,8 @@
 #include <chrono>
 
 #include "platform/qt/QtImage.h"
+#include "world/ui/MonitorPanel.h"
+#include "world/ui/SamplePanelWidget.h"
 
 TTestWorld::TTestWorld(Host host, const Palette& palette, WorldPorts ports, QWidget* parent)
     : QWidget(parent), host_(host) {
@@ -18,10 +20,11 @@ TTestWorld::TTestWorld(Host host, const Palette& palette, WorldPorts ports, QWid
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
   SetMaximiseButton(true);
+  BuildInstruments();
   resize(640, 480);
   // A hidden window gets no resize event before it is shown, yet the first world's
   // [LOOKAT] already needs the client size to centre on its point.
-  world_->SetClientSize(width(), height());
+  world_->SetClientSize(ViewWidth(), height());
 }
 
 TTestWorld::~TTestWorld() {
@@ -36,10 +39,10 @@ bool TTestWorld::MovieOrPauseActive() const {
 }
 
 void TTestWorld::SetFixedClientSize(int width, int height) {
-  if (maximumWidth() == QWIDGETSIZE_MAX) freeSize_ = size();
+  if (maximumWidth() == QWIDGETSIZE_MAX) freeSize_ = QSize(ViewWidth(), height());
   world_->fixedSize = true;
   SetMaximiseButton(false);
-  setFixedSize(width, height);
+  setFixedSize(width + PanelWidth(), height);
   world_->SetClientSize(width, height);
 }
 
@@ -52,11 +55,11 @@ void TTestWorld::FollowWorldSize() {
   }
   if (maximumWidth() == QWIDGETSIZE_MAX && windowFlags().testFlag(Qt::WindowMaximizeButtonHint)) return;
   ClearFixedSize();
-  if (!freeSize_.isValid() || freeSize_ == size()) return;
+  if (!freeSize_.isValid() || freeSize_ == QSize(ViewWidth(), height())) return;
   // Back to the size the learner had before the fixed world, keeping the point the
   // world looked at in the middle.
   const int dx = freeSize_.width() / 2 - w.clientWidth() / 2, dy = freeSize_.height() / 2 - w.clientHeight() / 2;
-  resize(freeSize_);
+  resize(freeSize_.width() + PanelWidth(), freeSize_.height());
   w.SetClientSize(freeSize_.width(), freeSize_.height());
   w.offsetX += dx;
   w.offsetY += dy;
@@ -86,13 +89,14 @@ void TTestWorld::SetMaximiseButton(bool on) {
 
 void TTestWorld::paintEvent(QPaintEvent* e) {
   TWorld& w = *world_;
-  if (!w.view.exists()) w.SetClientSize(width(), height());
+  if (!w.view.exists()) w.SetClientSize(ViewWidth(), height());
   QPainter p(this);
   QRect area = e->rect().intersected(QRect(0, 0, w.view.width(), w.view.height()));
   if (!area.isEmpty()) {
     IndexedImage part = w.view.image.crop(area.x(), area.y(), area.width(), area.height());
     p.drawImage(area.topLeft(), ToQImage(part, w.palette));
   }
+  if (barsShown_) p.drawImage(TestMonitorBars::Left, 0, barsImage_);
   QRegion outside = QRegion(e->rect()).subtracted(QRegion(0, 0, w.view.width(), w.view.height()));
   for (const QRect& r : outside) p.fillRect(r, Qt::black);
   if (dragging_) {
@@ -105,7 +109,7 @@ void TTestWorld::paintEvent(QPaintEvent* e) {
 
 QRect TTestWorld::DragRect() const {
   QPoint d = dragNow_ - dragStart_;
-  return QRect(-1 + d.x(), -1 + d.y(), width() + 1, height() + 1);
+  return QRect(-1 + d.x(), -1 + d.y(), ViewWidth() + 1, height() + 1);
 }
 
 void TTestWorld::resizeEvent(QResizeEvent*) {
@@ -114,11 +118,13 @@ void TTestWorld::resizeEvent(QResizeEvent*) {
   TWorld& w = *world_;
   if (w.fixedSize && w.view.exists()) {
     if (isMaximized()) showNormal();
-    if (width() != w.clientWidth() || height() != w.clientHeight()) resize(w.clientWidth(), w.clientHeight());
+    if (ViewWidth() != w.clientWidth() || height() != w.clientHeight())
+      resize(w.clientWidth() + PanelWidth(), w.clientHeight());
     w.fullRedrawFlag = true;
   } else {
-    w.SetClientSize(width(), height());
+    w.SetClientSize(ViewWidth(), height());
   }
+  if (samplePanelWidget_) samplePanelWidget_->setGeometry(ViewWidth(), 0, PanelWidth(), height());
   UpdateMonitor();
 }
 

@@ -2,13 +2,21 @@
 // TTestWorld: the world window. It owns the world, paints its view bitmap (during normal
 // steps only the rectangles that changed), pans the view by dragging, follows a critter
 // on a double click and asks before the program quits from here.
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
 #include <functional>
 
 #include "platform/Host.h"
+#include "world/MonitorStrip.h"
+#include "world/SamplePanel.h"
+#include "world/TestMonitorBars.h"
 #include "world/World.h"
+
+class TChalkArea;
+class TSamplePanelWidget;
+class TMonitorPanel;
 
 class TTestWorld : public QWidget, public IWorldScreen {
   Q_OBJECT
@@ -33,6 +41,26 @@ class TTestWorld : public QWidget, public IWorldScreen {
 
   // IWorldScreen
   void CopyToWindow(const TRect& rect) override;
+  void UpdateMonitor() override;
+  void DrawTestMonitor() override;
+
+  // What the monitor strip reads from the shell and does to it.
+  struct MonitorShell {
+    std::function<void(MonitorZone)> press;
+    std::function<bool()> worldRunning;  // the shell's run button is hidden
+    std::function<bool()> testRunning;
+    // The test's full count a, its energy goal b and the count remaining.
+    std::function<void(int& duration, int& goal, int& remaining)> testValues;
+  } monitorShell;
+  // Sets the view to this size; the window is wider by the sample panel when it shows.
+  void ResizeClient(int width, int height);
+  // The panel follows the world's chalk board: shown with one, hidden without.
+  void SyncSamplePanel();
+  TSamplePanel& samplePanel() { return *samplePanel_; }
+  TSamplePanelWidget* samplePanelWidget() { return samplePanelWidget_; }
+  TChalkArea* chalkArea() { return chalkArea_; }
+  TMonitorPanel* monitorPanel() { return monitorPanel_; }
+  bool testBarsShown() const { return barsShown_; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -47,11 +75,23 @@ class TTestWorld : public QWidget, public IWorldScreen {
   bool MovieOrPauseActive() const;
   void SetMaximiseButton(bool on);
   QRect DragRect() const;
+  int PanelWidth() const;
+  int ViewWidth() const { return width() - PanelWidth(); }
+  void BuildInstruments();
+  void MonitorPressed(MonitorZone zone);
 
   Host host_;
   std::unique_ptr<TWorld> world_;
   bool destroying_ = false;
   bool dragging_ = false;
   QPoint dragStart_, dragNow_;
-  QSize freeSize_;  // the resizable window's size before a fixed-size world
+  QSize freeSize_;  // the resizable view's size before a fixed-size world
+  std::unique_ptr<TSamplePanel> samplePanel_;
+  TChalkArea* chalkArea_ = nullptr;
+  TSamplePanelWidget* samplePanelWidget_ = nullptr;
+  TMonitorPanel* monitorPanel_ = nullptr;
+  bool monitorVisible_ = false;
+  TestMonitorBars bars_;
+  QImage barsImage_;
+  bool barsShown_ = false;
 };

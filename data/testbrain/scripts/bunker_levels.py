@@ -1,0 +1,134 @@
+#!/usr/bin/env python3
+"""Prints the level blocks of the bunker book (levels 500-508) for level.map.
+
+Usage: bunker_levels.py > /tmp/bunker.map, then put the blocks into level.map in place
+of the old ones. The bunker floor is a flat room (height 0.1) with a low rim; worms
+stand on it, mushrooms grow on it, stones lie about and the spider's lair is a ring of
+stones in a corner."""
+
+PICS = ["grass", "wf", "wm", "wb", "sbdy", "sleg", "stone", "mush"]
+P = {name: k for k, name in enumerate(PICS)}
+WORM_IN_ALL = "000000000060FC00"   # Mid Height, Mid Angle, Bump Nose, BumpTail, smells, spiders
+WORM_OUT_ALL = "000000000007E000"  # Raise, Lower, Grab Front, Grab Back, Bend Left, Bend Right
+SPIDER_IN = "0000000000050090"     # Bump, Eye, Home Dist, Got Food
+SPIDER_OUT = "0000000000080070"    # Go Fwd, Turn Left, Turn Right, Go Back
+
+
+def floor_map(w, h):
+    """One line per column of cells: the reader takes them x by x, y within x."""
+    rows = []
+    for x in range(w):
+        cells = []
+        for y in range(h):
+            edge = min(x, y, w - 1 - x, h - 1 - y)
+            cells.append("0 %g" % (-0.3 if edge == 0 else -0.1 if edge == 1 else 0.1))
+        rows.append(" ".join(cells) + " ")
+    return "%d %d\n" % (w, h) + "\n".join(rows)
+
+
+def worm(name, x, y, heading):
+    return "Worm %s %d %d %d %d %g %g 0.1 %d" % (name, P["wf"], P["wm"], P["wm"], P["wb"], x, y, heading)
+
+
+def spider(name, x, y, heading):
+    return "Spider %s %d %s %g %g 0.1 %d" % (name, P["sbdy"], " ".join([str(P["sleg"])] * 8), x, y, heading)
+
+
+def mushroom(name, x, y):
+    return "Mushroom %s %d %g %g 0.1 0" % (name, P["mush"], x, y)
+
+
+def lair(cx, cy):
+    """A ring of stones open toward +x, around the spider's home."""
+    out = []
+    for k, (dx, dy) in enumerate([(-1, -1), (-1, 0), (-1, 1), (0, -1.2), (0, 1.2), (0.9, -1.1), (0.9, 1.1)]):
+        out.append((cx + dx, cy + dy, k % 4))
+    return out
+
+
+def level(n, w, h, stones, critters, brains, energy, smell, test, lookat, text, triggers=()):
+    lines = ["[LEVEL%d]" % n, "[PICS]"]
+    # A level without mushrooms does not load their pictures.
+    used = PICS if any(c.startswith("Mushroom") for c in critters) else PICS[:-1]
+    lines += ["%d %s" % (k, name) for k, name in enumerate(used)]
+    lines += ["[MAP]", floor_map(w, h)]
+    if stones:
+        lines.append("[FIXED]")
+        lines += ["%d %g %g 0.1 %d" % (P["stone"], x, y, f) for x, y, f in stones]
+    lines.append("[CRITTERS]")
+    lines += ["%d %s" % (k, c) for k, c in enumerate(critters)]
+    lines.append("[ENERGY]")
+    lines += ["%d %g %g" % e for e in energy]
+    if brains:
+        lines.append("[BRAIN]")
+        lines += ["%d 1 %s %s %s" % b for b in brains]
+    if smell:
+        lines.append("[SMELL]")
+        lines += ["%d %d %d" % s for s in smell]
+    if triggers:
+        lines.append("[TRIGGER]")
+        lines += [" ".join("%g" % v for v in t) for t in triggers]
+    lines += ["[FOLLOW]", "0"]
+    if test:
+        lines += ["[TEST]", "%d %d %d %d" % test]
+    lines += ["[LOOKAT]", "%g %g 0.1" % lookat, "[TEXT]"] + text + ["#", "[END]", ""]
+    return "\n".join(lines)
+
+
+def levels():
+    out = []
+    # 0: the bunker, to look around in: a worm, mushrooms, stones and the spider at home.
+    out.append(level(500, 14, 12, [(5, 3, 0), (9, 8, 1), (7, 9, 2)] + lair(11, 3),
+                     [worm("Wiggles", 4, 6, 0), mushroom("Mush1", 7, 6), mushroom("Mush2", 9, 4.5),
+                      mushroom("Mush3", 5, 9), spider("Webster", 11, 3, 12)],
+                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm")], [(0, 50, 0.01), (4, 50, 0.01)], [(0, 12, 0)],
+                     None, (7, 6), ["The bunker: dark, damp and quiet. A worm, three mushrooms, and in",
+                                    "the corner, behind its stones, a spider."]))
+    # 1: crawl straight on to the mushrooms ahead.
+    out.append(level(501, 14, 12, [(4, 3, 0), (10, 9, 1)],
+                     [worm("Wiggles", 3, 6, 0), mushroom("Mush1", 6, 6), mushroom("Mush2", 8.5, 6),
+                      mushroom("Mush3", 11, 6)],
+                     [(0, "0000000000000400", "000000000001E000", "Worm")], [(0, 40, 0.01)], [],
+                     (0, 1, 400, 60), (7, 6), ["Crawling: three mushrooms in a row straight ahead."]))
+    # 2: a ring of mushrooms round to the left.
+    ring = [(6 + 2.2 * c, 6 + 2.2 * s) for c, s in [(0.7, 0.7), (0, 1), (-0.7, 0.7)]]
+    out.append(level(502, 14, 12, [(10, 3, 0), (3, 9, 2)],
+                     [worm("Wiggles", 6, 3.8, 0)] + [mushroom("Mush%d" % (k + 1), x, y) for k, (x, y) in enumerate(ring)],
+                     [(0, "0000000000000400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [],
+                     (0, 1, 600, 60), (6, 6), ["Turning: mushrooms on a ring to the worm's left."]))
+    # 3 and 4: smell, and a patch where a trigger poisons the mushrooms.
+    out.append(level(503, 14, 12, [(4, 3, 0), (10, 9, 1), (7, 7, 3)],
+                     [worm("Wiggles", 3, 6, 0), mushroom("Mush1", 9, 3), mushroom("Mush2", 11, 8)],
+                     [(0, "000000000000C400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [(0, 12, 0)],
+                     None, (7, 6), ["Smell: two mushrooms somewhere in the dark. Follow your nose."]))
+    out.append(level(504, 14, 12, [(4, 3, 0), (10, 9, 1)],
+                     [worm("Wiggles", 3, 6, 0), mushroom("Good", 9, 3), mushroom("Bad", 9, 9)],
+                     [(0, "000000000102C400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [(0, 12, 0)],
+                     None, (7, 6), ["Poison: one of these two mushrooms will make the worm ill."],
+                     # The patch round the lower mushroom poisons it, and tells the worm.
+                     [(target, 11, 9, 9, 7.5, 7.5, 10.5, 7.5, 10.5, 10.5, 7.5, 10.5, -1, 3) for target in (2, 0)]))
+    # 5: the spider hunts; the worm feels it coming.
+    out.append(level(505, 14, 12, lair(11, 3),
+                     [worm("Wiggles", 4, 7, 0), mushroom("Mush1", 7, 9), spider("Webster", 11, 3, 12)],
+                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm")], [(0, 50, 0.01), (2, 50, 0.01)], [(0, 12, 0)],
+                     None, (7, 6), ["The spider: it sees the ends of worms straight ahead of it."]))
+    # 6 and 7: the spider's side.
+    out.append(level(506, 14, 12, lair(3, 6),
+                     [spider("Webster", 3, 6, 0), worm("Snack", 7.5, 6, 6)],
+                     [(0, SPIDER_IN, SPIDER_OUT, "Spider")], [(0, 40, 0.01), (1, 50, 0)], [],
+                     None, (5, 6), ["Hunting: a worm lies across the spider's way."]))
+    out.append(level(507, 14, 12, lair(3, 6),
+                     [spider("Webster", 3, 6, 0), worm("Snack", 7.5, 6, 6)],
+                     [(0, SPIDER_IN, SPIDER_OUT, "Spider")], [(0, 40, 0.01), (1, 50, 0)], [],
+                     (0, 1, 400, 80), (5, 6), ["Home with the prey: catch the worm and eat it at home."]))
+    # 8: the challenge: the worm feeds while the spider hunts.
+    out.append(level(508, 16, 14, [(5, 3, 0), (9, 10, 1), (12, 7, 2)] + lair(13, 3),
+                     [worm("Wiggles", 3, 7, 0), mushroom("Mush1", 7, 4), mushroom("Mush2", 10, 8),
+                      mushroom("Mush3", 5, 11), mushroom("Mush4", 12, 11), spider("Webster", 13, 3, 12)],
+                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm")], [(0, 40, 0.01), (5, 50, 0.01)], [(0, 12, 0)],
+                     None, (8, 7), ["The bunker challenge: four mushrooms, and a spider on the prowl."]))
+    return out
+
+
+if __name__ == "__main__":
+    print("\n".join(levels()))

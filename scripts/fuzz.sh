@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds one libFuzzer harness with clang (only the harness and the instrumented core)
+# and runs it on a working copy of its corpus.
+# usage: bash scripts/fuzz.sh NAME [SECONDS]   (NAME as in fuzz/fuzz_NAME.cpp; default 60 s)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+name=${1:?usage: bash scripts/fuzz.sh NAME [SECONDS]}
+seconds=${2:-60}
+if [ ! -f "fuzz/fuzz_$name.cpp" ]; then
+  echo "no harness fuzz/fuzz_$name.cpp; there are:" $(ls fuzz | sed -n 's/^fuzz_\(.*\)\.cpp$/\1/p') >&2
+  exit 2
+fi
+packages=(clang libclang-rt-14-dev cmake ninja-build)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+build=${QUORBIT_FUZZ_DIR:-build-fuzz}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DQUORBIT_FUZZ=ON -DQUORBIT_UI=OFF -DQUORBIT_BENCH=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target "fuzz_$name"
+work="$build/corpus-$name"
+mkdir -p "$work"
+cp -n fuzz/corpus/"$name"/* "$work"/ 2>/dev/null || true
+echo "fuzzing $name for $seconds s; new inputs go to $work"
+"$build/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$work"

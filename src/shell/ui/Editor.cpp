@@ -1,0 +1,484 @@
+// The editor window: its controls, the plan view's painting and the list thumbnails.
+#include "shell/ui/Editor.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+#include "bodies/PaletteFile.h"
+#include "world/EditorPlan.h"
+#include "world/ui/EdDialogs.h"
+
+namespace {
+constexpr int PanelWidth = 170;
+
+QColor Colour(uint32_t rgb) { return QColor((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff); }
+
+QLineEdit* SmallBox(const QString& name, const QString& text) {
+  auto* box = new QLineEdit(text);
+  box->setObjectName(name);
+  box->setMaximumWidth(48);
+  return box;
+}
+
+QPushButton* Button(const QString& text, int width = 0) {
+  auto* b = new QPushButton(text);
+  if (width > 0) b->setFixedWidth(width);
+  return b;
+}
+
+// Thumbnail rows (PicList, ThingList): the frame at a quarter size with its text at
+// (40, 7), on blue when chosen and on white otherwise. The item holds the frame, the
+// picture's place in the world's list and the text.
+enum ThumbnailRole { FrameRole = Qt::UserRole, PictureRole, LabelRole };
+
+class ThumbnailDelegate : public QStyledItemDelegate {
+ public:
+  ThumbnailDelegate(TEditForm& form, QObject* parent) : QStyledItemDelegate(parent), form_(form) {}
+  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const bool chosen = option.state & QStyle::State_Selected;
+    p->fillRect(option.rect, chosen ? QColor(0, 0, 255) : QColor(255, 255, 255));
+    const int frame = index.data(FrameRole).toInt();
+    if (const TPic* pic = form_.editing().world().Picture(index.data(PictureRole).toInt())) {
+      Thumbnail t = FrameThumbnail(*pic, frame);
+      QImage image(std::max(1, t.width), std::max(1, t.height), QImage::Format_ARGB32);
+      image.fill(Qt::transparent);
+      const Palette& pal = form_.palette();
+      for (int y = 0; y < t.height; ++y)
+        for (int x = 0; x < t.width; ++x) {
+          const size_t at = static_cast<size_t>(y) * t.width + x;
+          if (!t.drawn[at]) continue;
+          const Rgb c = pal[t.pixels[at]];
+          image.setPixel(x, y, qRgb(c.r, c.g, c.b));
+        }
+      p->save();
+      p->setClipRect(option.rect);
+      p->drawImage(option.rect.topLeft(), image);
+      p->restore();
+    }
+    p->setPen(chosen ? Qt::white : Qt::black);
+    p->drawText(option.rect.topLeft() + QPoint(40, 7 + p->fontMetrics().ascent()), index.data(LabelRole).toString());
+  }
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {120, 32}; }
+
+ private:
+  TEditForm& form_;
+};
+}  // namespace
+
+void SetThumbnailItem(QListWidgetItem* item, int picture, int frame, const QString& label) {
+  item->setData(FrameRole, frame);
+  item->setData(PictureRole, picture);
+  item->setData(LabelRole, label);
+}
+
+// ---- the plan view ------------------------------------------------------------------------
+
+TPlanView::TPlanView(TEditForm& form, QWidget* parent) : QWidget(parent), form_(form) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setObjectName("PlanPic");
+}
+
+void TPlanView::PaintOver() {
+  over_ = true;
+  repaint();
+}
+
+void TPlanView::paintEvent(QPaintEvent*) {
+  if (canvas_.size() != size()) canvas_ = QImage(size(), QImage::Format_RGB32), over_ = false;
+  if (!over_) canvas_.fill(Qt::black);
+  over_ = false;
+  Stroke();
+  QPainter(this).drawImage(0, 0, canvas_);
+}
+
+void TPlanView::Stroke() {
+  QPainter p(&canvas_);
+  QFont normal = font();
+  QFont small = font();
+  small.setPointSize(6);
+  for (const PlanShape& s : DrawEditorView(form_.editing(), width(), height())) {
+    // The chosen cell stands out from the grid lines beside it.
+    p.setPen(QPen(Colour(s.colour), s.kind == PlanShape::Rect && s.colour == PlanColour::Silver ? 2 : 1));
+    p.setBrush(Qt::NoBrush);
+    const auto& q = s.points;
+    switch (s.kind) {
+      case PlanShape::Line:
+        if (q.size() >= 4) p.drawLine(q[0], q[1], q[2], q[3]);
+        break;
+      case PlanShape::Polygon:
+      case PlanShape::Polyline: {
+        QPolygon poly;
+        for (size_t k = 0; k + 1 < q.size(); k += 2) poly << QPoint(q[k], q[k + 1]);
+        if (s.kind == PlanShape::Polygon) p.drawPolygon(poly);
+        else p.drawPolyline(poly);
+        break;
+      }
+      case PlanShape::Rect: p.drawRect(s.x, s.y, s.w, s.h); break;
+      case PlanShape::Circle: p.drawEllipse(s.x, s.y, s.w, s.h); break;
+      case PlanShape::Cross:
+        p.drawLine(s.x - 2, s.y - 2, s.x + 2, s.y + 2);
+        p.drawLine(s.x - 2, s.y + 2, s.x + 2, s.y - 2);
+        break;
+      case PlanShape::Text:
+        p.setFont(s.pointSize > 0 ? small : normal);
+        p.drawText(s.x, s.y + p.fontMetrics().ascent(), QString::fromStdString(s.text));
+        break;
+    }
+  }
+}
+
+void TPlanView::mouseReleaseEvent(QMouseEvent* e) {
+  form_.PlanPicMouseUp(static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+}
+
+// ---- the window ---------------------------------------------------------------------------
+
+TEditForm::TEditForm(TWorld& world, Host host, IEditorBrains* brains, IWorldTestHolder* test,
+                     std::function<void(int)> showManual, QWidget* parent)
+    : QWidget(parent, Qt::Window), editing_(world, host, brains, test), host_(host),
+      showManual_(std::move(showManual)) {
+  setWindowTitle("World Editor");
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  resize(624, 466);
+  if (auto pal = LoadPalette("quorbit.pal")) palette_ = *pal;
+  else host_.Message("Could not find quorbit.pal", "Editor Error");
+  QFont f = font();
+  f.setPointSize(8);
+  setFont(f);
+
+  auto* panel = new QWidget(this);
+  panel->setFixedWidth(PanelWidth);
+  auto* panelLayout = new QVBoxLayout(panel);
+  panelLayout->setContentsMargins(2, 2, 2, 2);
+  panelLayout->setSpacing(2);
+  BuildSpeedBar(panel);
+  PageControl = new QTabWidget;
+  PageControl->setObjectName("PageControl");
+  PageControl->setUsesScrollButtons(false);
+  PageControl->setStyleSheet("QTabBar::tab { padding: 2px 6px; }");
+  PageControl->addTab(BuildWorldTab(), "World");
+  PageControl->addTab(BuildCrittersTab(), "Critters");
+  PageControl->addTab(BuildTriggersTab(), "Triggers");
+  panelLayout->addWidget(PageControl, 1);
+
+  PlanPic = new TPlanView(*this);
+  ScrollX = new QScrollBar(Qt::Horizontal);
+  ScrollX->setObjectName("ScrollX");
+  ScrollY = new QScrollBar(Qt::Vertical);
+  ScrollY->setObjectName("ScrollY");
+  ScrollH = new QScrollBar(Qt::Vertical);
+  ScrollH->setObjectName("ScrollH");
+  ScrollH->setRange(0, 100);
+  ScrollH->setValue(50);
+  ScrollH->hide();
+  auto* view = new QGridLayout;
+  view->setSpacing(0);
+  view->addWidget(PlanPic, 0, 0);
+  view->addWidget(ScrollH, 0, 1);
+  view->addWidget(ScrollY, 0, 2);
+  view->addWidget(ScrollX, 1, 0);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(panel);
+  layout->addLayout(view, 1);
+  for (QScrollBar* bar : {ScrollX, ScrollY, ScrollH})
+    connect(bar, &QScrollBar::valueChanged, this, [this] { ScrollChanged(); });
+  connect(PageControl, &QTabWidget::currentChanged, this, [this] {
+    editing_.ClearSelections();
+    RefreshAll();
+  });
+  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+}
+
+TEditForm::~TEditForm() = default;
+
+std::function<void()> TEditForm::Help(int page) {
+  return [this, page] {
+    if (showManual_) showManual_(page);
+  };
+}
+
+void TEditForm::BuildSpeedBar(QWidget* panel) {
+  auto* bar = new QHBoxLayout;
+  bar->setSpacing(1);
+  auto make = [&](QToolButton*& b, const char* name, const char* glyph, const char* hint) {
+    b = new QToolButton;
+    b->setObjectName(name);
+    b->setText(glyph);
+    b->setToolTip(hint);
+    b->setFixedSize(27, 24);
+    bar->addWidget(b);
+  };
+  make(SaveButton, "SaveButton", "S", "Save");
+  make(SaveAsButton, "SaveAsButton", "S..", "Save as");
+  make(ZoomInButton, "ZoomInButton", "+", "Zoom in");
+  make(ZoomOutButton, "ZoomOutButton", "-", "Zoom out");
+  make(XZButton, "XZButton", "XZ", "Elevation");
+  make(HelpButton, "HelpButton", "?", "Help");
+  static_cast<QVBoxLayout*>(panel->layout())->addLayout(bar);
+  connect(SaveButton, &QToolButton::clicked, this, [this] { SaveClick(); });
+  connect(SaveAsButton, &QToolButton::clicked, this, [this] { SaveAsClick(); });
+  connect(ZoomInButton, &QToolButton::clicked, this, [this] {
+    editing_.ZoomIn();
+    PlanPic->update();
+  });
+  connect(ZoomOutButton, &QToolButton::clicked, this, [this] {
+    editing_.ZoomOut();
+    PlanPic->update();
+  });
+  connect(XZButton, &QToolButton::clicked, this, [this] { XZClick(); });
+  connect(HelpButton, &QToolButton::clicked, this, Help(EditorHelp::Editor));
+}
+
+QWidget* TEditForm::BuildWorldTab() {
+  auto* tab = new QWidget;
+  auto* v = new QVBoxLayout(tab);
+  v->setContentsMargins(2, 2, 2, 2);
+  v->setSpacing(2);
+  ThingList = new QListWidget;
+  ThingList->setObjectName("ThingList");
+  ThingList->setFixedHeight(66);
+  ThingList->setItemDelegate(new ThumbnailDelegate(*this, ThingList));
+  v->addWidget(ThingList);
+  auto* edits = new QHBoxLayout;
+  ThingAddButton = Button("Add");
+  ThingChangeButton = Button("Change");
+  ThingDelButton = Button("Del");
+  for (QPushButton* b : {ThingAddButton, ThingChangeButton, ThingDelButton}) edits->addWidget(b);
+  v->addLayout(edits);
+  auto* xyz = new QHBoxLayout;
+  ThingXBox = SmallBox("ThingXBox", "0");
+  ThingYBox = SmallBox("ThingYBox", "0");
+  ThingZBox = SmallBox("ThingZBox", "0.1");
+  for (auto [label, box] : {std::pair{"X", ThingXBox}, {"Y", ThingYBox}, {"Z", ThingZBox}}) {
+    xyz->addWidget(new QLabel(label));
+    xyz->addWidget(box);
+  }
+  v->addLayout(xyz);
+  auto* lists = new QGridLayout;
+  lists->addWidget(new QLabel("Types"), 0, 0);
+  lists->addWidget(new QLabel("Things"), 0, 1);
+  CmpList = new QListWidget;
+  CmpList->setObjectName("CmpList");
+  PicList = new QListWidget;
+  PicList->setObjectName("PicList");
+  PicList->setItemDelegate(new ThumbnailDelegate(*this, PicList));
+  lists->addWidget(CmpList, 1, 0);
+  lists->addWidget(PicList, 1, 1);
+  lists->setColumnStretch(1, 1);
+  CmpList->setFixedWidth(58);
+  v->addLayout(lists, 1);
+  auto* props = new QHBoxLayout;
+  TestButton = Button("Test");
+  DescButton = Button("Description");
+  props->addWidget(TestButton);
+  props->addWidget(DescButton);
+  v->addLayout(props);
+  auto* bottom = new QHBoxLayout;
+  auto* update = new QGroupBox("Update");
+  auto* uv = new QVBoxLayout(update);
+  uv->setContentsMargins(2, 2, 2, 2);
+  uv->setSpacing(0);
+  UpdateGroup = new QButtonGroup(this);
+  int id = 0;
+  for (const char* name : {"No", "Keep", "Clear"}) {
+    auto* r = new QRadioButton(name);
+    UpdateGroup->addButton(r, id++);
+    uv->addWidget(r);
+  }
+  UpdateGroup->button(0)->setChecked(true);
+  auto* height = new QGroupBox("Height");
+  auto* hg = new QGridLayout(height);
+  hg->setContentsMargins(2, 2, 2, 2);
+  hg->setSpacing(1);
+  UpButton = Button("Up", 40);
+  UpButton->setObjectName("UpButton");
+  DownButton = Button("Down", 40);
+  DownButton->setObjectName("DownButton");
+  DispHeightCheck = new QCheckBox("Show");
+  FixCheck = new QCheckBox("Fix");
+  hg->addWidget(UpButton, 0, 0);
+  hg->addWidget(DispHeightCheck, 0, 1);
+  hg->addWidget(DownButton, 1, 0);
+  hg->addWidget(FixCheck, 1, 1);
+  bottom->addWidget(update);
+  bottom->addWidget(height, 1);
+  v->addLayout(bottom);
+
+  connect(ThingAddButton, &QPushButton::clicked, this, [this] { ThingAddClick(); });
+  connect(ThingChangeButton, &QPushButton::clicked, this, [this] { ThingChangeClick(); });
+  connect(ThingDelButton, &QPushButton::clicked, this, [this] { ThingDelClick(); });
+  connect(ThingList, &QListWidget::currentRowChanged, this, [this] { ThingListClick(); });
+  connect(CmpList, &QListWidget::currentRowChanged, this, [this] { CmpListClick(); });
+  connect(PicList, &QListWidget::currentRowChanged, this, [this] { PicListClick(); });
+  connect(TestButton, &QPushButton::clicked, this, [this] { TestClick(); });
+  connect(DescButton, &QPushButton::clicked, this, [this] { DescriptionClick(); });
+  connect(UpdateGroup, &QButtonGroup::idClicked, this,
+          [this](int mode) { editing_.update = static_cast<EditorUpdate>(mode); });
+  connect(UpButton, &QPushButton::clicked, this, [this] { HeightClick(true); });
+  connect(DownButton, &QPushButton::clicked, this, [this] { HeightClick(false); });
+  connect(DispHeightCheck, &QCheckBox::toggled, this, [this](bool on) {
+    editing_.showHeights = on;
+    PlanPic->update();
+  });
+  connect(FixCheck, &QCheckBox::toggled, this, [this](bool on) {
+    if (filling_) return;
+    editing_.SetFix(on);
+    PlanPic->update();
+  });
+  return tab;
+}
+
+QWidget* TEditForm::BuildCrittersTab() {
+  auto* tab = new QWidget;
+  auto* v = new QVBoxLayout(tab);
+  v->setContentsMargins(2, 2, 2, 2);
+  v->setSpacing(2);
+  auto* listRow = new QHBoxLayout;
+  CritterUsedList = new QListWidget;
+  CritterUsedList->setObjectName("CritterUsedList");
+  listRow->addWidget(CritterUsedList);
+  auto* arrows = new QVBoxLayout;
+  CritterUpButton = new QToolButton;
+  CritterUpButton->setArrowType(Qt::UpArrow);
+  CritterDownButton = new QToolButton;
+  CritterDownButton->setArrowType(Qt::DownArrow);
+  arrows->addWidget(CritterUpButton);
+  arrows->addWidget(CritterDownButton);
+  arrows->addStretch(1);
+  listRow->addLayout(arrows);
+  v->addLayout(listRow, 1);
+  auto* edits = new QHBoxLayout;
+  CritterAddButton = Button("Add");
+  CritterChangeButton = Button("Change");
+  CritterDelButton = Button("Del");
+  for (QPushButton* b : {CritterAddButton, CritterChangeButton, CritterDelButton}) edits->addWidget(b);
+  v->addLayout(edits);
+  auto* form = new QFormLayout;
+  form->setSpacing(2);
+  CritterNameBox = new QLineEdit;
+  CritterNameBox->setObjectName("CritterNameBox");
+  CritterNameBox->setMaxLength(static_cast<int>(TWorldEditing::MaxNameLength));
+  CritterTypeBox = new QComboBox;
+  CritterTypeBox->setObjectName("CritterTypeBox");
+  form->addRow("Name", CritterNameBox);
+  form->addRow("Type", CritterTypeBox);
+  v->addLayout(form);
+  auto* xyz = new QHBoxLayout;
+  CritterXBox = SmallBox("CritterXBox", "0");
+  CritterYBox = SmallBox("CritterYBox", "0");
+  CritterZBox = SmallBox("CritterZBox", "0.1");
+  for (auto [label, box] : {std::pair{"X", CritterXBox}, {"Y", CritterYBox}, {"Z", CritterZBox}}) {
+    xyz->addWidget(new QLabel(label));
+    xyz->addWidget(box);
+  }
+  v->addLayout(xyz);
+  RotationLabel = new QLabel("Rotation: 0");
+  RotationLabel->setObjectName("RotationLabel");
+  v->addWidget(RotationLabel);
+  auto* turns = new QHBoxLayout;
+  RotateLeft4Button = Button("<<", 36);
+  RotateLeftButton = Button("<", 36);
+  RotateRightButton = Button(">", 36);
+  RotateRight4Button = Button(">>", 36);
+  for (QPushButton* b : {RotateLeft4Button, RotateLeftButton, RotateRightButton, RotateRight4Button}) turns->addWidget(b);
+  v->addLayout(turns);
+  auto* props = new QGridLayout;
+  BrainButton = Button("Brain");
+  EnergyButton = Button("Energy");
+  RandomButton = Button("Random");
+  SmellButton = Button("Smell");
+  props->addWidget(BrainButton, 0, 0);
+  props->addWidget(EnergyButton, 0, 1);
+  props->addWidget(RandomButton, 1, 0);
+  props->addWidget(SmellButton, 1, 1);
+  v->addLayout(props);
+
+  connect(CritterUsedList, &QListWidget::currentRowChanged, this, [this] { CritterUsedListClick(); });
+  connect(CritterUpButton, &QToolButton::clicked, this, [this] { CritterMoveClick(true); });
+  connect(CritterDownButton, &QToolButton::clicked, this, [this] { CritterMoveClick(false); });
+  connect(CritterAddButton, &QPushButton::clicked, this, [this] { CritterAddClick(); });
+  connect(CritterChangeButton, &QPushButton::clicked, this, [this] { CritterChangeClick(); });
+  connect(CritterDelButton, &QPushButton::clicked, this, [this] { CritterDelClick(); });
+  connect(RotateLeft4Button, &QPushButton::clicked, this, [this] { RotateClick(-2); });
+  connect(RotateLeftButton, &QPushButton::clicked, this, [this] { RotateClick(-1); });
+  connect(RotateRightButton, &QPushButton::clicked, this, [this] { RotateClick(1); });
+  connect(RotateRight4Button, &QPushButton::clicked, this, [this] { RotateClick(2); });
+  connect(BrainButton, &QPushButton::clicked, this, [this] { BrainClick(); });
+  connect(EnergyButton, &QPushButton::clicked, this, [this] { EnergyClick(); });
+  connect(RandomButton, &QPushButton::clicked, this, [this] { RandomClick(); });
+  connect(SmellButton, &QPushButton::clicked, this, [this] { SmellClick(); });
+  return tab;
+}
+
+QWidget* TEditForm::BuildTriggersTab() {
+  auto* tab = new QWidget;
+  auto* v = new QVBoxLayout(tab);
+  v->setContentsMargins(2, 2, 2, 2);
+  v->setSpacing(2);
+  TriggerListBox = new QListWidget;
+  TriggerListBox->setObjectName("TriggerListBox");
+  v->addWidget(TriggerListBox, 1);
+  auto* edits = new QHBoxLayout;
+  TriggerAddButton = Button("Add");
+  TriggerChangeButton = Button("Change");
+  TriggerDelButton = Button("Del");
+  for (QPushButton* b : {TriggerAddButton, TriggerChangeButton, TriggerDelButton}) edits->addWidget(b);
+  v->addLayout(edits);
+  auto* form = new QFormLayout;
+  form->setSpacing(2);
+  TriggerOfBox = new QComboBox;
+  TriggerOfBox->setObjectName("TriggerOfBox");
+  TriggerByBox = new QComboBox;
+  TriggerByBox->setObjectName("TriggerByBox");
+  form->addRow("Trigger of", TriggerOfBox);
+  form->addRow("Trigger by", TriggerByBox);
+  v->addLayout(form);
+  auto* corners = new QGridLayout;
+  corners->setSpacing(2);
+  corners->addWidget(new QLabel("X"), 0, 1);
+  corners->addWidget(new QLabel("Y"), 0, 2);
+  for (int k = 0; k < 4; ++k) {
+    corners->addWidget(new QLabel(QString::number(k + 1)), k + 1, 0);
+    CornerXBox[k] = SmallBox(QString("CornerX%1Box").arg(k + 1), "0");
+    CornerYBox[k] = SmallBox(QString("CornerY%1Box").arg(k + 1), "0");
+    corners->addWidget(CornerXBox[k], k + 1, 1);
+    corners->addWidget(CornerYBox[k], k + 1, 2);
+  }
+  ZminBox = SmallBox("ZminBox", "0");
+  ZmaxBox = SmallBox("ZmaxBox", "1");
+  NewXBox = SmallBox("NewXBox", "0");
+  NewYBox = SmallBox("NewYBox", "0");
+  corners->addWidget(new QLabel("Zmin"), 5, 0);
+  corners->addWidget(ZminBox, 5, 1);
+  corners->addWidget(new QLabel("Zmax"), 6, 0);
+  corners->addWidget(ZmaxBox, 6, 1);
+  corners->addWidget(new QLabel("New"), 7, 0);
+  corners->addWidget(NewXBox, 7, 1);
+  corners->addWidget(NewYBox, 7, 2);
+  v->addLayout(corners);
+
+  connect(TriggerListBox, &QListWidget::currentRowChanged, this, [this] { TriggerListClick(); });
+  connect(TriggerAddButton, &QPushButton::clicked, this, [this] { TriggerAddClick(); });
+  connect(TriggerChangeButton, &QPushButton::clicked, this, [this] { TriggerChangeClick(); });
+  connect(TriggerDelButton, &QPushButton::clicked, this, [this] { TriggerDelClick(); });
+  return tab;
+}
+
+void TEditForm::closeEvent(QCloseEvent* e) {
+  if (!editing_.MayClose()) {
+    e->ignore();
+    return;
+  }
+  e->accept();
+  if (onClosed) onClosed();
+}

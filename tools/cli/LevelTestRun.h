@@ -1,0 +1,40 @@
+#pragma once
+// Running a level's or a world's test the way "Start test" and "Run world" do, with the
+// brains a teacher hands in: level-test, world-test and grade all run tests through here.
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/Host.h"
+
+// A learning experiment as the learner runs it: "Learn" on, samples playing, and the
+// world run for a while before "Start test".
+struct TestLearning {
+  bool learn = false;
+  float rate = -1, momentum = -1;  // the settings dialog's values; below 0: as the board has them
+  std::string samples;
+  long train = 0;
+};
+
+struct TestRequest {
+  std::string target;  // level number or world name
+  bool level = true;
+  std::vector<std::pair<std::string, std::string>> brains;  // board name, brain file
+  std::string shown;  // brain file for the shown board
+  int progress = 999;
+  long maxTicks = 200000;
+  uint32_t seed = 1;  // the world's generator
+  TestLearning learning;
+};
+
+struct TestResult {
+  enum Status { Passed, Failed, Error } status = Error;
+  std::string caption, message, movie;
+  int ticks = 0;
+  // Why there is no verdict; `reported` when a message box already said so.
+  std::string error;
+  bool reported = false;
+};
+
+TestResult RunTestRequest(const TestRequest& request, Host& host);
