@@ -54,6 +54,7 @@ TBoardEditor::Hit TBoardEditor::HitAt(int x, int y) const {
 
 void TBoardEditor::MouseDown(int px, int py, MouseButton button) {
   status_ = {};
+  routeHint_.clear();
   board_.MarkTouched();
   if (gesture_ != Gesture::None) return;  // a press of the other button mid-gesture
   int x, y;

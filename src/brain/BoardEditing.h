@@ -8,6 +8,8 @@
 // to RunMenuItem. The scroll position (first visible column and row) is the window's to
 // set and the editor's to follow when a drag reaches an edge.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "brain/BoardGroup.h"
 #include "brain/BoardMenu.h"
@@ -52,6 +54,9 @@ class TBoardEditor {
 
   enum class Gesture { None, Route, Drag, Rectangle };
   Gesture gesture() const { return gesture_; }
+  // Why the last route made no connection, until the next press; empty otherwise.
+  const std::string& routeHint() const { return routeHint_; }
+  static constexpr const char* RouteDropHint = "Drop the arrow on a free edge square of a neuron, coming straight in";
 
  private:
   struct Hit {
@@ -79,6 +84,8 @@ class TBoardEditor {
   void ExtendRoute(int px, int py);
   void ShowTarget();
   void HideTarget();
+  void ShowCandidates();
+  void HideCandidates();
   void FinishRoute();
   void DropRoute();
   bool TargetNeuron(int& neuron, int& slot) const;
@@ -99,4 +106,8 @@ class TBoardEditor {
   int routeKind_ = 0, routeSrc_ = -1, routeSlot_ = -1, routeEnd_ = -1, markerSeg_ = -1;
   bool pickedUp_ = false;
   Synapse saved_;
+  std::string routeHint_;
+  // The free edge squares marked while a route is drawn, under the route's first segment.
+  std::vector<std::pair<int, int>> candidates_;
+  int candidateKey_ = -1;
 };

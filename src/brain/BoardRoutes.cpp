@@ -60,6 +60,7 @@ void TBoardEditor::StartRoute(int srcKind, int src, int slot) {
   routeKind_ = srcKind, routeSrc_ = src, routeSlot_ = slot, routeEnd_ = seg;
   pickedUp_ = false;
   gesture_ = Gesture::Route;
+  ShowCandidates();
 }
 
 void TBoardEditor::PickUpRouteEnd(int kind, int index, int slot) {
@@ -97,6 +98,7 @@ void TBoardEditor::PickUpRouteEnd(int kind, int index, int slot) {
   routeKind_ = srcKind, routeSrc_ = src, routeSlot_ = srcSlot, routeEnd_ = seg;
   pickedUp_ = kind == OtherNeuron;  // a wire's end carries no synapse
   gesture_ = Gesture::Route;
+  ShowCandidates();
 }
 
 void TBoardEditor::ExtendRoute(int px, int py) {
@@ -186,8 +188,44 @@ void TBoardEditor::HideTarget() {
   markerSeg_ = -1;
 }
 
+// A learner sees where a route may end: every free edge square of a neuron, and every
+// node that takes a wire, carries the valid-end tile while the route is drawn.
+void TBoardEditor::ShowCandidates() {
+  HideCandidates();
+  int head = routeEnd_;
+  for (int guard = board_.lineSegs.used(); guard > 0 && board_.lineSegs.live(board_.lineSegs[head].prev); --guard)
+    head = board_.lineSegs[head].prev;
+  candidateKey_ = head;
+  auto mark = [this](int x, int y) {
+    if (!InFrame(board_, x, y)) return;
+    board_.AddPic(x, y, PicLineSeg, candidateKey_, Tile::ValidRouteEnd);
+    candidates_.emplace_back(x, y);
+  };
+  for (int i = 0; i < board_.neurons.used(); ++i) {
+    if (!board_.neurons.live(i)) continue;
+    const Neuron& n = board_.neurons[i];
+    for (int d = 0; d < SlotCount; ++d)
+      if (n.slots[d].kind == SlotEmpty) mark(n.x + DirDx[d], n.y + DirDy[d]);
+  }
+  for (int i = 0; i < board_.nodes.used(); ++i) {
+    if (!board_.nodes.live(i) || (routeKind_ == OtherNode && routeSrc_ == i)) continue;
+    const Node& n = board_.nodes[i];
+    if (n.type == InputNode || n.type == FileInputNode || n.type == KeyInputNode || n.type == EmptyInputNode) continue;
+    bool wired = false;
+    for (int k : n.slotKind) wired = wired || k == SlotWireEnd;
+    if (n.multi || !wired) mark(n.x, n.y);
+  }
+}
+
+void TBoardEditor::HideCandidates() {
+  for (auto [x, y] : candidates_) board_.RemovePic(x, y, Tile::ValidRouteEnd, PicLineSeg, candidateKey_);
+  candidates_.clear();
+  candidateKey_ = -1;
+}
+
 void TBoardEditor::FinishRoute() {
   HideTarget();
+  HideCandidates();
   int target, slot;
   const int end = routeEnd_;
   gesture_ = Gesture::None;
@@ -220,9 +258,11 @@ void TBoardEditor::FinishRoute() {
     board_.DrawLineSeg(end);
   }
   DropRoute();
+  routeHint_ = RouteDropHint;  // never fail in silence: the status bar says how
 }
 
 void TBoardEditor::DropRoute() {
+  HideCandidates();
   board_.DeleteRoute(routeEnd_, false);
   if (routeKind_ == OtherNeuron && board_.neurons.live(routeSrc_)) {
     board_.EraseNeuron(routeSrc_);

@@ -48,6 +48,23 @@ TEST_F(EditingRoutes, MovingBackRetractsAndAReleaseWithoutTargetDeletesTheRoute)
   EXPECT_TRUE(Tiles(12, 10).empty());
 }
 
+TEST_F(EditingRoutes, WhileARouteIsDrawnEveryFreeEdgeSquareIsMarked) {
+  const int a = MakeNeuron(10, 10), b = MakeNeuron(20, 10);
+  Drag(11, 10, 19, 10);  // b's slot 4 is taken now
+  Down(10, 11);          // a new route from a's slot 2
+  Move(10, 14);
+  for (int d = 0; d < SlotCount; ++d) {
+    EXPECT_EQ(HasTile(20 + DirDx[d], 10 + DirDy[d], Tile::ValidRouteEnd), d != 4) << "b, slot " << d;
+    EXPECT_EQ(HasTile(10 + DirDx[d], 10 + DirDy[d], Tile::ValidRouteEnd), d != 0 && d != 2) << "a, slot " << d;
+  }
+  Up(10, 14);
+  for (int x = 8; x <= 22; ++x)
+    for (int y = 8; y <= 12; ++y) EXPECT_FALSE(HasTile(x, y, Tile::ValidRouteEnd)) << x << "," << y;
+  EXPECT_EQ(board.neurons[a].slots[2].kind, SlotEmpty);
+  EXPECT_EQ(board.neurons[b].slots[4].kind, SlotExcitatory);
+  EXPECT_FALSE(board.broken);
+}
+
 TEST_F(EditingRoutes, EnteringAnOuterCellFromTheSideIsNoTarget) {
   MakeNeuron(10, 10);
   const int b = MakeNeuron(20, 14);
@@ -57,6 +74,15 @@ TEST_F(EditingRoutes, EnteringAnOuterCellFromTheSideIsNoTarget) {
   Up(19, 13);
   EXPECT_EQ(LiveSegments(), 0);
   for (const Synapse& s : board.neurons[b].slots) EXPECT_EQ(s.kind, SlotEmpty);
+  // A drop that makes nothing says why until the next press; a connection says nothing.
+  EXPECT_EQ(editor.routeHint(), "Drop the arrow on a free edge square of a neuron, coming straight in");
+  Down(30, 30);
+  EXPECT_EQ(editor.routeHint(), "");
+  Up(30, 30);
+  const int c = MakeNeuron(30, 14);
+  Drag(21, 14, 29, 14);
+  EXPECT_EQ(board.neurons[c].slots[4].kind, SlotExcitatory);
+  EXPECT_EQ(editor.routeHint(), "");
 }
 
 TEST_F(EditingRoutes, PickedUpSynapseEndKeepsItsWeightOnANewTarget) {

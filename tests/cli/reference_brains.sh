@@ -13,10 +13,10 @@ for entry in "$@"; do
   options=""
   [ "$entry" != "$level" ] && options=${entry#*:}
   # shellcheck disable=SC2086
-  "$cli" --data "$data" level-test "$level" --shown "testbrain/w$level.brn" $options >/dev/null 2>&1
+  "$cli" --data "$data" level-test "$level" --shown "$data/testbrain/w$level.brn" $options >/dev/null 2>&1
   good=$?
   # shellcheck disable=SC2086
-  "$cli" --data "$data" level-test "$level" --shown "testbrain/w${level}f.brn" $options >/dev/null 2>&1
+  "$cli" --data "$data" level-test "$level" --shown "$data/testbrain/w${level}f.brn" $options >/dev/null 2>&1
   wrong=$?
   if [ $good -ne 0 ] || [ $wrong -ne 1 ]; then
     echo "level $level: reference brain exit $good (want 0), f brain exit $wrong (want 1)"

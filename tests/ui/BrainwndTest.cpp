@@ -200,6 +200,13 @@ TEST(BrainWindow, TheMouseDrawsASynapseThroughTheBoardEditor) {
   EXPECT_EQ(f.shown().neurons[b].slots[4].kind, SlotExcitatory);
   EXPECT_GT(f.shown().lineSegs.used(), 0);
   EXPECT_FALSE(f.shown().broken);
+  // A route dropped beside the neuron makes nothing, and the status bar says why, whole.
+  QTest::mousePress(f.window->boardView(), Qt::LeftButton, {}, centre(5, 6));
+  QTest::mouseRelease(f.window->boardView(), Qt::LeftButton, {}, centre(5, 6));
+  QLabel* status = f.window->statusPanel(0);
+  EXPECT_EQ(status->text().toStdString(), "Drop the arrow on a free edge square of a neuron, coming straight in");
+  EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->width());
+  EXPECT_EQ(f.shown().neurons[a].slots[2].kind, SlotEmpty);
 }
 
 TEST(BrainWindow, TheBoardViewShowsTheComposedCells) {

@@ -98,3 +98,49 @@ TEST(MainForm, NotebookOpensOnlyOnAReleaseInsideAndRunNeedsTheBook) {
   form.shell().RunWorld();
   EXPECT_TRUE(form.shell().Running);
 }
+
+TEST(MainForm, ScaledControlsAreHitWhereTheyAreDrawn) {
+  InDataFolder here;
+  TempFolder exe;
+  FakeHost fakes;
+  TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+  form.show();
+  for (int percent : {100, 150, 200}) {
+    SCOPED_TRACE(percent);
+    form.ScaleDisplay(percent);
+    EXPECT_EQ(form.ScalePercent(), percent);
+    EXPECT_EQ(form.size(), QSize(300 * percent / 100, 400 * percent / 100));
+    EXPECT_FLOAT_EQ(form.shell().FontScale, percent / 100.0f);
+    auto at = [percent](int x, int y) { return QPoint(x * percent / 100, y * percent / 100); };
+    // The sign's lab entry (design 150, 174, 32 x 19) lights up under the pointer and enters the lab.
+    QWidget* sign = form.childAt(at(160, 183));
+    ASSERT_NE(sign, nullptr);
+    QTest::mouseMove(sign, sign->mapFrom(&form, at(160, 183)));
+    QWidget* lab = form.childAt(at(160, 183));
+    ASSERT_NE(lab, sign);  // the highlight now lies over the sign
+    QTest::mousePress(lab, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(form.ShownRoom(), Room::Lab);
+    // The lab notebook (design 96, 170, 128 x 80) opens at its scaled place; the ladder-less
+    // lab's door (design 11, 0, 36 x 126) closes the book and leaves the room.
+    QWidget* notebook = form.childAt(at(150, 200));
+    ASSERT_NE(notebook, nullptr);
+    QTest::mouseClick(notebook, Qt::LeftButton, {}, notebook->mapFrom(&form, at(150, 200)));
+    EXPECT_EQ(form.shell().CurrentBook, 1);
+    QWidget* door = form.childAt(at(25, 30));
+    ASSERT_NE(door, nullptr);
+    QTest::mouseClick(door, Qt::LeftButton, {}, door->mapFrom(&form, at(25, 30)));
+    EXPECT_EQ(form.shell().CurrentBook, 0);
+    QTest::mouseClick(door, Qt::LeftButton, {}, door->mapFrom(&form, at(25, 30)));
+    EXPECT_EQ(form.ShownRoom(), Room::None);
+    // The title picture springs back to its scaled place after a press.
+    QWidget* title = form.childAt(at(150, 70));
+    ASSERT_NE(title, nullptr);
+    const QRect before = title->geometry();
+    QTest::mousePress(title, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_EQ(title->geometry(), before);
+    EXPECT_EQ(before.width(), 196 * percent / 100);
+  }
+  form.ScaleDisplay(100);
+  EXPECT_EQ(form.size(), QSize(300, 400));
+}

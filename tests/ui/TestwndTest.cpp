@@ -103,4 +103,44 @@ TEST(WorldWindow, AFixedSizeKeepsTheClientArea) {
   EXPECT_EQ(f.window.world().view.height(), 420);
 }
 
+TEST(WorldWindow, TheFirstWorldIsCentredBeforeTheWindowEverShows) {
+  FakeHost fake;
+  TTestWorld window(fake.host(), WorldFixture::Palette0());
+  TWorld& w = window.world();
+  w.LookAt(5, 5, 0);  // as [LOOKAT] does while the window is still hidden
+  int sx, sy;
+  w.Project(5, 5, 0, sx, sy);
+  EXPECT_EQ(QPoint(sx, sy), QPoint(window.width() / 2, window.height() / 2));
+}
+
+TEST(WorldWindow, AFixedSizeWorldFixesTheWindowAndTheNextWorldGivesItBack) {
+  WindowFixture f;
+  TWorld& w = f.window.world();
+  f.window.resize(600, 420);
+  QTest::qWait(20);
+  // A [SIZE] world: the client size is the whole bitmap, and there is no maximise button.
+  w.SetClientSize(290, 160);
+  w.fixedSize = true;
+  f.window.FollowWorldSize();
+  EXPECT_EQ(f.window.size(), QSize(320, 240));
+  EXPECT_FALSE(f.window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(f.window.isVisible());
+  f.window.showMaximized();
+  QTest::qWait(20);
+  EXPECT_EQ(f.window.size(), QSize(320, 240));
+  // The next world has no [SIZE]: the learner's size comes back, centred where it looked.
+  w.ClearWorld();
+  w.LookAt(5, 5, 0);
+  f.window.FollowWorldSize();
+  EXPECT_TRUE(f.window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(f.window.size(), QSize(600, 420));
+  EXPECT_EQ(w.clientWidth(), 600);
+  int sx, sy;
+  w.Project(5, 5, 0, sx, sy);
+  EXPECT_EQ(QPoint(sx, sy), QPoint(300, 210));
+  f.window.resize(500, 400);
+  QTest::qWait(20);
+  EXPECT_EQ(w.view.width(), 500);  // resizable again
+}
+
 }  // namespace

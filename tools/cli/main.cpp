@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "Cli.h"
+#include "CliPaths.h"
 
 std::vector<CliCommand>& CliCommands() {
   static std::vector<CliCommand> commands;
@@ -66,26 +68,52 @@ namespace {
 void PrintHelp() {
   std::printf("usage: quorbit-cli [--data DIR] COMMAND [ARGS...]\n\n");
   std::printf("Runs Quorbit's brains, worlds and tests without a window; prints JSON lines.\n\n");
-  std::printf("options:\n  --help       this text\n  --version    the program's version as JSON\n");
-  std::printf("  --data DIR   work in the data folder DIR (worlds, level map, pictures)\n\ncommands:\n");
+  std::printf("options:\n  --help       this text (COMMAND --help: that command's usage)\n");
+  std::printf("  --version    the program's version as JSON\n");
+  std::printf("  --data DIR   the data folder (worlds, level map, pictures); by default the one the\n");
+  std::printf("               program uses: the current folder when it holds quorbit.pal, else the\n");
+  std::printf("               data folder beside the program or the installed one\n\n");
+  std::printf("File names (brains, worlds given as paths, scripts, output files) are taken from the\n");
+  std::printf("folder the command is started in; world names without a path are worlds of the data\n");
+  std::printf("folder. Exit codes: 0 done or passed, 1 failed, 2 usage error.\n\ncommands:\n");
   for (const CliCommand& c : CliCommands()) std::printf("  %s\n", c.usage);
+}
+
+std::string CurrentFolder() {
+  std::error_code ec;
+  std::string here = std::filesystem::current_path(ec).string();
+  return ec ? std::string() : here;
+}
+
+std::string ExecutableFolder() {
+  std::error_code ec;
+  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.parent_path().string();
+}
+
+bool AsksForHelp(const std::vector<std::string>& args) {
+  for (const std::string& a : args)
+    if (a == "--help" || a == "-h") return true;
+  return false;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string start = CurrentFolder();
   std::vector<std::string> args;
+  std::string dataFolder;
   // --data may stand before or after the command.
   for (int a = 1; a < argc; ++a) {
     std::string arg = argv[a];
     if (arg == "--data" || arg.rfind("--data=", 0) == 0) {
       std::string dir = arg.size() > 6 ? arg.substr(7) : (a + 1 < argc ? argv[++a] : "");
       if (dir.empty()) return UsageError("--data needs a folder");
-      if (::chdir(dir.c_str()) != 0) return UsageError("cannot enter data folder " + dir);
+      dataFolder = FromStartFolder(dir, start);
       continue;
     }
     args.push_back(arg);
   }
-  if (args.empty() || args[0] == "--help") {
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     PrintHelp();
     return args.empty() ? ExitUsage : ExitOk;
   }
@@ -94,7 +122,18 @@ int main(int argc, char** argv) {
     return ExitOk;
   }
   const std::string name = args[0];
+  const CliCommand* command = nullptr;
+  for (const CliCommand& c : CliCommands())
+    if (name == c.name) command = &c;
+  if (!command) return UsageError("unknown command " + name + "; see --help");
   std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (AsksForHelp(rest)) {
+    std::printf("usage: quorbit-cli [--data DIR] %s\n", command->usage);
+    return ExitOk;
+  }
+  rest = ResolveStartPaths(name, rest, start);
+  if (dataFolder.empty()) dataFolder = DefaultDataFolder(start, ExecutableFolder());
+  if (!dataFolder.empty() && ::chdir(dataFolder.c_str()) != 0) return UsageError("cannot enter data folder " + dataFolder);
   CliMessages messages;
   CliClipboard clipboard;
   CliKeys keys;
@@ -104,7 +143,5 @@ int main(int argc, char** argv) {
   host.clipboard = &clipboard;
   host.keys = &keys;
   host.sound = &silence;
-  for (const CliCommand& c : CliCommands())
-    if (name == c.name) return c.run(rest, host);
-  return UsageError("unknown command " + name + "; see --help");
+  return command->run(rest, host);
 }

@@ -33,7 +33,10 @@ void BoardInput::MouseUp(int px, int py, bool right) {
 
 void BoardInput::Key(int ch, bool control) { undoable_.KeyPress(ch, control); }
 
-StatusText BoardInput::Status() const { return StatusAt(draw_.board(), mouseX_, mouseY_); }
+StatusText BoardInput::Status() const {
+  if (!editor_.routeHint().empty()) return StatusText{editor_.routeHint(), "", ""};
+  return StatusAt(draw_.board(), mouseX_, mouseY_);
+}
 
 void BoardInput::OpenNeuronDialog(const std::vector<int>& neurons, int, int) {
   if (hooks_.openNeurons) hooks_.openNeurons(neurons);

@@ -60,7 +60,7 @@ TSetTimeDlg::TSetTimeDlg(TBrainBoard& board, const BrainServices& services, QWid
 
   auto* display = new QWidget;
   auto* df = new QFormLayout(display);
-  ScaleBox = Box(df, "Form scale %", "ScaleBox", "100");
+  ScaleBox = Box(df, "Form scale %", "ScaleBox", QString::number(services.Scale()));
   MonitorGroup = new QButtonGroup(this);
   auto* modes = new QVBoxLayout;
   const char* names[] = {"On maximize", "On resize", "On right click", "Always", "Never"};

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QToolButton>
 #include <QPainter>
@@ -265,7 +267,18 @@ void TBrainForm::UpdateScrollBars() {
 void TBrainForm::ShowStatus() {
   BoardInput* input = shownInput();
   const StatusText s = input ? input->Status() : StatusText{};
-  StatusPanels[0]->setText(QString::fromStdString(s.text));
+  // A long hint alone takes the whole bar, in a smaller letter if it must.
+  const QString text = QString::fromStdString(s.text);
+  QFont font = StatusBar->font();
+  const bool wide = s.type.empty() && s.learn.empty() &&
+                    QFontMetrics(font).horizontalAdvance(text) > StatusWidths[0] - 4;
+  const int width = wide ? std::max(StatusWidths[0], StatusBar->width()) : StatusWidths[0];
+  for (int px = QFontInfo(font).pixelSize(); px > 8 && QFontMetrics(font).horizontalAdvance(text) > width - 4; --px)
+    font.setPixelSize(px - 1);
+  StatusPanels[0]->setFont(font);
+  StatusPanels[0]->resize(width, StatusHeight);
+  if (wide) StatusPanels[0]->raise();
+  StatusPanels[0]->setText(text);
   StatusPanels[1]->setText(QString::fromStdString(s.type));
   StatusPanels[2]->setText(QString::fromStdString(s.learn));
 }

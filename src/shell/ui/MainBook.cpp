@@ -57,7 +57,7 @@ void TMainForm::ShowOpenBook(bool open) {
   }
   Room room = ShownRoom();
   ShowRoomNotebooks(room, !open);
-  LadderBox->setFixedHeight(open ? 67 : 384);
+  SetDesignGeometry(LadderBox, {0, 0, 53, open ? 67 : 384});
   if (room == Room::None) return;
   RoomExit(room)->setToolTip(open ? QString("Close book") : RoomExitHint(room, true));
   if (!open && worldWindow) worldWindow->hide();

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <exception>
 
 #include "bodies/PaletteFile.h"
@@ -22,6 +23,9 @@ QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 TMainForm::TMainForm(Host host, const QString& executableFolder)
     : host_(host), shell_(host.sound), progression_(shell_, host) {
   setWindowTitle("Quorbit");
+  // A fixed window: system menu and minimise, no maximise.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(300, 400);
   setAutoFillBackground(true);
   QPalette black = QWidget::palette();
@@ -114,7 +118,7 @@ void TMainForm::BuildTopRow() {
   ledFace_ = LoadPicture(MainPicturePath("led.bmp"), {38, 48});
   ledBuffer_ = ledFace_.copy();
   LedPic = new PictureBox(this, {141, 0, 38, 48});
-  LedPic->onPaint = [this](QPainter& p) { p.drawImage(0, 0, ledBuffer_); };
+  LedPic->onPaint = [this](QPainter& p) { p.drawImage(LedPic->rect(), ledBuffer_); };
   RunButtonPic = new PictureBox(this, {185, 0, 48, 52}, LoadPicture(MainPicturePath("runbutton.bmp")), "Run world");
   RunButtonPic->onRelease = [this](QMouseEvent* e) {
     if (RunButtonPic->rect().contains(e->pos())) shell_.RunWorld();
@@ -209,13 +213,35 @@ void TMainForm::SetTimerInterval(int ms) {
 }
 
 void TMainForm::ScaleDisplay(int percent) {
-  shell_.FontScale *= percent / 100.0f;
-  auto scale = [percent](int v) { return v * percent / 100; };
+  percent = std::clamp(percent, MinScalePercent, MaxScalePercent);
+  scalePercent_ = percent;
+  shell_.FontScale = static_cast<float>(percent) / 100.0f;
   for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-    QRect g = child->geometry();
-    child->setGeometry(scale(g.x()), scale(g.y()), scale(g.width()), scale(g.height()));
+    if (child->isWindow()) continue;
+    // Every control was made at 100 %: its place then is its place in the design.
+    if (!child->property(DesignRectProperty).isValid()) child->setProperty(DesignRectProperty, child->geometry());
+    child->setGeometry(Scaled(child->property(DesignRectProperty).toRect()));
   }
-  setFixedSize(scale(width()), scale(height()));
+  QFont number = PageNumLabel->font();
+  number.setPixelSize(std::max(1, 16 * percent / 100));
+  PageNumLabel->setFont(number);
+  VersionLabel->setStyleSheet(QString("color: silver; font-size: %1px;").arg(std::max(1, 10 * percent / 100)));
+  setFixedSize(Scaled(QRect(0, 0, 300, 400)).size());
+}
+
+QRect TMainForm::Scaled(QRect design) const {
+  auto s = [this](int v) { return v * scalePercent_ / 100; };
+  const int left = s(design.x()), top = s(design.y());
+  return QRect(left, top, s(design.x() + design.width()) - left, s(design.y() + design.height()) - top);
+}
+
+QPoint TMainForm::DesignPoint(QPoint windowPoint) const {
+  return QPoint(windowPoint.x() * 100 / scalePercent_, windowPoint.y() * 100 / scalePercent_);
+}
+
+void TMainForm::SetDesignGeometry(QWidget* w, QRect design) {
+  w->setProperty(DesignRectProperty, design);
+  w->setGeometry(Scaled(design));
 }
 
 void TMainForm::ShowTestButton(bool shown) { TestButtonPic->setVisible(shown); }

@@ -37,7 +37,11 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
 
   void SetTimerInterval(int ms);
   int GetTimerInterval() const { return Timer.interval(); }
+  // The main window and its controls at `percent` of their design size (the notebook's
+  // font too); the scale is absolute, so the same value twice changes nothing.
   void ScaleDisplay(int percent);
+  int ScalePercent() const { return scalePercent_; }
+  static constexpr int MinScalePercent = 50, MaxScalePercent = 400;
   // One tick inside the error trap.
   void TimerTimer();
   // Ends the program without the quit question (the desktop session is ending).
@@ -54,6 +58,9 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   std::function<void()> onEnding;
   // The manual window closed: its picture comes back on the shelf.
   void ManualClosed();
+  // Before the world window shows a new world: moved aside when it would cover the main
+  // window or the brain window's tool bar.
+  void PlaceWorldWindow();
 
   // IMainView
   void ShowTestButton(bool shown) override;
@@ -86,7 +93,12 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   void closeEvent(QCloseEvent* e) override;
 
  private:
-  // MainForm.cpp: the window, the top row, the tick.
+  // MainForm.cpp: the window, the top row, the tick, the scale. Controls are placed in
+  // design coordinates (the 300 x 400 window) and shown at the current scale.
+  QRect Scaled(QRect design) const;
+  QPoint DesignPoint(QPoint windowPoint) const;
+  void SetDesignGeometry(QWidget* w, QRect design);
+  static constexpr const char* DesignRectProperty = "designRect";
   void CreateWorldWindow();
   void BuildTopRow();
   void PaintDial(QPainter& p);
@@ -94,7 +106,7 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   // MainRooms.cpp: title screen, sign, rooms, press-and-release pictures, exits.
   void BuildTitle();
   void BuildRooms();
-  void SignMouseMove(QPoint windowPoint);
+  void SignMouseMove(QPoint designPoint);
   void SignPress(int highlight);
   void PressAndRelease(PictureBox* picture, std::function<void()> act, PictureBox* overlay = nullptr);
   void ReleaseOnRoom(QMouseEvent* e, QWidget* room);
@@ -124,6 +136,8 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   bool WindowsPlaced = false;
   bool ending_ = false;
   bool manualOpen_ = false;
+  int scalePercent_ = 100;
+  QPoint worldPlacedAt_{-1, -1};  // where the world window was put last (frame)
   std::string settingsPath_;
   QTimer Timer;
   QImage ledFace_, ledBuffer_, dialFrames_;

@@ -19,7 +19,13 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
   gizmoPorts = GizmoPorts{&gizmoBrains, &gizmoSounds, main.host()};
   loader.gizmoPorts = &gizmoPorts;
   TTestWorld* window = main.testWorld();
-  loader.showWindow = [window](bool shown) { window->setVisible(shown); };
+  loader.showWindow = [window, &main](bool shown) {
+    if (shown) {
+      window->FollowWorldSize();
+      main.PlaceWorldWindow();
+    }
+    window->setVisible(shown);
+  };
   loader.resizeWindow = [window](int w, int h) { window->ResizeClient(w, h); };
   window->world().brains = &brains.worldBrains();
   main.shell().brains = &brains;
@@ -35,6 +41,7 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
   brains.services.getInterval = [&main] { return main.GetTimerInterval(); };
   brains.services.setInterval = [&main](int ms) { main.SetTimerInterval(ms); };
   brains.services.scaleDisplay = [&main](int percent) { main.ScaleDisplay(percent); };
+  brains.services.getScale = [&main] { return main.ScalePercent(); };
   brains.services.getMonitorMode = [&main] { return main.shell().world ? main.shell().world->GetMonitorMode() : 0; };
   brains.services.setMonitorMode = [&main](int mode) {
     if (main.shell().world) main.shell().world->SetMonitorMode(mode);

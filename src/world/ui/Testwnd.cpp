@@ -19,8 +19,12 @@ TTestWorld::TTestWorld(Host host, const Palette& palette, WorldPorts ports, QWid
   setWindowTitle("World");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
+  SetMaximiseButton(true);
   BuildInstruments();
   resize(640, 480);
+  // A hidden window gets no resize event before it is shown, yet the first world's
+  // [LOOKAT] already needs the client size to centre on its point.
+  world_->SetClientSize(ViewWidth(), height());
 }
 
 TTestWorld::~TTestWorld() {
@@ -35,10 +39,30 @@ bool TTestWorld::MovieOrPauseActive() const {
 }
 
 void TTestWorld::SetFixedClientSize(int width, int height) {
+  if (maximumWidth() == QWIDGETSIZE_MAX) freeSize_ = QSize(ViewWidth(), height());
   world_->fixedSize = true;
   SetMaximiseButton(false);
   setFixedSize(width + PanelWidth(), height);
   world_->SetClientSize(width, height);
+}
+
+void TTestWorld::FollowWorldSize() {
+  TWorld& w = *world_;
+  if (w.fixedSize && w.view.exists()) {
+    // The whole bitmap shows: it is at least 320 x 240 even where [SIZE] asks for less.
+    SetFixedClientSize(w.view.width(), w.view.height());
+    return;
+  }
+  if (maximumWidth() == QWIDGETSIZE_MAX && windowFlags().testFlag(Qt::WindowMaximizeButtonHint)) return;
+  ClearFixedSize();
+  if (!freeSize_.isValid() || freeSize_ == QSize(ViewWidth(), height())) return;
+  // Back to the size the learner had before the fixed world, keeping the point the
+  // world looked at in the middle.
+  const int dx = freeSize_.width() / 2 - w.clientWidth() / 2, dy = freeSize_.height() / 2 - w.clientHeight() / 2;
+  resize(freeSize_.width() + PanelWidth(), freeSize_.height());
+  w.SetClientSize(freeSize_.width(), freeSize_.height());
+  w.offsetX += dx;
+  w.offsetY += dy;
 }
 
 void TTestWorld::ClearFixedSize() {
@@ -48,11 +72,19 @@ void TTestWorld::ClearFixedSize() {
   SetMaximiseButton(true);
 }
 
-// Changing a window's flags hides it; a shown window is shown again.
+// Changing a window's flags hides it; a shown window is shown again where it was.
 void TTestWorld::SetMaximiseButton(bool on) {
-  bool shown = isVisible();
-  setWindowFlag(Qt::WindowMaximizeButtonHint, on);
-  if (shown) show();
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+  if (on) flags |= Qt::WindowMaximizeButtonHint;
+  if (windowFlags() == flags) return;
+  const bool shown = isVisible();
+  const QPoint at = pos();
+  setWindowFlags(flags);
+  if (shown) {
+    move(at);
+    show();
+  }
 }
 
 void TTestWorld::paintEvent(QPaintEvent* e) {

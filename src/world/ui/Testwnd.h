@@ -35,6 +35,8 @@ class TTestWorld : public QWidget, public IWorldScreen {
   void SetFixedClientSize(int width, int height);
   // After the world was cleared: resizable again, with its maximise button.
   void ClearFixedSize();
+  // After a load: the fixed size of a [SIZE] world, or a resizable window for any other.
+  void FollowWorldSize();
   bool dragging() const { return dragging_; }
 
   // IWorldScreen
@@ -83,6 +85,7 @@ class TTestWorld : public QWidget, public IWorldScreen {
   bool destroying_ = false;
   bool dragging_ = false;
   QPoint dragStart_, dragNow_;
+  QSize freeSize_;  // the resizable view's size before a fixed-size world
   std::unique_ptr<TSamplePanel> samplePanel_;
   TChalkArea* chalkArea_ = nullptr;
   TSamplePanelWidget* samplePanelWidget_ = nullptr;
