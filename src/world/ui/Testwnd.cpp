@@ -39,7 +39,7 @@ bool TTestWorld::MovieOrPauseActive() const {
 }
 
 void TTestWorld::SetFixedClientSize(int width, int height) {
-  if (maximumWidth() == QWIDGETSIZE_MAX) freeSize_ = QSize(ViewWidth(), height());
+  if (maximumWidth() == QWIDGETSIZE_MAX) freeSize_ = QSize(ViewWidth(), QWidget::height());
   world_->fixedSize = true;
   SetMaximiseButton(false);
   setFixedSize(width + PanelWidth(), height);
