@@ -10,17 +10,7 @@ if [ ! -f "fuzz/fuzz_$name.cpp" ]; then
   echo "no harness fuzz/fuzz_$name.cpp; there are:" $(ls fuzz | sed -n 's/^fuzz_\(.*\)\.cpp$/\1/p') >&2
   exit 2
 fi
-packages=(clang libclang-rt-14-dev cmake ninja-build)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup.sh clang libclang-rt-14-dev
 build=${QUORBIT_FUZZ_DIR:-build-fuzz}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DQUORBIT_FUZZ=ON -DQUORBIT_UI=OFF -DQUORBIT_BENCH=OFF >/dev/null
