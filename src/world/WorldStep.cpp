@@ -88,8 +88,10 @@ void TWorld::CollideSprite(TSprite* sprite) {
   int x0, x1, y0, y1;
   CellRange(sprite->x, sprite->y, x0, x1, y0, y1);
   // The chains are copied first: a callback may move a sprite into another cell, and
-  // walking its new chain would skip the rest of this one.
-  std::vector<TStaticPic*> near;
+  // walking its new chain would skip the rest of this one. The copy's storage is kept
+  // from sprite to sprite and tick to tick (the pass never runs inside itself).
+  static std::vector<TStaticPic*> near;
+  near.clear();
   for (int cx = x0; cx < x1; ++cx)
     for (int cy = y0; cy < y1; ++cy)
       for (TStaticPic* p = CellAt(cx, cy)->head; p; p = p->nextInCell) near.push_back(p);
