@@ -16,8 +16,6 @@
 
 namespace {
 constexpr int MaxMapSide = 1000;
-constexpr int MaxMapCells = 250000;
-constexpr int MaxViewSide = 4096;
 
 bool Blank(const std::string& line) { return line.find_first_not_of(" \t\r") == std::string::npos; }
 bool StartsWith(const std::string& line, const char* header) { return line.rfind(header, 0) == 0; }
@@ -108,7 +106,7 @@ class WorldReader {
     std::string line;
     int w = 0, h = 0;
     if (!Next(line) || !LineScan(line).Ints(w, h)) return;
-    if (w < 1 || h < 1 || w > MaxViewSide || h > MaxViewSide) return;
+    if (w < 1 || h < 1 || w > file_.maxViewSide || h > file_.maxViewSide) return;
     world_.SetClientSize(w, h);
     world_.fixedSize = true;
   }
@@ -162,7 +160,8 @@ class WorldReader {
     int xSize = 0, ySize = 0;
     float unused = 0;
     bool ok = MapNumber(m, true, xSize, unused) && MapNumber(m, true, ySize, unused);
-    if (!ok || xSize < 1 || ySize < 1 || xSize > MaxMapSide || ySize > MaxMapSide || xSize * ySize > MaxMapCells) {
+    if (!ok || xSize < 1 || ySize < 1 || xSize > MaxMapSide || ySize > MaxMapSide ||
+        xSize * ySize > file_.maxMapCells) {
       if (ok) Report("Bad map size", "Load World Error");
       SkipContent();
       return;

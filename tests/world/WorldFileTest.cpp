@@ -230,6 +230,19 @@ TEST(WorldFileRead, HostileMapsAreRefusedOrFilledSafely) {
   EXPECT_EQ(f.world.CellAt(0, 1)->tile->frame, 0);  // the cell with the bad height and the rest stay flat
   EXPECT_FLOAT_EQ(f.world.CellAt(1, 1)->tile->z, 0);
   EXPECT_EQ(f.world.critters.size(), 1u);
+  // A lowered limit refuses what the default takes, and takes a map right at it.
+  f.file.maxMapCells = 12;
+  f.Read("[PICS]\n0 grass\n[MAP]\n4 4\n[END]\n");
+  EXPECT_EQ(f.world.X, 0);
+  f.Read("[PICS]\n0 grass\n[MAP]\n4 3\n[END]\n");
+  EXPECT_EQ(f.world.X, 4);
+  // The same for the window size a world asks for.
+  f.file.maxViewSide = 300;
+  f.Read("[SIZE]\n301 150\n[END]\n");
+  EXPECT_FALSE(f.world.fixedSize);
+  f.Read("[SIZE]\n300 150\n[END]\n");
+  EXPECT_TRUE(f.world.fixedSize);
+  EXPECT_EQ(f.world.clientWidth(), 300);
 }
 
 TEST(WorldFileRead, ReadingTheTestAgainRefusesAMissingCritterAndForgetsAVanishedFilesScript) {
