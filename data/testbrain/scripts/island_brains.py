@@ -223,6 +223,29 @@ def always(b, name, x, y, out, slot=None):
     b.wire(name, out, 0 if slot is None else slot, src_slots=(0, 1, 7, 6, 2))
 
 
+def steer_by_sun(b, keep_turning=False):
+    """Turns left until the Sun's corner 1 reads 100: the ant then faces the nest (heading
+    6). Forgetting the Sun, the ant turns on and on."""
+    if keep_turning:
+        b.neuron("Left", 36, 50, 0)
+    else:
+        b.move_input("Sun", 8, 50)
+        b.neuron("Left", 36, 50, -99)
+        b.synapse("Sun", "Left", -100, src_slots=(1,))
+    b.wire("Left", "Leg Up", TURN_LEFT)
+
+
+def grip(b, hold=True, x=36, y=70):
+    """Grip fires while Can Pickup feels food at the jaws; its loop back onto itself keeps
+    it firing, so the food stays held once the jaws have let go of the feeling."""
+    b.move_input("Can Pickup", 8, y)
+    b.neuron("Grip", x, y, 50)
+    b.synapse("Can Pickup", "Grip", 100, src_slots=(0,))
+    if hold:
+        b.synapse("Grip", "Grip", 100, slots=(5, 3), src_slots=(6, 2))
+    b.wire("Grip", "Pick Up", 4)
+
+
 # Input masks: Leg Touch and Ear always (the leg and sound corners are there to try).
 IN_WALK = "0080000002000000"
 OUT_WALK = "000000005C200000"
@@ -234,5 +257,16 @@ def island_brains():
         b = AntBrain(IN_WALK, OUT_WALK)
         gait(b, standing)
         always(b, "Grip", 36, 76, "Pick Up", 4)
+        B[key] = b
+    for key, lost in (("w702", False), ("w702f", True)):
+        b = AntBrain("0180000002000000", OUT_WALK)
+        gait(b)
+        always(b, "Grip", 36, 76, "Pick Up", 4)
+        steer_by_sun(b, lost)
+        B[key] = b
+    for key, hold in (("w704", True), ("w704f", False)):
+        b = AntBrain("02C0000002000000", OUT_WALK)
+        gait(b)
+        grip(b, hold)
         B[key] = b
     return B
