@@ -148,6 +148,8 @@ class AntBrain:
     def connect(self, src, src_slots, goal_of):
         """Tries the source's slots in turn; `goal_of(start)` gives the goal cells."""
         for s in src_slots:
+            if s in self.used.setdefault(self.centre(src), set()):
+                continue
             pressed, start = self.start_of(src, s)
             goal, allow, release = goal_of()
             try:
@@ -246,6 +248,19 @@ def grip(b, hold=True, x=36, y=70):
     b.wire("Grip", "Pick Up", 4)
 
 
+def follow_scent(b, crossed=False):
+    """Left fires while the front-left antenna smells the trail and turns the ant left;
+    Right the same on the right. With the trail straight ahead both or neither fire, and
+    the two turns cancel. Crossed, the ant turns away from the scent."""
+    b.move_input("Antenna", 10, 50)
+    b.neuron("Left", 30, 46, 10)
+    b.neuron("Right", 30, 56, 10)
+    b.synapse("Antenna", "Left", 100, src_slots=(5,))
+    b.synapse("Antenna", "Right", 100, src_slots=(7,))
+    b.wire("Left", "Leg Up", TURN_RIGHT if crossed else TURN_LEFT)
+    b.wire("Right", "Leg Up", TURN_LEFT if crossed else TURN_RIGHT)
+
+
 # Input masks: Leg Touch and Ear always (the leg and sound corners are there to try).
 IN_WALK = "0080000002000000"
 OUT_WALK = "000000005C200000"
@@ -268,5 +283,11 @@ def island_brains():
         b = AntBrain("02C0000002000000", OUT_WALK)
         gait(b)
         grip(b, hold)
+        B[key] = b
+    for key, crossed in (("w703", False), ("w703f", True)):
+        b = AntBrain("00A0000002000000", OUT_WALK)
+        gait(b)
+        always(b, "Grip", 36, 76, "Pick Up", 4)
+        follow_scent(b, crossed)
         B[key] = b
     return B
