@@ -290,4 +290,10 @@ def island_brains():
         always(b, "Grip", 36, 76, "Pick Up", 4)
         follow_scent(b, crossed)
         B[key] = b
+    for key, hold in (("w707", True), ("w707f", False)):
+        b = AntBrain("00E0000002000000", OUT_WALK)
+        gait(b)
+        grip(b, hold)
+        follow_scent(b)
+        B[key] = b
     return B
