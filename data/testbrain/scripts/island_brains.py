@@ -261,6 +261,21 @@ def follow_scent(b, crossed=False):
     b.wire("Right", "Leg Up", TURN_LEFT if crossed else TURN_RIGHT)
 
 
+def home(b, crossed=False):
+    """Once Grip holds the food, Left turns the ant while home lies to its left (Home Dir
+    10 or more: 70 + 10 / 2 reaches 75) and Right while it lies to the right (-10 or
+    less). Without the food, Home Dir alone (at most 60 / 2) never reaches 75."""
+    b.move_input("Home Dir", 8, 40)
+    b.neuron("Left", 30, 46, 75)
+    b.neuron("Right", 30, 56, 75)
+    b.synapse("Home Dir", "Left", 50, src_slots=(0, 1, 7))
+    b.synapse("Home Dir", "Right", -50, src_slots=(0, 1, 7, 2))
+    b.synapse("Grip", "Left", 70)
+    b.synapse("Grip", "Right", 70)
+    b.wire("Left", "Leg Up", TURN_RIGHT if crossed else TURN_LEFT)
+    b.wire("Right", "Leg Up", TURN_LEFT if crossed else TURN_RIGHT)
+
+
 # Input masks: Leg Touch and Ear always (the leg and sound corners are there to try).
 IN_WALK = "0080000002000000"
 OUT_WALK = "000000005C200000"
@@ -295,5 +310,11 @@ def island_brains():
         gait(b)
         grip(b, hold)
         follow_scent(b)
+        B[key] = b
+    for key, crossed in (("w705", False), ("w705f", True)):
+        b = AntBrain("00C0000002090000", OUT_WALK)
+        gait(b)
+        grip(b, y=64)
+        home(b, crossed)
         B[key] = b
     return B
