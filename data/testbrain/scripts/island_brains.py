@@ -261,6 +261,43 @@ def follow_scent(b, crossed=False):
     b.wire("Right", "Leg Up", TURN_LEFT if crossed else TURN_RIGHT)
 
 
+def forage(b, mark=True):
+    """Two trips: Carry remembers food from the moment the jaws feel it until the ant is
+    back at its door (Home Dist 95 or more); while it carries, Home Dir steers it home
+    and Mark Scent lays a trail, which the antennae follow out to the food again."""
+    b.move_input("Home Dir", 8, 42)
+    b.move_input("Antenna", 8, 54)
+    b.move_input("Can Pickup", 8, 66)
+    b.move_input("Home Dist", 8, 80)
+    always(b, "Jaws", 40, 88, "Pick Up", 4)
+    b.neuron("Near", 20, 80, 95)
+    b.synapse("Home Dist", "Near", 100, src_slots=(0,))
+    b.neuron("Carry", 24, 70, 50)
+    b.synapse("Can Pickup", "Carry", 100, src_slots=(0,))
+    b.synapse("Carry", "Carry", 100, slots=(5, 3), src_slots=(6, 2))
+    b.synapse("Near", "Carry", -100)
+    b.neuron("Home L", 24, 44, 75)
+    b.neuron("Home R", 24, 50, 75)
+    b.synapse("Home Dir", "Home L", 50, src_slots=(0, 1, 7))
+    b.synapse("Home Dir", "Home R", -50, src_slots=(0, 1, 7, 2))
+    b.synapse("Carry", "Home L", 70)
+    b.synapse("Carry", "Home R", 70)
+    b.neuron("Scent L", 24, 56, 10)
+    b.neuron("Scent R", 24, 62, 10)
+    b.synapse("Antenna", "Scent L", 100, src_slots=(5,))
+    b.synapse("Antenna", "Scent R", 100, src_slots=(7,))
+    b.neuron("Left", 38, 50, 50)
+    b.neuron("Right", 38, 58, 50)
+    b.synapse("Home L", "Left", 100)
+    b.synapse("Scent L", "Left", 100)
+    b.synapse("Home R", "Right", 100)
+    b.synapse("Scent R", "Right", 100)
+    b.wire("Left", "Leg Up", TURN_LEFT)
+    b.wire("Right", "Leg Up", TURN_RIGHT)
+    if mark:
+        b.wire("Carry", "Mark Scent", 4)
+
+
 def home(b, crossed=False):
     """Once Grip holds the food, Left turns the ant while home lies to its left (Home Dir
     10 or more: 70 + 10 / 2 reaches 75) and Right while it lies to the right (-10 or
@@ -316,5 +353,10 @@ def island_brains():
         gait(b)
         grip(b, y=64)
         home(b, crossed)
+        B[key] = b
+    for key, mark in (("w706", True), ("w706f", False)):
+        b = AntBrain("00E0000002090000", "000000007C200000")
+        gait(b)
+        forage(b, mark)
         B[key] = b
     return B
