@@ -41,13 +41,16 @@ class FuzzBrains : public IWorldBrains, public IWorldFileBrains {
 // reading, drawing and stepping one stays far under a millisecond of real work. Larger
 // maps take the same code, only longer.
 constexpr int FuzzMapCells = 4096;
-// Windows up to 640 pixels a side, for the same reason: every tick draws the whole view.
+// Windows up to 640 pixels a side, for the same reason: every tick draws the whole view;
+// and 100 critters, as each tick pairs every critter with every other in its cells.
 constexpr int FuzzViewSide = 640;
+constexpr int FuzzCritters = 100;
 
 // The reader with the limits above.
 inline void LimitForFuzzing(TWorldFile& file) {
   file.maxMapCells = FuzzMapCells;
   file.maxViewSide = FuzzViewSide;
+  file.maxCritters = FuzzCritters;
 }
 
 inline uint32_t FuzzSeed(const std::string& text) {

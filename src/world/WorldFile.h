@@ -47,6 +47,10 @@ class TWorldFile {
   static constexpr int MaxViewSide = 4096;
   int maxMapCells = MaxMapCells;
   int maxViewSide = MaxViewSide;
+  // The most critters a world holds; further critter lines are reported once ("Too many
+  // critters") and passed over.
+  static constexpr int MaxCritters = 1000;
+  int maxCritters = MaxCritters;
 
   // Either neighbour may be null: brain lines then keep their mode without a brain,
   // and the test values are dropped.

@@ -247,6 +247,13 @@ class WorldReader {
   }
 
   void Critter(const std::string& line) {
+    // Every critter meets every other in the collision pass: a file of millions of critter
+    // lines would stall the world for good.
+    if (CritterCount() >= file_.maxCritters) {
+      if (!tooMany_) Report("Too many critters", "Load World Error");
+      tooMany_ = true;
+      return;
+    }
     LineScan scan(line);
     int number;
     std::string word, name;
@@ -446,7 +453,7 @@ class WorldReader {
   TWorld& world_;
   const std::vector<std::string>& lines_;
   size_t pos_ = 0;
-  bool testRead_ = false;
+  bool testRead_ = false, tooMany_ = false;
   int testCritter_ = -1, testKind_ = 0, testTime_ = 0, testEnergy_ = 0;
 };
 }  // namespace

@@ -245,6 +245,21 @@ TEST(WorldFileRead, HostileMapsAreRefusedOrFilledSafely) {
   EXPECT_EQ(f.world.clientWidth(), 300);
 }
 
+TEST(WorldFileRead, CrittersBeyondTheLimitAreReportedOnceAndPassedOver) {
+  FileFixture f;
+  std::string many = "[PICS]\n0 grass\n1 blob\n" + Map3() + "[CRITTERS]\n";
+  for (int k = 0; k < TWorldFile::MaxCritters + 5; ++k) many += "0 Aphid a" + std::to_string(k) + " 1 1 1 0 0\n";
+  f.Read(many + "[FOLLOW]\n2\n[END]\n");
+  EXPECT_EQ(f.world.CritterCount(), TWorldFile::MaxCritters);
+  EXPECT_EQ(f.reports(), (std::vector<ShownMessage>{{"Too many critters", "Load World Error"}}));
+  EXPECT_EQ(f.world.followCritter, 2);  // the sections after them are still read
+  f.shown().clear();
+  f.file.maxCritters = 3;
+  f.Read(many + "[END]\n");
+  EXPECT_EQ(f.world.CritterCount(), 3);
+  EXPECT_EQ(f.reports().size(), 1u);
+}
+
 TEST(WorldFileRead, ReadingTheTestAgainRefusesAMissingCritterAndForgetsAVanishedFilesScript) {
   InTempFolder here;
   WorldFixture w;
