@@ -245,6 +245,23 @@ TEST(WorldFileRead, HostileMapsAreRefusedOrFilledSafely) {
   EXPECT_EQ(f.world.clientWidth(), 300);
 }
 
+TEST(WorldFileRead, AFileOfManyBadLinesShowsItsFirstProblemsAndOneNote) {
+  FileFixture f;
+  std::string bad = "[PICS]\n";
+  for (int k = 0; k < 50; ++k) bad += "x" + std::to_string(k) + "\n";
+  f.Read(bad + "[END]\n");
+  ASSERT_EQ(f.shown().size(), 21u);
+  EXPECT_EQ(f.shown()[0], (ShownMessage{"x0", "Load World Error"}));
+  EXPECT_EQ(f.shown()[19], (ShownMessage{"x19", "Load World Error"}));
+  EXPECT_EQ(f.shown()[20], (ShownMessage{"Further problems in this world file are not shown", "Load World Error"}));
+  // The next read counts afresh, and the world's messages reach the host again after it.
+  f.shown().clear();
+  f.Read("[PICS]\nbad\n[END]\n");
+  EXPECT_EQ(f.shown().size(), 1u);
+  f.world.host.Message("after", "x");
+  EXPECT_EQ(f.shown().size(), 2u);
+}
+
 TEST(WorldFileRead, CrittersBeyondTheLimitAreReportedOnceAndPassedOver) {
   FileFixture f;
   std::string many = "[PICS]\n0 grass\n1 blob\n" + Map3() + "[CRITTERS]\n";
