@@ -183,6 +183,10 @@ class WorldReader {
     int xSize = 0, ySize = 0;
     float unused = 0;
     bool ok = MapNumber(m, true, xSize, unused) && MapNumber(m, true, ySize, unused);
+    if (ok && xSize == 0 && ySize == 0) {  // how a world without terrain is saved
+      SkipContent();
+      return;
+    }
     if (!ok || xSize < 1 || ySize < 1 || xSize > MaxMapSide || ySize > MaxMapSide ||
         xSize * ySize > file_.maxMapCells) {
       if (ok) Report("Bad map size", "Load World Error");

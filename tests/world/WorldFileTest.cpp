@@ -230,6 +230,11 @@ TEST(WorldFileRead, HostileMapsAreRefusedOrFilledSafely) {
   EXPECT_EQ(f.world.CellAt(0, 1)->tile->frame, 0);  // the cell with the bad height and the rest stay flat
   EXPECT_FLOAT_EQ(f.world.CellAt(1, 1)->tile->z, 0);
   EXPECT_EQ(f.world.critters.size(), 1u);
+  // "0 0" is how a world without terrain is written: it reads back as no map, silently.
+  f.shown().clear();
+  f.Read("[PICS]\n0 grass\n[MAP]\n0 0\n[END]\n");
+  EXPECT_TRUE(f.reports().empty());
+  EXPECT_EQ(f.world.X, 0);
   // A lowered limit refuses what the default takes, and takes a map right at it.
   f.file.maxMapCells = 12;
   f.Read("[PICS]\n0 grass\n[MAP]\n4 4\n[END]\n");
