@@ -370,15 +370,9 @@ class WorldReader {
       }
       if (ant < 0 || nest < 0 || ant >= CritterCount() || nest >= CritterCount()) {
         Report("Unknown critter number", "Load InNest Error");
-      } else if (world_.critters[static_cast<size_t>(ant)]->typeCode != TypeCodes::Ant) {
-        Report("In nest critter not ant", "Load InNest Error");
-      } else if (world_.critters[static_cast<size_t>(nest)]->typeCode != TypeCodes::Nest) {
-        Report("In nest critter not nest", "Load InNest Error");
-      } else {
-        auto* a = dynamic_cast<TAnt*>(world_.critters[static_cast<size_t>(ant)].get());
-        auto* n = dynamic_cast<TNest*>(world_.critters[static_cast<size_t>(nest)].get());
-        if (a && n) a->startInNest(n, number);
-        else Report("In nest critter error", "Load InNest Error");
+      } else if (const char* problem = TAnt::PutInNest(world_.critters[static_cast<size_t>(ant)].get(),
+                                                       world_.critters[static_cast<size_t>(nest)].get(), number)) {
+        Report(problem, "Load InNest Error");
       }
     }
   }
