@@ -20,6 +20,27 @@ TVec3 TriangleNormal(int kind) {
 }
 
 int Between(int a, int b, int k, int steps) { return a == b ? a : ((steps - k) * a + b * k) / steps; }
+
+// The dither generator 256 steps on, as one shade map moves it: 16807^256 mod (2^31 - 1).
+// A tile out of view skips its shade map but not its share of the sequence, so the
+// tiles in view dither the same wherever the view stands and however large the map is.
+int32_t SkipShadeMap(int32_t state) {
+  constexpr int64_t m = 2147483647;
+  static const int64_t jump = [] {
+    int64_t a = 1;
+    for (int k = 0; k < 256; ++k) a = a * 16807 % m;
+    return a;
+  }();
+  return static_cast<int32_t>(state * jump % m);
+}
+
+// Whether a tile's frame (and so its shadow, which the frame's box bounds) reaches the view.
+bool TileInView(const TStaticPic& tile, const TDrawTarget& target) {
+  if (!tile.drawable()) return false;
+  int ox, oy, base;
+  tile.screenPlace(ox, oy, base);
+  return ox < target.width && oy < target.height && ox + tile.pic->frameWidth > 0 && oy + tile.pic->frameHeight > 0;
+}
 }  // namespace
 
 void TWorld::Project(float x, float y, float z, int& sx, int& sy) const {
@@ -123,8 +144,13 @@ void TWorld::DrawTerrain() {
   for (int x = 0; x < X; ++x)
     for (int y = 0; y < Y; ++y) {
       TMapCell& cell = cells[static_cast<size_t>(x) * Y + y];
-      BuildShadeMap(x, y, shade);
-      if (cell.tile) cell.tile->drawStill(target, shade);
+      // Building a shade map costs far more than drawing: only tiles in view get one.
+      if (cell.tile && TileInView(*cell.tile, target)) {
+        BuildShadeMap(x, y, shade);
+        cell.tile->drawStill(target, shade);
+      } else {
+        ditherState = SkipShadeMap(ditherState);
+      }
       for (TStaticPic* p = cell.head; p; p = p->nextInCell)
         if (!p->asSprite()) p->drawStill(target);
     }
