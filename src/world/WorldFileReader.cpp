@@ -518,13 +518,16 @@ void TWorldFile::ReadWorld(const std::vector<std::string>& lines) {
 void TWorldFile::ReadWorldText(const std::string& text) { ReadWorld(SplitLines(text)); }
 
 bool TWorldFile::LoadWorldFile(const std::string& name) {
-  world_.description = name + "\n#\n";
-  world_.fileName = "worlds\\" + name + ".wld";
-  auto text = ReadFileText(NativePath(world_.fileName));
+  const std::string path = "worlds\\" + name + ".wld";
+  auto text = ReadFileText(NativePath(path));
   if (!text) {
+    // The world in memory keeps its own name, so a later save cannot write it over the
+    // file that was asked for.
     world_.host.Message("Couldn't open world file", "Load World Error");
     return false;
   }
+  world_.description = name + "\n#\n";
+  world_.fileName = path;
   ReadWorldText(*text);
   return true;
 }
