@@ -94,7 +94,26 @@ void TAnt::layOut() {
   if (held) held->moveTo(x + HeldAhead * ch, y + HeldAhead * sh, z + heldRise);
 }
 
+bool TAnt::inWorld(const TCritter* c) const {
+  if (!c || !world) return false;
+  for (int k = 0, n = world->CritterCount(); k < n; ++k)
+    if (world->CritterAt(k) == c) return true;
+  return false;
+}
+
+void TAnt::forgetVanished() {
+  if (held && !inWorld(held)) {
+    held = nullptr;
+    heldRise = headDrop = 0;
+    liftHeld = false;
+  }
+  if (facing && !inWorld(facing)) facing = nullptr;
+  if (nest && !inWorld(nest)) nest = nullptr;
+  if (startNest && !inWorld(startNest)) startNest = nullptr;
+}
+
 void TAnt::step() {
+  forgetVanished();
   TCritter::step();
   prevX = x, prevY = y, prevZ = z;
   lastHeading = bodyHeading;
@@ -139,7 +158,8 @@ void TAnt::stepInNest() {
     held->hideParts();
     held = nullptr;
   }
-  if (nestTicks == NestLeaves && (!nest || !nest->leave())) nestTicks = NestRetry;
+  // Without its nest (taken out of the world) nothing holds the doorway shut.
+  if (nestTicks == NestLeaves && nest && !nest->leave()) nestTicks = NestRetry;
   if (nestTicks == NestOut) {
     if (nest) nest->close();
     showParts();
@@ -348,7 +368,19 @@ void TAnt::startInNest(TNest* inNest, int ticks) {
   hideParts();
 }
 
+const char* TAnt::PutInNest(TCritter* ant, TCritter* nest, int ticks) {
+  if (!ant || ant->typeCode != TypeCodes::Ant) return "In nest critter not ant";
+  if (!nest || nest->typeCode != TypeCodes::Nest) return "In nest critter not nest";
+  auto* a = dynamic_cast<TAnt*>(ant);
+  auto* n = dynamic_cast<TNest*>(nest);
+  // The type codes say ant and nest, but the bodies are not (a class not built).
+  if (!a || !n) return "In nest critter error";
+  a->startInNest(n, ticks);
+  return nullptr;
+}
+
 bool TAnt::reset() {
+  forgetVanished();
   release();
   bool moved = TCritter::reset();
   // The ant turns its body, never the heading field: that keeps the start heading, or

@@ -54,6 +54,8 @@ class TAnt : public TCritter {
   static float SidePush(int forward, int back, int free);
   // The world file's start inside a nest, after so many ticks in it.
   void startInNest(TNest* inNest, int ticks);
+  // The same for any two critters of a world file: null when done, else the complaint.
+  static const char* PutInNest(TCritter* ant, TCritter* nest, int ticks);
   // Feet, tilt, z and every part from the position, heading and legs.
   void layOut();
 
@@ -91,6 +93,10 @@ class TAnt : public TCritter {
   bool mayRaise(int leg) const;
   float groundAt(float px, float py);
   void release();
+  // What the ant holds, faces or lives in may have been taken out of the world since
+  // the last tick (the editor deletes critters one by one): forget what is gone.
+  void forgetVanished();
+  bool inWorld(const TCritter* c) const;
 
   int lastHeading = 0;
   float headDrop = 0;  // the head dips while it takes hold of something

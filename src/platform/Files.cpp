@@ -1,10 +1,15 @@
 #include "platform/Files.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
+
+#include "platform/FilesProbe.h"
 
 namespace fs = std::filesystem;
 
@@ -38,26 +43,66 @@ std::optional<std::string> ReadFileText(const std::string& path, size_t maxBytes
   return std::string(bytes->begin(), bytes->end());
 }
 
-bool WriteFileAtomic(const std::string& path, const void* data, size_t size) {
-  std::string target = NativePath(path);
-  std::string temp = target + ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    if (size) out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temp.c_str());
+namespace {
+WriteFileProbe probe;
+
+int Probe(WriteStep step, size_t written) { return probe.step ? probe.step(step, written) : 0; }
+
+bool WriteAll(int fd, const char* data, size_t size) {
+  const size_t chunk = probe.chunkBytes ? probe.chunkBytes : size_t{1} << 20;
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::write(fd, data + done, std::min(chunk, size - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+    if (int e = Probe(WriteStep::Wrote, done)) {
+      errno = e;
       return false;
     }
   }
-  std::error_code ec;
-  fs::rename(temp, target, ec);
-  if (ec) {
-    std::remove(temp.c_str());
+  return true;
+}
+
+// The folder's entry for the renamed file reaches the disk too; best effort.
+void SyncFolderOf(const std::string& target) {
+  std::string folder = fs::path(target).parent_path().string();
+  if (folder.empty()) folder = ".";
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+}  // namespace
+
+void SetWriteFileProbe(WriteFileProbe p) { probe = p; }
+
+// On failure errno tells why: the temporary file could not be made (EACCES, EROFS, ...)
+// or the data did not reach the disk (ENOSPC, EIO, ...).
+bool WriteFileAtomic(const std::string& path, const void* data, size_t size) {
+  const std::string target = NativePath(path);
+  const std::string temp = target + ".tmp" + std::to_string(::getpid());
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  // The data is on the disk before the rename makes it the file: a crash or power cut
+  // leaves the old file or the whole new one, never an empty or torn one.
+  int failure = 0;
+  if (int e = Probe(WriteStep::Opened, 0)) failure = e;
+  if (!failure && !WriteAll(fd, static_cast<const char*>(data), size)) failure = errno;
+  if (!failure && ::fsync(fd) != 0) failure = errno;
+  if (!failure) failure = Probe(WriteStep::Synced, size);
+  if (::close(fd) != 0 && !failure) failure = errno;
+  if (!failure && ::rename(temp.c_str(), target.c_str()) != 0) failure = errno;
+  if (failure) {
+    ::unlink(temp.c_str());
+    errno = failure;
     return false;
   }
+  SyncFolderOf(target);
+  Probe(WriteStep::Renamed, size);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "shell/SettingsStore.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -52,7 +53,10 @@ bool SettingsStore::Save(const std::string& path) const {
   for (const std::string& line : lines_) text += line + "\r\n";
   if (WriteFileAtomic(path, text)) return true;
   // A folder that takes no new file may still hold a settings file we can write: writing
-  // it over in place beats losing the session's progress.
+  // it over in place beats losing the session's progress. Only then: when the data could
+  // not be written (a full disk), writing in place would lose the old file as well.
+  const int why = errno;
+  if (why != EACCES && why != EPERM && why != EROFS && why != EEXIST && why != EISDIR) return false;
   const std::string target = NativePath(path);
   if (!FileExists(path)) return false;
   std::ofstream out(target, std::ios::binary | std::ios::trunc);

@@ -11,8 +11,9 @@ bool TWorldLoader::LevelAvailable(int level, int progress, std::string& missing)
   return levels.LevelAvailable(level, progress, &missing);
 }
 
+// The reader starts the world afresh (test critter included) only once the file is open:
+// a level or world that cannot be read leaves the one loaded before as it was.
 bool TWorldLoader::LoadLevel(int level) {
-  world_.testCritter = -1;
   bool loaded = levels.LoadLevel(level, [this](const std::vector<std::string>& lines) { file_.ReadWorld(lines); });
   if (loaded) BuildGizmos();
   return loaded;
@@ -47,7 +48,6 @@ bool TWorldLoader::WorldAvailable(const std::string& name, int progress, std::st
 }
 
 bool TWorldLoader::LoadWorldFile(const std::string& name) {
-  world_.testCritter = -1;
   if (!file_.LoadWorldFile(name)) return false;
   BuildGizmos();
   worldName_ = name;

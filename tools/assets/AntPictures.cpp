@@ -112,10 +112,14 @@ void LegSet(AssetSink& sink) {
   for (int f = 0; f < 48; ++f) {
     Solid s;
     AntPose p(f % 24, 0, 0);
-    double reach = AntShape::LegReach, foot = f >= 24 ? -Lift + 0.2 : -Lift + 0.01;
-    p.tube(s, 0, 0, 0, reach * 0.4, 0, 0.14, 0.026, Chitin, 12);
-    p.put(s, reach * 0.4, 0, 0.14, 0.026, 0.026, 0.026, Joint, 0.4);
-    p.tube(s, reach * 0.4, 0, 0.14, reach, 0, foot, 0.02, Dark, 24);
+    // A raised leg folds: the knee goes up, the foot comes in and well clear of the
+    // ground, so a stepping tripod reads at a glance beside the three that stand.
+    const bool up = f >= 24;
+    double reach = AntShape::LegReach * (up ? 0.85 : 1.0), foot = up ? -Lift + 0.3 : -Lift + 0.01;
+    double knee = up ? 0.24 : 0.14;
+    p.tube(s, 0, 0, 0, reach * 0.4, 0, knee, 0.026, Chitin, 12);
+    p.put(s, reach * 0.4, 0, knee, 0.026, 0.026, 0.026, Joint, 0.4);
+    p.tube(s, reach * 0.4, 0, knee, reach, 0, foot, 0.02, Dark, 24);
     auto& fr = set.addFrame();
     RenderSolid(s, sink.palette(), set, fr, true, -Lift);
   }

@@ -5,13 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "WorldCli.h"
-#include "bodies/GizmoBrains.h"
 #include "bodies/GizmoChalk.h"
 #include "shell/HeadlessView.h"
-#include "shell/ShellTestHolder.h"
 #include "shell/TestRunner.h"
-#include "world/WorldLoader.h"
 
 namespace {
 TestResult Failure(const std::string& why, bool reported) {
@@ -20,10 +16,48 @@ TestResult Failure(const std::string& why, bool reported) {
   r.reported = reported;
   return r;
 }
+}  // namespace
+
+CliExperiment::CliExperiment(Host& h, uint32_t seed)
+    : host(h), w(h), shell(nullptr), holder(shell), loader(*w.world, &w.link, &holder), gizmoBrains(w.brains),
+      gizmoSounds(shell.sound), gizmoPorts{&gizmoBrains, &gizmoSounds, h} {
+  w.world->random.seed(seed);
+  loader.gizmoPorts = &gizmoPorts;
+}
+
+bool CliExperiment::Load(const TestRequest& t, TestResult& failure) {
+  const int levelNumber = t.level ? std::atoi(t.target.c_str()) : 0;
+  std::string missing;
+  const bool available = t.level ? loader.LevelAvailable(levelNumber, t.progress, missing)
+                                 : loader.WorldAvailable(t.target, t.progress, missing);
+  if (!available) {
+    failure = Failure(missing.empty() ? "not available" : "You don't yet have the " + missing, missing.empty());
+    return false;
+  }
+  const bool loaded = t.level ? loader.LoadLevel(levelNumber) : loader.LoadWorldFile(t.target);
+  if (!loaded) {
+    failure = Failure("the world could not be loaded", true);
+    return false;
+  }
+  for (const auto& [board, path] : t.brains)
+    if (!LoadBrainInto(w, board, path)) {
+      failure = Failure("Couldn't open " + path, true);
+      return false;
+    }
+  if (!t.shown.empty() && !w.brains.LoadBrainFile(t.shown)) {
+    host.Message("Couldn't open " + t.shown, "Load Brain Error");
+    failure = Failure("Couldn't open " + t.shown, true);
+    return false;
+  }
+  shell.world = w.world.get();
+  shell.brains = &w.brains;
+  shell.WorldId = t.level ? levelNumber : 1000;
+  return true;
+}
 
 // As the learner does it: "Learn" on in every brain, the samples loaded and playing, and
 // the world run for a while before "Start test". Empty on success, else why not.
-std::string PrepareLearning(const TestLearning& t, CliWorld& w, MainShell& shell) {
+std::string CliExperiment::PrepareLearning(const TestLearning& t) {
   for (const auto& entry : w.brains.Brains()) {
     if (t.learn) entry.board->learning = true;
     if (t.rate >= 0) entry.board->learnRate = std::min(t.rate, 1.0f);
@@ -48,38 +82,15 @@ std::string PrepareLearning(const TestLearning& t, CliWorld& w, MainShell& shell
   }
   return "";
 }
-}  // namespace
 
 TestResult RunTestRequest(const TestRequest& t, Host& host) {
-  const int levelNumber = t.level ? std::atoi(t.target.c_str()) : 0;
-  CliWorld w(host);
-  w.world->random.seed(t.seed);
-  MainShell shell(nullptr);
-  ShellTestHolder holder(shell);
-  TWorldLoader loader(*w.world, &w.link, &holder);
-  TCollectionGizmoBrains gizmoBrains(w.brains);
-  TGizmoSoundList gizmoSounds(shell.sound);
-  GizmoPorts gizmoPorts{&gizmoBrains, &gizmoSounds, host};
-  loader.gizmoPorts = &gizmoPorts;
-  std::string missing;
-  const bool available = t.level ? loader.LevelAvailable(levelNumber, t.progress, missing)
-                                 : loader.WorldAvailable(t.target, t.progress, missing);
-  if (!available) return Failure(missing.empty() ? "not available" : "You don't yet have the " + missing, missing.empty());
-  const bool loaded = t.level ? loader.LoadLevel(levelNumber) : loader.LoadWorldFile(t.target);
-  if (!loaded) return Failure("the world could not be loaded", true);
-  for (const auto& [board, path] : t.brains)
-    if (!LoadBrainInto(w, board, path)) return Failure("Couldn't open " + path, true);
-  if (!t.shown.empty() && !w.brains.LoadBrainFile(t.shown)) {
-    host.Message("Couldn't open " + t.shown, "Load Brain Error");
-    return Failure("Couldn't open " + t.shown, true);
-  }
-  if (shell.TestType == NoTest) return Failure("this world has no test", false);
-  shell.world = w.world.get();
-  shell.brains = &w.brains;
-  shell.WorldId = t.level ? levelNumber : 1000;
-  const std::string learning = PrepareLearning(t.learning, w, shell);
+  CliExperiment e(host, t.seed);
+  TestResult failure;
+  if (!e.Load(t, failure)) return failure;
+  if (e.shell.TestType == NoTest) return Failure("this world has no test", false);
+  const std::string learning = e.PrepareLearning(t.learning);
   if (!learning.empty()) return Failure(learning, false);
-  const TestOutcome out = RunShellTest(shell, *w.world, static_cast<int>(t.maxTicks));
+  const TestOutcome out = RunShellTest(e.shell, *e.w.world, static_cast<int>(t.maxTicks));
   if (!out.ended) return Failure("the test did not end within " + std::to_string(t.maxTicks) + " ticks", false);
   TestResult r;
   r.status = out.passed ? TestResult::Passed : TestResult::Failed;

@@ -6,7 +6,12 @@
 #include <utility>
 #include <vector>
 
+#include "WorldCli.h"
+#include "bodies/GizmoBrains.h"
 #include "platform/Host.h"
+#include "shell/MainShell.h"
+#include "shell/ShellTestHolder.h"
+#include "world/WorldLoader.h"
 
 // A learning experiment as the learner runs it: "Learn" on, samples playing, and the
 // world run for a while before "Start test".
@@ -38,3 +43,22 @@ struct TestResult {
 };
 
 TestResult RunTestRequest(const TestRequest& request, Host& host);
+
+// A level or workshop world loaded as the notebook or the workshop loads it, its brains
+// put in, and the shell that runs it; the tests and the soak run start from here.
+struct CliExperiment {
+  CliExperiment(Host& host, uint32_t seed);
+  // Loads the request's level or world and brains; false with the failure filled in.
+  bool Load(const TestRequest& request, TestResult& failure);
+  // Learn on, samples playing, and the training run, as the request asks; empty or why not.
+  std::string PrepareLearning(const TestLearning& learning);
+
+  Host& host;
+  CliWorld w;
+  MainShell shell;
+  ShellTestHolder holder;
+  TWorldLoader loader;
+  TCollectionGizmoBrains gizmoBrains;
+  TGizmoSoundList gizmoSounds;
+  GizmoPorts gizmoPorts;
+};

@@ -10,6 +10,8 @@ output nodes are dragged to column 50. Routes are drawn with the mouse as a lear
 would: straight runs and 45-degree runs, one waypoint per run."""
 import json, os, subprocess, sys, tempfile
 
+from island_brains import island_brains
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 CELL = 16
 OUT_X = 50
@@ -442,6 +444,7 @@ def brains():
         if homing:
             simple(b, "B", 50, [("Got Food", 100), ("Home Dist", -55)], ["Go Back"], y=18)
         B[key] = b
+    B.update(island_brains())
     return B
 
 
@@ -479,8 +482,9 @@ def check(cli, key, b, script):
                 problems.append("%s -> %s slot %d: %s" % (src, dst, slot, s))
         else:
             node = nodes[chan_out[dst]]
-            if not any(sl["kind"] == 6 and (sl["otherKind"], sl["otherIndex"]) == source_of(src) for sl in node["slots"]):
-                problems.append("%s => %s missing" % (src, dst))
+            slots = node["slots"] if slot is None else [node["slots"][slot]]
+            if not any(sl["kind"] == 6 and (sl["otherKind"], sl["otherIndex"]) == source_of(src) for sl in slots):
+                problems.append("%s => %s%s missing" % (src, dst, "" if slot is None else " corner %d" % slot))
     want = sum(1 for e in b.expect if e[0] == "synapse")
     have = sum(1 for n in board["neurons"] for s in n["slots"] if s["kind"] in (1, 2))
     if want != have:
