@@ -4,6 +4,9 @@
 // the full 15 passes. Each neuron has all eight slots in use: four inputs, four outputs.
 #include <benchmark/benchmark.h>
 
+#include <time.h>
+
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -21,16 +24,38 @@ struct Ring {
   int index(int layer, int row) const { return layer * width + row; }
 };
 
-Ring RingFor(int neurons) { return neurons >= 5000 ? Ring{50, 100} : Ring{25, 20}; }
+Ring RingFor(int neurons) {
+  if (neurons >= 50000) return Ring{200, 250};
+  return neurons >= 5000 ? Ring{50, 100} : Ring{25, 20};
+}
 
 Host SilentHost() { return Host{}; }
 
+// Neurons stand 4 cells apart: by layer and row where the board is large enough, else
+// row after row on the largest board.
 std::unique_ptr<TBrainBoard> BuildBoard(const Ring& ring, bool hidden) {
   static Host host = SilentHost();
   auto board = std::make_unique<TBrainBoard>(host, 1, hidden);
-  board->SetSize(4 * ring.layers + 8, 4 * ring.width + 8);
+  const int side = (MaxBoardSide - 8) / 4;
+  const bool byLayer = ring.layers <= side && ring.width <= side;
+  if (byLayer) board->SetSize(4 * ring.layers + 8, 4 * ring.width + 8);
+  else board->SetSize(MaxBoardSide, MaxBoardSide);
+  // The records are written as placing would write them, without placing's search of
+  // every other neuron for room (quadratic on the largest board).
+  board->neurons.SetUsedForLoad(ring.count());
   for (int l = 0; l < ring.layers; ++l)
-    for (int r = 0; r < ring.width; ++r) board->AddNeuron(3 + 4 * l, 3 + 4 * r);
+    for (int r = 0; r < ring.width; ++r) {
+      const int i = ring.index(l, r);
+      Neuron& n = board->neurons[i];
+      n = Neuron{};
+      n.x = 3 + 4 * (byLayer ? l : i % side);
+      n.y = 3 + 4 * (byLayer ? r : i / side);
+      n.threshold = board->defaultThreshold;
+      n.type = board->defaultType;
+      n.gain = board->defaultGain;
+      n.inUse = true;
+      board->DrawNeuron(i);
+    }
   for (int l = 0; l < ring.layers; ++l)
     for (int r = 0; r < ring.width; ++r)
       for (int k = 0; k < 4; ++k)
@@ -110,6 +135,84 @@ struct FlatNet {
   }
 };
 
+double ThreadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+// Steps per timed batch, so that reading the thread clock (a system call here) stays
+// below one percent of a batch.
+template <class StepFn>
+int BatchFor(StepFn step) {
+  const double start = ThreadSeconds();
+  int n = 0;
+  while (ThreadSeconds() - start < 2e-3) step(), ++n;
+  return std::max(1, n / 8);
+}
+
+// The board and the flat kernel step the same network in turns, each timed on the
+// thread's own clock, so that other programs on the machine slow both alike. The
+// counter `ratio` is the board's time over the flat kernel's.
+void RunAgainstFlat(benchmark::State& st, TBrainBoard& board, FlatNet& net) {
+  const int batch = BatchFor([&] { net.Step(); });
+  double boardSeconds = 0, flatSeconds = 0;
+  long steps = 0;
+  for (auto _ : st) {
+    const double t0 = ThreadSeconds();
+    for (int k = 0; k < batch; ++k) board.Step(false);
+    const double t1 = ThreadSeconds();
+    for (int k = 0; k < batch; ++k) net.Step();
+    const double t2 = ThreadSeconds();
+    boardSeconds += t1 - t0, flatSeconds += t2 - t1, steps += batch;
+    benchmark::DoNotOptimize(board.neurons[0].state);
+    benchmark::DoNotOptimize(net.state[0]);
+  }
+  st.counters["ratio"] = boardSeconds / flatSeconds;
+  st.counters["board_us"] = 1e6 * boardSeconds / static_cast<double>(steps);
+  st.counters["flat_us"] = 1e6 * flatSeconds / static_cast<double>(steps);
+  st.counters["passes"] = board.lastPassCount();
+  st.counters["flat_passes"] = net.passes;
+  st.counters["neurons"] = board.neurons.used();
+}
+
+// A wave runs round the ring: every step spends the whole pass budget.
+void BM_BoardVsFlat(benchmark::State& st) {
+  const Ring ring = RingFor(static_cast<int>(st.range(0)));
+  auto board = BuildBoard(ring, st.range(1) != 0);
+  auto twin = BuildBoard(ring, true);
+  FlatNet net(*twin);
+  RunAgainstFlat(st, *board, net);
+}
+BENCHMARK(BM_BoardVsFlat)
+    ->ArgNames({"neurons", "hidden"})
+    ->Args({500, 1})
+    ->Args({500, 0})
+    ->Args({5000, 1})
+    ->Args({5000, 0})
+    ->Args({50000, 1})
+    ->Args({50000, 0})
+    ->Unit(benchmark::kMillisecond);
+
+// No activity anywhere: a step is habituation and one pass, on the board as on the flat
+// arrays. The counter `ratio` is the board's settled step over the flat settled step.
+void BM_SettledVsFlat(benchmark::State& st) {
+  const Ring ring = RingFor(static_cast<int>(st.range(0)));
+  auto board = BuildBoard(ring, st.range(1) != 0);
+  for (int r = 0; r < ring.width; ++r) board->neurons[ring.index(0, r)].state = 0;
+  board->Step(false);
+  FlatNet net(*board);
+  net.Step();
+  RunAgainstFlat(st, *board, net);
+}
+BENCHMARK(BM_SettledVsFlat)
+    ->ArgNames({"neurons", "hidden"})
+    ->Args({500, 1})
+    ->Args({500, 0})
+    ->Args({5000, 1})
+    ->Args({50000, 1})
+    ->Unit(benchmark::kMillisecond);
+
 void BM_BoardStep(benchmark::State& st) {
   const Ring ring = RingFor(static_cast<int>(st.range(0)));
   auto board = BuildBoard(ring, st.range(1) != 0);
@@ -120,7 +223,13 @@ void BM_BoardStep(benchmark::State& st) {
   st.counters["passes"] = board->lastPassCount();
   st.counters["neurons"] = board->neurons.used();
 }
-BENCHMARK(BM_BoardStep)->ArgNames({"neurons", "hidden"})->Args({500, 1})->Args({500, 0})->Args({5000, 1})->Args({5000, 0});
+BENCHMARK(BM_BoardStep)
+    ->ArgNames({"neurons", "hidden"})
+    ->Args({500, 1})
+    ->Args({500, 0})
+    ->Args({5000, 1})
+    ->Args({5000, 0})
+    ->Args({50000, 1});
 
 void BM_FlatKernel(benchmark::State& st) {
   const Ring ring = RingFor(static_cast<int>(st.range(0)));
@@ -132,7 +241,7 @@ void BM_FlatKernel(benchmark::State& st) {
   }
   st.counters["passes"] = net.passes;
 }
-BENCHMARK(BM_FlatKernel)->ArgNames({"neurons"})->Arg(500)->Arg(5000);
+BENCHMARK(BM_FlatKernel)->ArgNames({"neurons"})->Arg(500)->Arg(5000)->Arg(50000);
 
 // No activity anywhere: the network is settled and a step costs one pass.
 void BM_BoardStepSettled(benchmark::State& st) {

@@ -15,8 +15,13 @@ build=${QUORBIT_FUZZ_DIR:-build-fuzz}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DQUORBIT_FUZZ=ON -DQUORBIT_UI=OFF -DQUORBIT_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "fuzz_$name"
-work="$build/corpus-$name"
-mkdir -p "$work"
+mkdir -p "$build/corpus-$name" "$build/artifacts-$name"
+work=$(cd "$build/corpus-$name" && pwd)
+artifacts=$(cd "$build/artifacts-$name" && pwd)
 cp -n fuzz/corpus/"$name"/* "$work"/ 2>/dev/null || true
-echo "fuzzing $name for $seconds s; new inputs go to $work"
-"$build/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$work"
+echo "fuzzing $name for $seconds s; new inputs go to $work, crashes to $artifacts"
+# Undefined behaviour stops the run like a crash, so the input is kept.
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
+# The time limit per input is generous: on a busy machine a run can wait long for the CPU.
+"$build/fuzz_$name" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
+  -artifact_prefix="$artifacts/" "$work"

@@ -339,8 +339,15 @@ void TAnt::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPa
     if (!head->bound.overlaps(raised)) return;
   }
   TCritter::collideWithCritter(other, myPart, otherPart);
-  undoMove();
+  if (movedToward(otherPart ? otherPart->x : other->x, otherPart ? otherPart->y : other->y)) undoMove();
   (myPart == head ? noseBumped : tailBumped) = true;
+}
+
+// Only a move toward what is touched is taken back. An ant that already presses against
+// something (just out of its doorway, or turned into it) would otherwise have every turn
+// and step undone, and stand there for good.
+bool TAnt::movedToward(float ox, float oy) const {
+  return std::hypot(x - ox, y - oy) < std::hypot(prevX - ox, prevY - oy) - 1e-4f;
 }
 
 void TAnt::collideWithThing(TStaticBound* thing, TSprite* myPart) {
@@ -352,7 +359,7 @@ void TAnt::collideWithThing(TStaticBound* thing, TSprite* myPart) {
   if (myPart == head && z + bodyLift > thing->bound.top) return;
   bumped = true;
   (myPart == head ? noseBumped : tailBumped) = true;
-  undoMove();
+  if (movedToward(thing->x, thing->y)) undoMove();
 }
 
 void TAnt::carriedCollided(TCritter* other) {

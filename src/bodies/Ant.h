@@ -89,6 +89,7 @@ class TAnt : public TCritter {
   void moveBody(float pushLeft, float pushRight, const int32_t* out);
   void writeAntSensors(int32_t* in, const int32_t* out);
   void undoMove();
+  bool movedToward(float ox, float oy) const;
   void turnBody(int d);
   bool mayRaise(int leg) const;
   float groundAt(float px, float py);

@@ -1,49 +1,10 @@
 // Input and output nodes: channel availability, automatic channel nodes, file-input
 // data columns and node types.
-#include <cstdlib>
 #include <string>
 
 #include "brain/Brainboard.h"
+#include "brain/DataColumn.h"
 #include "platform/Files.h"
-
-namespace {
-
-bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
-bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
-
-int CountFirstLineColumns(const std::string& text) {
-  int columns = 0;
-  bool inColumn = false;
-  for (char c : text) {
-    if (IsLineEnd(c)) break;
-    if (IsSeparator(c)) {
-      inColumn = false;
-    } else if (!inColumn) {
-      inColumn = true;
-      ++columns;
-    }
-  }
-  return columns;
-}
-
-// The numbers of the file as one stream, up to the first thing that is not a number.
-std::vector<float> ReadNumberStream(const std::string& text) {
-  std::vector<float> values;
-  const char* p = text.c_str();
-  const char* end = p + text.size();
-  while (p < end) {
-    while (p < end && (IsSeparator(*p) || IsLineEnd(*p))) ++p;
-    if (p >= end) break;
-    char* after = nullptr;
-    const float v = std::strtof(p, &after);
-    if (after == p) break;
-    values.push_back(v);
-    p = after;
-  }
-  return values;
-}
-
-}  // namespace
 
 void TBrainBoard::UnbindChannel(IOBinding& b, bool input) {
   b.bound = false;
@@ -154,27 +115,12 @@ bool TBrainBoard::LoadFileColumn(int node, const std::string& fileName, bool sho
     if (showMessages) Message("Could not find " + fileName, "Node File Error");
     return false;
   }
-  const int columns = CountFirstLineColumns(*text);
-  if (columns == 0) {
-    if (showMessages) Message("No data in file", "File Node Error");
+  if (!ReadDataColumn(*text, column, col.values, [&](const std::string& message, const std::string& caption) {
+        if (showMessages) Message(message, caption);
+      }))
     return false;
-  }
-  if (column > columns) {
-    if (showMessages) Message("Only found " + std::to_string(columns) + " columns", "Node File Error");
-    column = columns;
-  }
-  if (column < 1) {
-    if (showMessages) Message("Column should be >= 1", "Node File Error");
-    column = 1;
-  }
   col.column = column;
-  const std::vector<float> stream = ReadNumberStream(*text);
-  col.rows = static_cast<int>(stream.size() / columns);
-  col.values.resize(col.rows);
-  for (int r = 0; r < col.rows; ++r) {
-    const float v = stream[static_cast<size_t>(r) * columns + (column - 1)];
-    col.values[r] = v < -100 ? -100 : (v > 100 ? 100 : (v == v ? v : 0));
-  }
+  col.rows = static_cast<int>(col.values.size());
   return true;
 }
 

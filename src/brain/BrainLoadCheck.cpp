@@ -192,4 +192,12 @@ class LoadCheck {
 
 }  // namespace
 
-int MakeLoadedBoardSafe(TBrainBoard& board) { return LoadCheck(board).Run(); }
+int MakeLoadedBoardSafe(TBrainBoard& board) {
+  const int dropped = LoadCheck(board).Run();
+  board.neurons.Rescan();
+  board.nodes.Rescan();
+  board.snoopers.Rescan();
+  board.lineSegs.Rescan();
+  board.pics.Rescan();
+  return dropped;
+}

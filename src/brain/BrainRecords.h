@@ -183,31 +183,38 @@ class ElementArray {
   // Takes the lowest free record, growing the array when none is free. The record comes
   // back cleared and marked in use (a picture is in use once the caller sets its kind).
   int Allocate() {
-    int i = 0;
+    int i = lowestFree_ < capacity() ? lowestFree_ : capacity();
     while (i < capacity() && IsLive(records_[i])) ++i;
     if (i == capacity()) records_.resize(records_.size() + growth_);
     records_[i] = T{};
     if constexpr (!requires { records_[i].inUse(); }) records_[i].inUse = true;
     if (i >= used_) used_ = i + 1;
+    lowestFree_ = i + 1;
     return i;
   }
   // Frees a record and lowers the used count to one past the highest live record.
   void Free(int i) {
     if (!valid(i)) return;
     MarkFree(records_[i]);
+    if (i < lowestFree_) lowestFree_ = i;
     while (used_ > 0 && !IsLive(records_[used_ - 1])) --used_;
   }
   // Every record free, back to the initial capacity.
   void Reset() {
     records_.assign(initial_, T{});
     used_ = 0;
+    lowestFree_ = 0;
   }
   // The loader's form: `count` records in use as read, capacity count + step when the
   // array is too small.
   void SetUsedForLoad(int count) {
     if (count > capacity()) records_.assign(static_cast<size_t>(count) + growth_, T{});
     used_ = count;
+    lowestFree_ = 0;
   }
+  // Whoever frees records by writing them directly (the load check) calls this, so the
+  // next allocation searches from the start again.
+  void Rescan() { lowestFree_ = 0; }
 
  private:
   static bool IsLive(const T& r) {
@@ -223,6 +230,8 @@ class ElementArray {
   int growth_;
   std::vector<T> records_;
   int used_ = 0;
+  // Every record below this index is live, so allocation searches from here.
+  int lowestFree_ = 0;
 };
 
 // Cell offsets of the eight directions, rows growing downward.

@@ -1,5 +1,6 @@
 // The board's update: habituation, self-driven nodes, sensor input, settling passes,
-// display marks, snoopers and effector output. Nothing here allocates.
+// display marks, snoopers and effector output. Once its flat arrays have grown to the
+// board's size a step allocates nothing.
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -24,21 +25,48 @@ void SetAll(float (&values)[SlotCount], float v) {
   for (float& x : values) x = v;
 }
 
-float Activate(const Neuron& n) {
-  const double x = static_cast<double>(n.input) * 0.01;
-  switch (n.type) {
+// The neuron's next state from its summed input; an unknown type keeps its state.
+float Activate(int type, float input, float threshold, float gain, float state) {
+  const double x = static_cast<double>(input) * 0.01;
+  switch (type) {
     case StepNeuron: {
       const double c = x < -100 ? -100 : (x > 100 ? 100 : x);
-      return c >= n.threshold ? 100.0f : 0.0f;
+      return c >= threshold ? 100.0f : 0.0f;
     }
     case SigmoidNeuron: {
-      const double e = std::exp(-static_cast<double>(n.gain) * (x - n.threshold));
+      const double e = std::exp(-static_cast<double>(gain) * (x - threshold));
       return std::isinf(e) ? 0.0f : static_cast<float>(100.0 / (e + 1.0));
     }
-    case LinearNeuron: return Clamp100(static_cast<float>(x - n.threshold));
+    case LinearNeuron: return Clamp100(static_cast<float>(x - threshold));
     case ErrorNeuron: return Clamp100(static_cast<float>(x));
-    default: return n.state;
+    default: return state;
   }
+}
+
+}  // namespace
+
+// Habituation: an active source fades (or strengthens) its synapse; a quiet one puts it
+// back at its weight. The source is read only for a synapse that decays: most do not,
+// and a source is a record anywhere in the array.
+void TBrainBoard::Habituate(Synapse& s) const {
+  if (s.decay == 0 || SourceValue(s) == 0) {
+    s.state = s.weight;
+  } else if (s.state > 0) {
+    s.state -= 0.1f * s.decay;
+    if (s.state < 0) s.state = 0;
+    if (s.state > 100) s.state = 100;
+  } else if (s.state < 0) {
+    s.state += 0.1f * s.decay;
+    if (s.state > 0) s.state = 0;
+    if (s.state < -100) s.state = -100;
+  }
+}
+
+namespace {
+
+void WriteNext(Node& t, int slot, float v) {
+  if (t.multi) t.next[slot] = v;
+  else SetAll(t.next, v);
 }
 
 bool NeuronLit(const Neuron& n) {
@@ -55,35 +83,67 @@ float TBrainBoard::SourceValue(const Synapse& s) const {
 
 void TBrainBoard::Step(bool learnAllowed) {
   if (broken) return;
-  // 1. Habituation: an active source fades (or strengthens) its synapse; a quiet one
-  // puts it back at its weight.
-  const int neuronCount = neurons.used();
-  for (int i = 0; i < neuronCount; ++i) {
-    Neuron& n = neurons[i];
-    if (!n.inUse) continue;
-    for (Synapse& s : n.slots) {
-      if (!IsInputSlot(s.kind)) continue;
-      const float source = SourceValue(s);
-      if (s.decay == 0 || source == 0) {
-        s.state = s.weight;
-      } else if (s.state > 0) {
-        s.state -= 0.1f * s.decay;
-        if (s.state < 0) s.state = 0;
-        if (s.state > 100) s.state = 100;
-      } else if (s.state < 0) {
-        s.state += 0.1f * s.decay;
-        if (s.state > 0) s.state = 0;
-        if (s.state < -100) s.state = -100;
-      }
-    }
-  }
+  HabituateAndFlatten();
   UpdateNodes();
   SettlingPasses();
-  ShowLitChanges();
+  WriteBackAndShowLit();
   RefreshSnoopers();
   WriteOutputs();
   if (learnAllowed && learning && !broken) Learn();
   if (visible && view) view->RepaintDirtyCells(*this);
+}
+
+// Step 1, habituation, in the same sweep that copies the network into flat arrays for
+// the passes. A connection naming a record outside the arrays is left out.
+void TBrainBoard::HabituateAndFlatten() {
+  const int neuronCount = neurons.used();
+  const int nodeCount = nodes.used();
+  Neuron* const ns = neurons.data();
+  FlatNetwork& f = flat_;
+  f.state.resize(neuronCount);
+  f.input.resize(neuronCount);
+  f.threshold.resize(neuronCount);
+  f.gain.resize(neuronCount);
+  f.type.resize(neuronCount);
+  f.synapse.resize(static_cast<size_t>(neuronCount) * SlotCount);
+  f.edgeStart.resize(static_cast<size_t>(neuronCount) + 1);
+  f.edges.resize(static_cast<size_t>(neuronCount) * SlotCount);
+  f.nodeTargets.clear();
+  float* const state = f.state.data();
+  int32_t* const edges = f.edges.data();
+  int32_t edgeCount = 0;
+  for (int i = 0; i < neuronCount; ++i) {
+    Neuron& n = ns[i];
+    f.edgeStart[i] = edgeCount;
+    float* const syn = &f.synapse[static_cast<size_t>(i) * SlotCount];
+    if (!n.inUse) {
+      // Still a target: a free record's synapse states are read as they stand.
+      for (int s = 0; s < SlotCount; ++s) syn[s] = n.slots[s].state;
+      f.type[i] = -1;
+      state[i] = 0;  // a free record sends nothing
+      continue;
+    }
+    state[i] = n.state;
+    f.type[i] = static_cast<int8_t>(n.type >= StepNeuron && n.type <= ErrorNeuron ? n.type : ErrorNeuron + 1);
+    f.threshold[i] = n.threshold;
+    f.gain[i] = n.gain;
+    for (int s = 0; s < SlotCount; ++s) {
+      Synapse& x = n.slots[s];
+      const int kind = x.kind, other = x.otherIndex, slot = x.otherSlot;
+      if (IsInputSlot(kind)) {
+        if (x.decay == 0) x.state = x.weight;  // the common case, without reading the source
+        else Habituate(x);
+      }
+      syn[s] = x.state;
+      if (kind != SlotOutput || other < 0 || slot < 0 || slot >= SlotCount) continue;
+      if (x.otherKind == OtherNeuron) {
+        if (other < neuronCount) edges[edgeCount++] = other * SlotCount + slot;
+      } else if (other < nodeCount) {
+        f.nodeTargets.push_back({i, other, slot});
+      }
+    }
+  }
+  f.edgeStart[neuronCount] = edgeCount;
 }
 
 // Steps 2 and 3: file, key and held nodes play their values; sensors fill input nodes.
@@ -128,18 +188,25 @@ void TBrainBoard::UpdateNodes() {
 }
 
 // Step 4: synchronous passes until nothing changes or the pass budget is spent. Every
-// read sees the previous pass; node writes overwrite, the last writer wins.
+// read sees the previous pass; node writes overwrite, the last writer wins. Each neuron's
+// input is summed in the same order as ever: node sources first, then neurons by index.
 void TBrainBoard::SettlingPasses() {
   const int neuronCount = neurons.used();
   const int nodeCount = nodes.used();
-  Neuron* const ns = neurons.data();
   Node* const ds = nodes.data();
+  FlatNetwork& f = flat_;
+  float* const state = f.state.data();
+  float* const input = f.input.data();
+  const float* const synapse = f.synapse.data();
+  const int8_t* const type = f.type.data();
+  const int32_t* const edgeStart = f.edgeStart.data();
+  const int32_t* const edges = f.edges.data();
   bool changed = true;
   int pass = 0;
   while (changed && pass < cyclesPerUpdate) {
     changed = false;
     ++pass;
-    for (int i = 0; i < neuronCount; ++i) ns[i].input = 0;
+    std::fill(input, input + neuronCount, 0.0f);
     for (int i = 0; i < nodeCount; ++i)
       if (!IsDrivenNode(ds[i].type)) SetAll(ds[i].next, 0);
     for (int i = 0; i < nodeCount; ++i) {
@@ -147,39 +214,27 @@ void TBrainBoard::SettlingPasses() {
       if (!n.inUse) continue;
       for (int s = 0; s < SlotCount; ++s) {
         if (n.slotKind[s] != SlotOutput) continue;
-        const float v = n.value[s];
+        const int t = n.otherIndex[s], slot = n.otherSlot[s];
         if (n.otherKind[s] == OtherNeuron) {
-          Neuron& t = ns[n.otherIndex[s]];
-          t.input += v * t.slots[n.otherSlot[s]].state;
-        } else {
-          Node& t = ds[n.otherIndex[s]];
-          if (t.multi) t.next[n.otherSlot[s]] = v;
-          else SetAll(t.next, v);
+          if (t >= 0 && t < neuronCount && slot >= 0 && slot < SlotCount)
+            input[t] += n.value[s] * synapse[t * SlotCount + slot];
+        } else if (t >= 0 && t < nodeCount && slot >= 0 && slot < SlotCount) {
+          WriteNext(ds[t], slot, n.value[s]);
         }
       }
     }
     for (int i = 0; i < neuronCount; ++i) {
-      const Neuron& n = ns[i];
-      if (!n.inUse || n.state == 0) continue;
-      const float v = n.state;
-      for (const Synapse& s : n.slots) {
-        if (s.kind != SlotOutput) continue;
-        if (s.otherKind == OtherNeuron) {
-          Neuron& t = ns[s.otherIndex];
-          t.input += v * t.slots[s.otherSlot].state;
-        } else {
-          Node& t = ds[s.otherIndex];
-          if (t.multi) t.next[s.otherSlot] = v;
-          else SetAll(t.next, v);
-        }
-      }
+      const float v = state[i];
+      if (v == 0) continue;
+      for (int e = edgeStart[i]; e < edgeStart[i + 1]; ++e) input[edges[e] / SlotCount] += v * synapse[edges[e]];
     }
+    for (const NodeTarget& t : f.nodeTargets)
+      if (state[t.source] != 0) WriteNext(ds[t.node], t.slot, state[t.source]);
     for (int i = 0; i < neuronCount; ++i) {
-      Neuron& n = ns[i];
-      if (!n.inUse) continue;
-      const float state = Activate(n);
-      if (state != n.state) {
-        n.state = state;
+      if (type[i] < 0) continue;
+      const float next = Activate(type[i], input[i], f.threshold[i], f.gain[i], state[i]);
+      if (next != state[i]) {
+        state[i] = next;
         changed = true;
       }
     }
@@ -197,13 +252,21 @@ void TBrainBoard::SettlingPasses() {
   lastPasses_ = pass;
 }
 
-// Step 5: elements whose lit state changed are drawn again.
-void TBrainBoard::ShowLitChanges() {
-  // A picture that cannot be found breaks the board; stop there rather than report
-  // every other element too.
-  for (int i = 0; i < neurons.used() && !broken; ++i) {
-    const Neuron& n = neurons[i];
+// Step 5, in the sweep that writes the passes' states and inputs back to the records:
+// elements whose lit state changed are drawn again.
+void TBrainBoard::WriteBackAndShowLit() {
+  const int neuronCount = neurons.used();
+  const bool passesRan = lastPasses_ > 0;
+  const float* const state = flat_.state.data();
+  const float* const input = flat_.input.data();
+  for (int i = 0; i < neuronCount; ++i) {
+    Neuron& n = neurons[i];
+    if (passesRan) n.input = input[i];
     if (!n.inUse) continue;
+    if (passesRan) n.state = state[i];
+    // A picture that cannot be found breaks the board; stop there rather than report
+    // every other element too.
+    if (broken) continue;
     const bool lit = NeuronLit(n);
     if (lit != (n.shownState >= 50)) RedrawNeuronLit(i, lit);
   }

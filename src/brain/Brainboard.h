@@ -210,14 +210,16 @@ class TBrainBoard {
   friend class BrainFileReader;
   int Index(int x, int y) const { return y * columns_ + x; }
   void ResetBindings();
+  void HabituateAndFlatten();
   void UpdateNodes();
   void SettlingPasses();
-  void ShowLitChanges();
+  void WriteBackAndShowLit();
   void WriteOutputs();
   void ErrorPass();
   void AdjustNeuron(Neuron& n);
   void AdjustSynapse(Neuron& n, int slot, float change);
   float SourceValue(const Synapse& s) const;
+  void Habituate(Synapse& s) const;
   float LearnSourceValue(const Synapse& s) const;
   float Contribution(int otherKind, int otherIndex, int otherSlot) const;
   int PlaceBySquareSearch(int x, int y, bool isNeuron, int selfKind, int selfIndex, int& outX, int& outY) const;
@@ -237,4 +239,19 @@ class TBrainBoard {
   bool usesFileInput_ = false;
   bool usesKeyInput_ = false;
   int lastPasses_ = 0;
+
+  // The settling passes run on flat copies of the neurons and their connections, made
+  // afresh by each step and written back after it; kept here so a step does not allocate.
+  struct NodeTarget {
+    int32_t source, node, slot;
+  };
+  struct FlatNetwork {
+    std::vector<float> state, input, threshold, gain;
+    std::vector<int8_t> type;          // -1 for a free record
+    std::vector<float> synapse;        // neuron * 8 + slot, after habituation
+    std::vector<int32_t> edgeStart;    // per neuron, into edges
+    std::vector<int32_t> edges;        // the synapse index of each output's target
+    std::vector<NodeTarget> nodeTargets;
+  };
+  FlatNetwork flat_;
 };

@@ -30,16 +30,20 @@ std::optional<IndexedImage> DecodeBmp(const std::vector<uint8_t>& bytes, std::st
   if (width <= 0 || h <= 0 || width > 16384 || h > 16384)
     return Fail(error, "bitmap size is out of range"), std::nullopt;
   if (colours == 0 || colours > (1u << bits)) colours = 1u << bits;
-  IndexedImage image(width, static_cast<int>(h));
+  Palette palette{};
   in.seek(14 + headerSize);
   for (uint32_t i = 0; i < colours; ++i) {
     uint8_t b = in.u8(), g = in.u8(), r = in.u8();
     in.u8();
-    image.palette[i] = {r, g, b};
+    palette[i] = {r, g, b};
   }
+  // The pixels must all be there before the picture is made: a few bytes claiming a huge
+  // size must not cost a huge allocation.
   size_t stride = ((static_cast<size_t>(width) * bits + 31) / 32) * 4;
   if (dataOffset > bytes.size() || stride * h > bytes.size() - dataOffset || in.failed())
     return Fail(error, "bitmap is truncated"), std::nullopt;
+  IndexedImage image(width, static_cast<int>(h));
+  image.palette = palette;
   for (int y = 0; y < h; ++y) {
     const uint8_t* src = bytes.data() + dataOffset + stride * y;
     uint8_t* dst = image.row(topDown ? y : static_cast<int>(h) - 1 - y);

@@ -70,6 +70,7 @@ int NearestColour(const Palette& palette, Rgb c) {
     long dr = palette[i].r - c.r, dg = palette[i].g - c.g, db = palette[i].b - c.b;
     long d = dr * dr + dg * dg + db * db;
     if (bestDist < 0 || d < bestDist) { bestDist = d; best = i; }
+    if (d == 0) break;  // an exact match: nothing later can be nearer
   }
   return best;
 }

@@ -43,16 +43,19 @@ bool ParseWave(const std::vector<uint8_t>& bytes, WaveInfo& info) {
     if (id == "fmt ") {
       int format = in.u16();
       info.channels = in.u16();
-      info.sampleRate = static_cast<int>(in.u32());
+      info.sampleRate = static_cast<int>(std::min<uint32_t>(in.u32(), MaxWaveRate + 1));
       in.u32();
       in.u16();
       info.bitsPerSample = in.u16();
       haveFormat = format == 1 && !in.failed();
     } else if (id == "data") {
+      if (!haveFormat || info.channels < 1 || info.channels > MaxWaveChannels || info.sampleRate < MinWaveRate ||
+          info.sampleRate > MaxWaveRate || (info.bitsPerSample != 8 && info.bitsPerSample != 16))
+        return false;
+      const size_t frame = static_cast<size_t>(info.channels) * (info.bitsPerSample / 8);
       info.dataOffset = start;
-      info.dataSize = size;
-      return haveFormat && info.channels > 0 && info.sampleRate > 0 &&
-             (info.bitsPerSample == 8 || info.bitsPerSample == 16);
+      info.dataSize = size - size % frame;
+      return true;
     }
     in.seek(start + size + (size & 1));
     if (in.failed()) return false;

@@ -14,5 +14,10 @@ struct WaveInfo {
   size_t dataOffset = 0;
   size_t dataSize = 0;
 };
-// Finds the format and data chunks; false for anything that is not plain PCM.
+// What a sound device is asked to take: a hostile header must not name absurd formats.
+constexpr int MaxWaveChannels = 8;
+constexpr int MinWaveRate = 1000, MaxWaveRate = 192000;
+
+// Finds the format and data chunks; false for anything that is not plain PCM within the
+// limits above. The data size is cut to the bytes present, in whole sample frames.
 bool ParseWave(const std::vector<uint8_t>& bytes, WaveInfo& info);

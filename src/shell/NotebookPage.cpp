@@ -1,5 +1,6 @@
 #include "shell/NotebookPage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cctype>
 #include <cstdio>
@@ -37,7 +38,13 @@ int NotebookNumber(const std::string& line) {
 }
 
 namespace {
-int Scaled(double v, double scale) { return static_cast<int>(std::lround(v * scale)); }
+// Page positions are held far outside any page, so hostile numbers and offsets neither
+// overflow nor reach the painter as absurd coordinates.
+constexpr double PositionLimit = 1000000;
+int Scaled(double v, double scale) {
+  return static_cast<int>(std::lround(std::clamp(v * scale, -PositionLimit, PositionLimit)));
+}
+double Sum(int a, int b) { return static_cast<double>(a) + b; }
 
 struct PageReader {
   double scale;
@@ -70,12 +77,12 @@ struct PageReader {
         break;
       case 'l':
         if (std::sscanf(args, "%d, %d, %d, %d", &a, &b, &cc, &d) == 4)
-          out.figures.push_back({NotebookFigure::Line, Scaled(a + ox, scale), Scaled(b + oy, scale),
-                                 Scaled(cc + ox, scale), Scaled(d + oy, scale), 0, 0});
+          out.figures.push_back({NotebookFigure::Line, Scaled(Sum(a, ox), scale), Scaled(Sum(b, oy), scale),
+                                 Scaled(Sum(cc, ox), scale), Scaled(Sum(d, oy), scale), 0, 0});
         break;
       case 'c':
         if (std::sscanf(args, "%d, %d, %d, %x", &a, &b, &cc, &colour) == 4)
-          out.figures.push_back({NotebookFigure::Circle, Scaled(a + ox, scale), Scaled(b + oy, scale), 0, 0,
+          out.figures.push_back({NotebookFigure::Circle, Scaled(Sum(a, ox), scale), Scaled(Sum(b, oy), scale), 0, 0,
                                  Scaled(cc, scale), colour});
         break;
       case 'j':

@@ -107,16 +107,23 @@ void Progression::ShowPage(int page) {
 
 void Progression::OpenPageLines(int page, const std::string& text) {
   std::vector<std::string> lines = NotebookLines(text);
-  bool inDescription = false;  // a world's own "%e" would splice its description forever
+  // A page loads one world, the one its first world line names (the one CanShowPage
+  // checked), and lists the worlds once: repeated lines would each read files again, and
+  // a world's own "%e" would splice its description forever.
+  bool worldLoaded = false, listed = false;
   for (size_t i = 0; i < lines.size(); ++i) {
     char c = NotebookControl(lines[i]);
-    if (c == 'e' && inDescription) continue;
+    if ((c == 'w' || c == 'e') && worldLoaded) continue;
+    if (c == 'b' && listed) continue;
     if (c == 'b') {
+      listed = true;
       FillWorldList();
       if (rooms) rooms->ShowWorldList(worldList_);
     } else if (c == 'w') {
+      worldLoaded = true;
       LoadLevelWorld(NotebookNumber(lines[i]));
     } else if (c == 'e') {
+      worldLoaded = true;
       int entry = page - 2;
       if (entry >= 0 && entry < static_cast<int>(worldList_.size())) LoadWorkshopWorld(worldList_[entry]);
       if (world && world->IsEditable() && rooms) rooms->ShowEditButton();
@@ -124,7 +131,6 @@ void Progression::OpenPageLines(int page, const std::string& text) {
       std::vector<std::string> more = NotebookLines(world ? world->DescriptionText() : std::string());
       lines.erase(lines.begin() + static_cast<long>(i) + 1, lines.end());
       lines.insert(lines.end(), more.begin(), more.end());
-      inDescription = true;
     }
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "world/Verdict.h"
 
@@ -18,12 +19,29 @@ TWorld::~TWorld() {
 }
 
 void TWorld::BuildTables() {
-  for (int i = 0; i < 256; ++i) {
-    int n = NearestColour(palette, {0, static_cast<uint8_t>(i), 0});
-    grassIndex[i] = static_cast<uint8_t>(n);
-    grassError[i] = (i - palette[static_cast<size_t>(n)].g) * 64;
+  // The tables depend on the palette alone, and worlds are made again and again with the
+  // same one: the last palette's tables are kept.
+  struct Tables {
+    Palette palette{};
+    uint8_t grassIndex[256] = {};
+    int grassError[256] = {};
+    uint8_t background = 0;
+    bool built = false;
+  };
+  thread_local Tables last;
+  if (!last.built || last.palette != palette) {
+    last.palette = palette;
+    for (int i = 0; i < 256; ++i) {
+      int n = NearestColour(palette, {0, static_cast<uint8_t>(i), 0});
+      last.grassIndex[i] = static_cast<uint8_t>(n);
+      last.grassError[i] = (i - palette[static_cast<size_t>(n)].g) * 64;
+    }
+    last.background = static_cast<uint8_t>(NearestColour(palette, {0, 0, 127}));
+    last.built = true;
   }
-  backgroundColour = static_cast<uint8_t>(NearestColour(palette, {0, 0, 127}));
+  std::copy(std::begin(last.grassIndex), std::end(last.grassIndex), grassIndex);
+  std::copy(std::begin(last.grassError), std::end(last.grassError), grassError);
+  backgroundColour = last.background;
 }
 
 TCritter* TWorld::CritterAt(int number) {

@@ -188,8 +188,18 @@ class TWorld : public IWorldWindow, public ICritterWorld {
   void Unlink(TMapCell& cell, TStaticPic* object);
   void Append(TMapCell& cell, TStaticPic* object);
 
+  // The shade map of cell (x, y) whose dither starts at `state`; shade maps are kept
+  // while the normals and grass tables they came from stay the same.
+  const uint8_t* TileShade(int x, int y, int32_t state, uint8_t scratch[256]);
+  void ShadeMapFrom(int x, int y, int32_t& state, uint8_t out[256]) const;
+  void CheckShadeMaps();
+
   int clientW = 0, clientH = 0;
   int ditherState = 1234567;
+  std::vector<uint8_t> shadeMaps_, shadeMade_;
+  std::vector<TVec3> shadeNormals_;
+  std::vector<int> shadeTables_;
+  int shadeX_ = -1, shadeY_ = -1;
 };
 
 // Merges overlapping rectangles greedily: a later rectangle is folded into an earlier one

@@ -40,6 +40,17 @@ class TWorldFile {
  public:
   // A line holds at most this many characters; the rest of a longer line is dropped.
   static constexpr size_t MaxLine = 99;
+  // The largest map read, in cells (a larger one is reported as "Bad map size"), and the
+  // largest window side a [SIZE] may ask for (a larger one is passed over). Tools that
+  // read many hostile files quickly may lower them.
+  static constexpr int MaxMapCells = 250000;
+  static constexpr int MaxViewSide = 4096;
+  int maxMapCells = MaxMapCells;
+  int maxViewSide = MaxViewSide;
+  // The most critters a world holds; further critter lines are reported once ("Too many
+  // critters") and passed over.
+  static constexpr int MaxCritters = 1000;
+  int maxCritters = MaxCritters;
 
   // Either neighbour may be null: brain lines then keep their mode without a brain,
   // and the test values are dropped.

@@ -16,8 +16,6 @@
 
 namespace {
 constexpr int MaxMapSide = 1000;
-constexpr int MaxMapCells = 250000;
-constexpr int MaxViewSide = 4096;
 
 bool Blank(const std::string& line) { return line.find_first_not_of(" \t\r") == std::string::npos; }
 bool StartsWith(const std::string& line, const char* header) { return line.rfind(header, 0) == 0; }
@@ -108,7 +106,7 @@ class WorldReader {
     std::string line;
     int w = 0, h = 0;
     if (!Next(line) || !LineScan(line).Ints(w, h)) return;
-    if (w < 1 || h < 1 || w > MaxViewSide || h > MaxViewSide) return;
+    if (w < 1 || h < 1 || w > file_.maxViewSide || h > file_.maxViewSide) return;
     world_.SetClientSize(w, h);
     world_.fixedSize = true;
   }
@@ -162,7 +160,8 @@ class WorldReader {
     int xSize = 0, ySize = 0;
     float unused = 0;
     bool ok = MapNumber(m, true, xSize, unused) && MapNumber(m, true, ySize, unused);
-    if (!ok || xSize < 1 || ySize < 1 || xSize > MaxMapSide || ySize > MaxMapSide || xSize * ySize > MaxMapCells) {
+    if (!ok || xSize < 1 || ySize < 1 || xSize > MaxMapSide || ySize > MaxMapSide ||
+        xSize * ySize > file_.maxMapCells) {
       if (ok) Report("Bad map size", "Load World Error");
       SkipContent();
       return;
@@ -248,6 +247,13 @@ class WorldReader {
   }
 
   void Critter(const std::string& line) {
+    // Every critter meets every other in the collision pass: a file of millions of critter
+    // lines would stall the world for good.
+    if (CritterCount() >= file_.maxCritters) {
+      if (!tooMany_) Report("Too many critters", "Load World Error");
+      tooMany_ = true;
+      return;
+    }
     LineScan scan(line);
     int number;
     std::string word, name;
@@ -447,7 +453,7 @@ class WorldReader {
   TWorld& world_;
   const std::vector<std::string>& lines_;
   size_t pos_ = 0;
-  bool testRead_ = false;
+  bool testRead_ = false, tooMany_ = false;
   int testCritter_ = -1, testKind_ = 0, testTime_ = 0, testEnergy_ = 0;
 };
 }  // namespace

@@ -41,6 +41,8 @@ class TWorldLoader : public IWorldLoader {
   std::function<void(bool)> showWindow;
   std::function<void(int, int)> resizeWindow;
   LevelMap levels;
+  // The reader, for its limits.
+  TWorldFile& file() { return file_; }
 
  private:
   // The test lines found, or none: the test critter and the shell's test follow them.

@@ -2,6 +2,7 @@
 // camera moves of the window (panning, following a critter).
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "world/World.h"
 
@@ -20,6 +21,30 @@ TVec3 TriangleNormal(int kind) {
 }
 
 int Between(int a, int b, int k, int steps) { return a == b ? a : ((steps - k) * a + b * k) / steps; }
+
+// The terrain dither starts here and draws 256 numbers per cell, every cell in turn.
+constexpr int32_t DitherSeed = 1234567;
+// Park-Miller multiplies by 16807 modulo 2^31 - 1 each draw: a cell's 256 draws are one
+// multiplication by 16807^256, so any cell's starting point is found without the draws
+// of the cells before it.
+constexpr uint64_t ParkMillerModulus = 2147483647;
+constexpr uint64_t DrawsPerCellFactor() {
+  uint64_t f = 1;
+  for (int k = 0; k < 256; ++k) f = f * 16807 % ParkMillerModulus;
+  return f;
+}
+int32_t NextCellState(int32_t state) {
+  return static_cast<int32_t>(static_cast<uint64_t>(state) * DrawsPerCellFactor() % ParkMillerModulus);
+}
+// Whether drawing the picture would put anything on the view (as drawing it decides).
+bool OnView(const TStaticPic& p, const TDrawTarget& t) {
+  if (!p.drawable()) return false;
+  int ox, oy, base;
+  p.screenPlace(ox, oy, base);
+  return ox < t.width && oy < t.height && ox + p.pic->frameWidth > 0 && oy + p.pic->frameHeight > 0;
+}
+// Maps larger than this are shaded afresh on each redraw rather than kept (256 bytes a cell).
+constexpr size_t MaxKeptShadeCells = 16384;
 }  // namespace
 
 void TWorld::Project(float x, float y, float z, int& sx, int& sy) const {
@@ -70,7 +95,9 @@ void TWorld::FinishMap() {
   }
 }
 
-void TWorld::BuildShadeMap(int x, int y, uint8_t out[256]) {
+void TWorld::BuildShadeMap(int x, int y, uint8_t out[256]) { ShadeMapFrom(x, y, ditherState, out); }
+
+void TWorld::ShadeMapFrom(int x, int y, int32_t& state, uint8_t out[256]) const {
   static const double len = std::sqrt(70.0 * 70 + 50 * 50 + 70 * 70);
   static const double lx = 70 / len, ly = -50 / len, lz = 70 / len;
   auto level = [&](int cx, int cy) {
@@ -96,8 +123,8 @@ void TWorld::BuildShadeMap(int x, int y, uint8_t out[256]) {
     for (int row = 1; row <= d - 1; ++row) v[row * 16 + d] = Between(top, diag, row, d);
   }
   for (int i = 0; i < 256; ++i) {
-    ditherState = ParkMillerNext(ditherState);
-    int value = std::clamp(v[i] + (ditherState & 16383) - 8191, 0, MaxShade);
+    state = ParkMillerNext(state);
+    int value = std::clamp(v[i] + (state & 16383) - 8191, 0, MaxShade);
     v[i] = value;
     int e = grassError[value / 1024];
     int col = i & 15;
@@ -111,23 +138,55 @@ void TWorld::BuildShadeMap(int x, int y, uint8_t out[256]) {
   for (int i = 0; i < 256; ++i) out[i] = grassIndex[v[i] / 1024];
 }
 
+// Forgets the kept shade maps when the terrain's normals or the grass tables changed.
+void TWorld::CheckShadeMaps() {
+  const size_t count = static_cast<size_t>(X) * Y;
+  std::vector<int> tables(grassIndex, grassIndex + 256);
+  tables.insert(tables.end(), grassError, grassError + 256);
+  const bool same = shadeX_ == X && shadeY_ == Y && shadeTables_ == tables && shadeNormals_.size() == normals.size() &&
+                    std::equal(normals.begin(), normals.end(), shadeNormals_.begin(), [](const TVec3& a, const TVec3& b) {
+                      return std::memcmp(&a, &b, sizeof a) == 0;
+                    });
+  if (same) return;
+  shadeX_ = X, shadeY_ = Y;
+  shadeTables_ = std::move(tables);
+  shadeNormals_ = normals;
+  const bool keep = count <= MaxKeptShadeCells;
+  shadeMaps_.assign(keep ? count * 256 : 0, 0);
+  shadeMade_.assign(keep ? count : 0, 0);
+}
+
+const uint8_t* TWorld::TileShade(int x, int y, int32_t state, uint8_t scratch[256]) {
+  const size_t k = static_cast<size_t>(x) * Y + y;
+  if (k >= shadeMade_.size()) {
+    ShadeMapFrom(x, y, state, scratch);
+    return scratch;
+  }
+  uint8_t* kept = &shadeMaps_[k * 256];
+  if (!shadeMade_[k]) ShadeMapFrom(x, y, state, kept), shadeMade_[k] = 1;
+  return kept;
+}
+
 void TWorld::DrawTerrain() {
   if (X <= 0 || Y <= 0 || !view.exists()) return;
-  ditherState = 1234567;
   const int w = view.width();
   for (int row = 0; row < view.height(); ++row)
     std::fill_n(view.depth.begin() + static_cast<ptrdiff_t>(row) * w, w, static_cast<int16_t>(std::min(row + 128, 32767)));
   view.image.fill(backgroundColour);
   TDrawTarget target = view.target();
-  uint8_t shade[256];
+  CheckShadeMaps();
+  uint8_t scratch[256];
+  // Only tiles on the view need their shade map; the dither still runs through every
+  // cell in order, so each map is the same whatever else is on the view.
+  int32_t state = DitherSeed;
   for (int x = 0; x < X; ++x)
-    for (int y = 0; y < Y; ++y) {
+    for (int y = 0; y < Y; ++y, state = NextCellState(state)) {
       TMapCell& cell = cells[static_cast<size_t>(x) * Y + y];
-      BuildShadeMap(x, y, shade);
-      if (cell.tile) cell.tile->drawStill(target, shade);
+      if (cell.tile && OnView(*cell.tile, target)) cell.tile->drawStill(target, TileShade(x, y, state, scratch));
       for (TStaticPic* p = cell.head; p; p = p->nextInCell)
         if (!p->asSprite()) p->drawStill(target);
     }
+  ditherState = state;
 }
 
 void TWorld::FullRedraw() {

@@ -152,3 +152,33 @@ TEST(AntColony, WhatLeavesTheWorldIsForgotten) {
 }
 
 }  // namespace
+
+namespace {
+using namespace ant_test;
+
+// A push into a thing is taken back, but an ant pressed against it may still turn away
+// and leave: only moves toward what it touches are undone.
+TEST(AntColony, AnAntPressedAgainstSomethingTurnsAwayAndLeaves) {
+  AntFixture f;
+  TAnt* ant = f.Ant(5.5f, 5.5f, 0);
+  f.Add(6.05f, 5.5f, 0.4f);  // already under the ant's head
+  f.Legs({0, 1, 2, 3, 4, 5}, OutCh::LegBack);
+  f.Tick(2);
+  EXPECT_NEAR(ant->x, 5.5f, 1e-5);  // walked further into the block: undone
+  EXPECT_EQ(f.brains.input(InCh::BumpNose), 100);
+  f.brains.clear();
+  f.brains.set(OutCh::LegUp, 2, 100);
+  f.Tick(12);
+  EXPECT_EQ(ant->getHeading(), 12);
+  f.brains.clear();
+  for (int t = 0; t < 10; ++t) {
+    const bool a = (t / 2) % 2 == 0;
+    f.OnlyLegs(OutCh::LegUp, a ? std::initializer_list<int>{0, 2, 4} : std::initializer_list<int>{1, 3, 5});
+    f.OnlyLegs(OutCh::LegBack, a ? std::initializer_list<int>{1, 3, 5} : std::initializer_list<int>{0, 2, 4});
+    f.Tick();
+  }
+  EXPECT_LT(ant->x, 5.5f - 0.4f);
+  EXPECT_NEAR(ant->y, 5.5f, 1e-3);
+}
+
+}  // namespace

@@ -56,6 +56,13 @@ TEST(BmpFile, RoundTripsAndRefusesDamagedFiles) {
   huge[18] = 0xFF, huge[19] = 0xFF, huge[20] = 0xFF, huge[21] = 0x7F;
   EXPECT_FALSE(DecodeBmp(huge));
   EXPECT_FALSE(DecodeBmp({'B', 'M'}));
+  // The largest size taken, claimed by a file without its pixels, is truncated (and is
+  // found so before a picture of that size is made).
+  std::vector<uint8_t> claims = bytes;
+  claims[18] = 0x00, claims[19] = 0x40, claims[20] = 0, claims[21] = 0;
+  claims[22] = 0x00, claims[23] = 0x40, claims[24] = 0, claims[25] = 0;
+  EXPECT_FALSE(DecodeBmp(claims, &why));
+  EXPECT_EQ(why, "bitmap is truncated");
 }
 
 TEST(PaletteFile, SkipsTheHeaderAndNeedsAllEntries) {
@@ -82,4 +89,29 @@ TEST(WaveFile, EncodesPlainPcmThatTheParserFinds) {
   EXPECT_EQ(wave[info.dataOffset + 3], 255);  // clipped
   wave.resize(30);
   EXPECT_FALSE(ParseWave(wave, info));
+}
+
+// A header is hostile input: absurd formats are refused and the data cut to whole frames.
+TEST(WaveFile, RefusesFormatsNoDeviceTakesAndCutsDataToWholeFrames) {
+  const auto base = EncodeWave8(std::vector<float>(9, 0.5f));
+  auto patched = [&](size_t at, uint32_t value, int width) {
+    auto w = base;
+    for (int k = 0; k < width; ++k) w[at + k] = static_cast<uint8_t>(value >> (8 * k));
+    return w;
+  };
+  WaveInfo info;
+  EXPECT_FALSE(ParseWave(patched(22, 0, 2), info));                    // no channels
+  EXPECT_FALSE(ParseWave(patched(22, MaxWaveChannels + 1, 2), info));  // too many
+  EXPECT_FALSE(ParseWave(patched(24, 0xffffffffu, 4), info));          // rate far too high
+  EXPECT_FALSE(ParseWave(patched(24, 10, 4), info));                   // rate too low
+  EXPECT_FALSE(ParseWave(patched(34, 12, 2), info));                   // odd sample width
+  ASSERT_TRUE(ParseWave(patched(22, 2, 2), info));  // stereo 8-bit: 9 bytes hold 4 frames
+  EXPECT_EQ(info.dataSize, 8u);
+  auto sixteen = patched(34, 16, 2);
+  ASSERT_TRUE(ParseWave(sixteen, info));
+  EXPECT_EQ(info.dataSize, 8u);
+  sixteen.resize(sixteen.size() - 2);  // the data chunk claims more than the file holds
+  ASSERT_TRUE(ParseWave(sixteen, info));
+  EXPECT_EQ(info.dataSize, 6u);
+  EXPECT_LE(info.dataOffset + info.dataSize, sixteen.size());
 }

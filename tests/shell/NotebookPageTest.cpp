@@ -39,6 +39,19 @@ TEST(NotebookPage, FiguresFollowTheOriginAndTheScale) {
   EXPECT_TRUE(page.lines.empty());
 }
 
+// Numbers at the ends of the int range, offset and scaled, are held at a million rather
+// than overflowing.
+TEST(NotebookPage, ExtremeFigureNumbersAreHeldFarOffThePage) {
+  auto page = LayoutNotebookPage(
+      "%o 2147483647, -2147483648\n%l 2147483647, -2147483648, -5, 5\n%c 1, 2, 2147483647, 0\n#", "", 2.5);
+  ASSERT_EQ(page.figures.size(), 2u);
+  EXPECT_EQ(page.figures[0].x1, 1000000);
+  EXPECT_EQ(page.figures[0].y1, -1000000);
+  EXPECT_EQ(page.figures[0].x2, 1000000);   // (2^31 - 1 - 5) x 2.5
+  EXPECT_EQ(page.figures[0].y2, -1000000);
+  EXPECT_EQ(page.figures[1].r, 1000000);
+}
+
 TEST(NotebookPage, WorldDescriptionContinuesThePage) {
   auto page = LayoutNotebookPage("Your world:\n%e\nnever drawn\n#", "It has a pond.\n#\nnot this", 1.0);
   ASSERT_EQ(page.lines.size(), 2u);

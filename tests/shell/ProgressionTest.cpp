@@ -72,14 +72,17 @@ struct FakeRooms : IRoomView {
   }
   void ShowCorner(bool s) override { corner = s; }
   void HideWorldListControls() override { listShown = false; }
-  void ShowWorldList(const std::vector<std::string>&) override { listShown = true; }
+  void ShowWorldList(const std::vector<std::string>&) override {
+    listShown = true;
+    ++lists;
+  }
   void ShowEditButton() override { editShown = true; }
   void RepaintBook() override {}
   void SuspendTicks() override { ++suspends; }
   void ResumeTicks() override {}
   Room shown = Room::None;
   bool bookOpen = false, numberBlack = false, corner = false, listShown = false, editShown = false;
-  int number = 0, suspends = 0;
+  int number = 0, suspends = 0, lists = 0;
 };
 
 // Book 1: five pages, page 2 loads level 102 with a test. Book 2: three pages, the last
@@ -306,4 +309,27 @@ TEST_F(ProgressionFixture, ADescriptionThatNamesItsOwnPageIsReadOnce) {
   progression.ShowPage(2);  // returns: the inner "%e" is passed over
   EXPECT_EQ(shell.CurrentPage, 2);
   EXPECT_EQ(loader.worldLoads, std::vector<std::string>{"garden"});
+}
+
+// A page of many world and list lines loads only the world its first line names (the one
+// whose availability was checked) and lists the worlds once.
+TEST(ProgressionPageLines, APageLoadsOneWorldAndListsTheWorldsOnce) {
+  FakeHost fakes;
+  MainShell shell{nullptr};
+  Progression progression{shell, fakes.host()};
+  FakeLoader loader;
+  FakeRooms rooms;
+  progression.world = &loader;
+  progression.rooms = &rooms;
+  std::string page = "%w 101\n";
+  for (int k = 0; k < 200; ++k) page += "%w 102\n%b\n%e\n";
+  loader.locked[102] = "Muscle";
+  shell.pages.Build("#title\n##" + page + "#end\n##\n");
+  shell.Progress = 999;
+  progression.ShowBook(1);
+  EXPECT_EQ(loader.loads, std::vector<int>{101});
+  EXPECT_TRUE(loader.worldLoads.empty());
+  EXPECT_EQ(loader.descriptionReads, 0);
+  EXPECT_EQ(rooms.lists, 1);
+  EXPECT_TRUE(fakes.messages.shown.empty());
 }

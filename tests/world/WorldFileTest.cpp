@@ -230,6 +230,34 @@ TEST(WorldFileRead, HostileMapsAreRefusedOrFilledSafely) {
   EXPECT_EQ(f.world.CellAt(0, 1)->tile->frame, 0);  // the cell with the bad height and the rest stay flat
   EXPECT_FLOAT_EQ(f.world.CellAt(1, 1)->tile->z, 0);
   EXPECT_EQ(f.world.critters.size(), 1u);
+  // A lowered limit refuses what the default takes, and takes a map right at it.
+  f.file.maxMapCells = 12;
+  f.Read("[PICS]\n0 grass\n[MAP]\n4 4\n[END]\n");
+  EXPECT_EQ(f.world.X, 0);
+  f.Read("[PICS]\n0 grass\n[MAP]\n4 3\n[END]\n");
+  EXPECT_EQ(f.world.X, 4);
+  // The same for the window size a world asks for.
+  f.file.maxViewSide = 300;
+  f.Read("[SIZE]\n301 150\n[END]\n");
+  EXPECT_FALSE(f.world.fixedSize);
+  f.Read("[SIZE]\n300 150\n[END]\n");
+  EXPECT_TRUE(f.world.fixedSize);
+  EXPECT_EQ(f.world.clientWidth(), 300);
+}
+
+TEST(WorldFileRead, CrittersBeyondTheLimitAreReportedOnceAndPassedOver) {
+  FileFixture f;
+  std::string many = "[PICS]\n0 grass\n1 blob\n" + Map3() + "[CRITTERS]\n";
+  for (int k = 0; k < TWorldFile::MaxCritters + 5; ++k) many += "0 Aphid a" + std::to_string(k) + " 1 1 1 0 0\n";
+  f.Read(many + "[FOLLOW]\n2\n[END]\n");
+  EXPECT_EQ(f.world.CritterCount(), TWorldFile::MaxCritters);
+  EXPECT_EQ(f.reports(), (std::vector<ShownMessage>{{"Too many critters", "Load World Error"}}));
+  EXPECT_EQ(f.world.followCritter, 2);  // the sections after them are still read
+  f.shown().clear();
+  f.file.maxCritters = 3;
+  f.Read(many + "[END]\n");
+  EXPECT_EQ(f.world.CritterCount(), 3);
+  EXPECT_EQ(f.reports().size(), 1u);
 }
 
 TEST(WorldFileRead, ReadingTheTestAgainRefusesAMissingCritterAndForgetsAVanishedFilesScript) {

@@ -288,6 +288,41 @@ TEST(WorldView, TwoRedrawsGiveIdenticalPixelsAndOddTilesAreDarker) {
   EXPECT_NEAR(even, 172, 1.5);
 }
 
+// Tiles out of view get no shade map, yet the ones in view must dither exactly as when
+// every tile of the map had one in turn (a map much larger than the view, seen off-centre).
+TEST(WorldView, TerrainInViewDithersAsIfEveryTileWereShaded) {
+  WorldFixture drawn(40), reference(40);
+  for (WorldFixture* f : {&drawn, &reference}) {
+    for (int x = 0; x < 40; ++x)
+      for (int y = 0; y < 40; ++y) f->world.SetTile(x, y, (x * 7 + y * 3) % 5 == 0 ? 9 : 0, 0);
+    f->world.FinishMap();
+    f->world.LookAt(12, 27, 0);
+  }
+  drawn.world.DrawTerrain();
+  TWorld& w = reference.world;
+  const TDrawTarget target = w.view.target();
+  for (int row = 0; row < w.view.height(); ++row)
+    std::fill_n(w.view.depth.begin() + static_cast<ptrdiff_t>(row) * w.view.width(), w.view.width(),
+                static_cast<int16_t>(std::min(row + 128, 32767)));
+  w.view.image.fill(w.backgroundColour);
+  uint8_t shade[256];
+  for (int x = 0; x < 40; ++x)
+    for (int y = 0; y < 40; ++y) {
+      w.BuildShadeMap(x, y, shade);
+      w.cells[static_cast<size_t>(x) * 40 + y].tile->drawStill(target, shade);
+    }
+  EXPECT_EQ(drawn.world.view.image.pixels(), w.view.image.pixels());
+  // The view shows a part of the map only, so tiles were indeed skipped.
+  int inView = 0;
+  for (int x = 0; x < 40; ++x)
+    for (int y = 0; y < 40; ++y) {
+      int sx, sy;
+      w.Project(static_cast<float>(x), static_cast<float>(y), 0, sx, sy);
+      inView += sx > -100 && sx < w.view.width() + 100 && sy > -100 && sy < w.view.height() + 100;
+    }
+  EXPECT_LT(inView, 40 * 40 / 4);
+}
+
 TEST(WorldView, CellNormalsLeanWithTheSlopesAroundThem) {
   WorldFixture f(6);
   TWorld& w = f.world;

@@ -139,11 +139,18 @@ void NestSet(AssetSink& sink) {
       s.blob(0.42 * std::cos(a), 0.42 * std::sin(a), 0.12 + 0.04 * (k % 2), 0.07, crumb, 0.6);
     }
     s.blobs.push_back({0.08, 0.08, 0.33, 0.1, 0.1, 0.06, hole, 0});
-    if (f == 1) s.blobs.push_back({0.1, 0.1, 0.4, 0.09, 0.07, 0.07, Chitin, 0.7});
+    // Big enough to read at the world's scale: the rear of an ant sticking up out of
+    // the door, or a head with its feelers looking out.
+    if (f == 1) {
+      s.blobs.push_back({0.1, 0.1, 0.44, 0.13, 0.1, 0.1, Chitin, 0.7});
+      s.blobs.push_back({0.06, 0.06, 0.37, 0.05, 0.05, 0.05, Dark, 0.3});
+    }
     if (f == 2) {
-      s.blobs.push_back({0.12, 0.12, 0.4, 0.06, 0.06, 0.05, Chitin, 0.6});
-      s.tube(0.14, 0.12, 0.44, 0.25, 0.16, 0.52, 0.01, 0.01, Dark, 6);
-      s.tube(0.12, 0.14, 0.44, 0.16, 0.25, 0.52, 0.01, 0.01, Dark, 6);
+      s.blobs.push_back({0.12, 0.12, 0.42, 0.09, 0.09, 0.08, Chitin, 0.6});
+      s.blobs.push_back({0.2, 0.17, 0.44, 0.025, 0.025, 0.025, Eye, 0.2});
+      s.blobs.push_back({0.17, 0.2, 0.44, 0.025, 0.025, 0.025, Eye, 0.2});
+      s.tube(0.16, 0.14, 0.48, 0.34, 0.2, 0.64, 0.022, 0.022, Dark, 10);
+      s.tube(0.14, 0.16, 0.48, 0.2, 0.34, 0.64, 0.022, 0.022, Dark, 10);
     }
     auto& fr = set.addFrame();
     RenderSolid(s, sink.palette(), set, fr);

@@ -45,11 +45,18 @@ class AntBrain:
         self.channels_in = {n: c for n, c in ANT_IN.items() if (int(in_mask, 16) >> c) & 1}
         self.channels_out = {n: c for n, c in ANT_OUT.items() if (int(out_mask, 16) >> c) & 1}
         self.in_at = {}
-        for i, (ch, name) in enumerate(sorted((c, n) for n, c in self.channels_in.items())):
-            self.in_at[name] = (3, 4 + 3 * i)
+        # Every offered channel gets its node, in channel order, whether we use it or not.
+        named = {c: n for n, c in ANT_IN.items()}
+        offered = [c for c in range(64) if (int(in_mask, 16) >> c) & 1]
+        for i, ch in enumerate(offered):
+            self.in_at[named.get(ch, "channel %d" % ch)] = (3, 4 + 3 * i)
         self.out_at = {}
         visible = 355 // CELL
-        for i, (ch, name) in enumerate(sorted((c, n) for n, c in self.channels_out.items())):
+        named_out = {c: n for n, c in ANT_OUT.items()}
+        for i, ch in enumerate(c for c in range(64) if (int(out_mask, 16) >> c) & 1):
+            if ch not in named_out:
+                continue
+            name = named_out[ch]
             self.say("# %s output node" % name)
             x, y = OUT_AT[name]
             self.drag(visible - 5, 4 + 3 * i, x, y)
@@ -298,6 +305,49 @@ def forage(b, mark=True):
         b.wire("Carry", "Mark Scent", 4)
 
 
+def colony(b, forget=True):
+    """Many trips: as forage, but the food lies anywhere. The ant walks until a front
+    foot gets wet, then turns away from the water; stopped by a bump it stands still while it turns (a turn into the thing
+    would be undone with the move); Carry and Home Dir bring each find home."""
+    b.move_input("Home Dir", 8, 42)
+    b.move_input("Leg Wet", 8, 54)
+    b.move_input("Can Pickup", 8, 66)
+    b.move_input("Home Dist", 8, 80)
+    b.move_input("Bump Nose", 8, 90)
+    b.move_input("BumpTail", 16, 94)
+    always(b, "Jaws", 40, 88, "Pick Up", 4)
+    b.neuron("Near", 20, 80, 95)
+    b.synapse("Home Dist", "Near", 100, src_slots=(0,))
+    b.neuron("Carry", 24, 70, 50)
+    b.synapse("Can Pickup", "Carry", 100, src_slots=(0,))
+    b.synapse("Carry", "Carry", 100, slots=(5, 3), src_slots=(6, 2))
+    if forget:
+        b.synapse("Near", "Carry", -100)
+    b.neuron("Home L", 24, 44, 75)
+    b.neuron("Home R", 24, 50, 75)
+    b.synapse("Home Dir", "Home L", 50, src_slots=(0, 1, 7))
+    b.synapse("Home Dir", "Home R", -50, src_slots=(0, 1, 7, 2))
+    b.synapse("Carry", "Home L", 70)
+    b.synapse("Carry", "Home R", 70)
+    b.neuron("Left", 38, 50, 50)
+    b.neuron("Right", 38, 58, 50)
+    b.synapse("Home L", "Left", 100)
+    b.synapse("Home R", "Right", 100)
+    b.neuron("Stuck", 24, 88, 50)
+    b.synapse("Bump Nose", "Stuck", 100, src_slots=(0,))
+    b.synapse("BumpTail", "Stuck", 100, src_slots=(7, 0))
+    b.synapse("Stuck", "Left", 100)
+    # Pressed against something, each push into it is undone: stand still and turn away.
+    b.synapse("Stuck", "Tripod A", -100)
+    b.synapse("Stuck", "Tripod B", -100)
+    # A wet left front foot turns the ant right, a wet right one left: away from the
+    # water at whatever angle it came, so its path round the island keeps changing.
+    b.synapse("Leg Wet", "Left", 100, src_slots=(7,))
+    b.synapse("Leg Wet", "Right", 100, src_slots=(5,))
+    b.wire("Left", "Leg Up", TURN_LEFT)
+    b.wire("Right", "Leg Up", TURN_RIGHT)
+
+
 def home(b, crossed=False):
     """Once Grip holds the food, Left turns the ant while home lies to its left (Home Dir
     10 or more: 70 + 10 / 2 reaches 75) and Right while it lies to the right (-10 or
@@ -358,5 +408,10 @@ def island_brains():
         b = AntBrain("00E0000002090000", "000000007C200000")
         gait(b)
         forage(b, mark)
+        B[key] = b
+    for key, forget in (("w708", True), ("w708f", False)):
+        b = AntBrain("7BF000000F9FF000", "000000107C200000")
+        gait(b)
+        colony(b, forget)
         B[key] = b
     return B
