@@ -37,9 +37,27 @@ struct SoakTarget {
   TestRequest request;
 };
 
+// Passes messages on and counts them: a run that reports trouble says so in its line.
+struct CountedMessages : IMessages {
+  explicit CountedMessages(IMessages* inner) : inner(inner) {}
+  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override {
+    ++count;
+    if (inner) inner->ShowMessage(text, caption, icon);
+  }
+  Answer AskYesNo(const std::string& text, const std::string& caption) override {
+    return inner ? inner->AskYesNo(text, caption) : Answer::Yes;
+  }
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
+    return inner ? inner->AskYesNoCancel(text, caption) : Answer::Yes;
+  }
+  IMessages* inner;
+  int count = 0;
+};
+
 struct RunFigures {
   uint64_t hash = 0;
   long rssFirstKb = 0, peakFirstKb = 0, rssEndKb = 0, peakEndKb = 0;
+  int messages = 0;
   std::string error;
 };
 
@@ -108,8 +126,11 @@ std::vector<SoakTarget> AllTargets() {
   return out;
 }
 
-RunFigures RunOnce(const SoakTarget& t, long ticks, long resetEvery, Host& host) {
+RunFigures RunOnce(const SoakTarget& t, long ticks, long resetEvery, Host& outer) {
   RunFigures f;
+  CountedMessages counted(outer.messages);
+  Host host = outer;
+  host.messages = &counted;
   try {
     CliExperiment e(host, t.request.seed);
     TestResult failure;
@@ -137,8 +158,13 @@ RunFigures RunOnce(const SoakTarget& t, long ticks, long resetEvery, Host& host)
     }
     f.rssEndKb = StatusKb("VmRSS");
     f.peakEndKb = StatusKb("VmHWM");
+    // The world's hash sees the brains' channels only; the boards themselves (weights a
+    // learning brain changed, neuron states) are folded in too.
     f.hash = WorldStateHash(*e.w.world, &e.w.brains);
+    for (const auto& entry : e.w.brains.Brains())
+      for (uint8_t byte : entry.board->SaveBrain(false)) f.hash = (f.hash ^ byte) * 1099511628211ull;
     e.shell.view = nullptr;
+    f.messages = counted.count;
   } catch (const std::exception& x) {
     f.error = std::string("threw: ") + x.what();
   } catch (...) {
@@ -176,6 +202,7 @@ bool Soak(const SoakTarget& t, long ticks, long resetEvery, Host& host) {
   if (b.error.empty() && a.error.empty()) line += ",\"hash_again\":\"" + Hex(b.hash) + "\"";
   char secs[32];
   std::snprintf(secs, sizeof secs, "%.1f", seconds);
+  line += ",\"messages\":" + std::to_string(a.messages);
   line += std::string(",\"seconds\":") + secs + ",\"ok\":" + (error.empty() ? "true" : "false");
   if (!error.empty()) line += ",\"error\":" + JsonString(error);
   std::printf("%s}\n", line.c_str());
