@@ -1,10 +1,14 @@
 // World drawing and stepping: a full redraw of a 640 x 480 view of a 40 x 40 map with
-// 200 scenery objects, and a normal step with 50 moving sprites.
+// 200 scenery objects, a normal step with 50 moving sprites, and a normal step with
+// critters of every class the class table can build, in their shipped pictures.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <memory>
 
+#include <unistd.h>
+
+#include "bodies/CritterTypes.h"
 #include "bodies/PicWriter.h"
 #include "world/World.h"
 
@@ -72,7 +76,7 @@ class Walker : public TCritter {
 };
 
 struct BenchWorld {
-  BenchWorld() : world(Host{}, WorldPorts{}, Greens()) {
+  explicit BenchWorld(bool walkers = true) : world(Host{}, WorldPorts{}, Greens()) {
     world.AddPicture(Grass());
     int stone = world.AddPicture(Blob("stone", 40));
     int bug = world.AddPicture(Blob("bug", 30));
@@ -81,7 +85,7 @@ struct BenchWorld {
       for (int y = 0; y < 40; ++y) world.SetTile(x, y, (x * 7 + y * 3) % 3 == 0 ? 1 : 0, 0.1f * ((x + y) % 3));
     world.FinishMap();
     for (int k = 0; k < 200; ++k) world.AddScenery(stone, 1 + (k * 37 % 380) / 10.0f, 1 + (k * 53 % 380) / 10.0f, 0.1f, 0);
-    for (int k = 0; k < 50; ++k)
+    for (int k = 0; k < (walkers ? 50 : 0); ++k)
       world.AddCritter(std::make_unique<Walker>(&world, bug, 14 + (k % 10) * 1.3f, 14 + (k / 10) * 2.5f, k));
     world.SetClientSize(640, 480);
     world.LookAt(20, 20, 0);
@@ -114,5 +118,41 @@ void BM_NormalStep50Sprites(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_NormalStep50Sprites)->Unit(benchmark::kMicrosecond);
+
+// Four of each class with a create function, spread over the middle of the map; the
+// counters say how many classes and critters took part.
+void BM_NormalStepEveryClass(benchmark::State& state) {
+  if (chdir(QUORBIT_BENCH_DATA_DIR) != 0) return state.SkipWithError("no data folder");
+  BenchWorld b(false);
+  int classes = 0;
+  for (const CritterTypeInfo& type : CritterTypes()) {
+    if (!type.create) continue;
+    ++classes;
+    for (int k = 0; k < 4; ++k) {
+      TCritterArgs args;
+      args.world = &b.world;
+      args.name = type.word;
+      args.number = b.world.CritterCount();
+      for (int field = 0; field < type.pictureFields; ++field)
+        args.pictures.push_back(field < static_cast<int>(type.defaultPictures.size())
+                                    ? b.world.Picture(b.world.AddPicture(type.defaultPictures[static_cast<size_t>(field)]))
+                                    : nullptr);
+      args.x = 12 + (classes % 6) * 3.0f + k * 0.7f;
+      args.y = 12 + (classes / 6) * 4.0f + k * 0.5f;
+      args.heading = (k * 5) % type.headingCount;
+      if (auto critter = CreateCritter(type, args)) b.world.AddCritter(std::move(critter));
+    }
+  }
+  b.world.StartWorld();
+  b.world.Step(0, true, false);
+  int tick = 1;
+  for (auto _ : state) {
+    b.world.Step(tick++, true, false);
+    benchmark::DoNotOptimize(b.world.dirty.data());
+  }
+  state.counters["classes"] = classes;
+  state.counters["critters"] = b.world.CritterCount();
+}
+BENCHMARK(BM_NormalStepEveryClass)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

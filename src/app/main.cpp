@@ -5,6 +5,9 @@
 #include <QTimer>
 #include <atomic>
 #include <csignal>
+#include <memory>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/qt/QtHost.h"
 #include "shell/ui/MainForm.h"
@@ -28,6 +31,27 @@ void EnterDataFolder(const QString& exeFolder) {
 // progress is written as on a quit.
 std::atomic<bool> endRequested{false};
 void RequestEnd(int) { endRequested = true; }
+
+// Start-up measurement (--first-paint-exit): once the main window has painted, print
+// the wall clock in nanoseconds since the epoch and leave at once, writing nothing.
+class FirstPaintExit : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !seen_) {
+      seen_ = true;
+      QTimer::singleShot(0, [] {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+        std::fflush(stdout);
+        std::_Exit(0);
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  bool seen_ = false;
+};
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,16 +65,25 @@ int main(int argc, char** argv) {
   TMainForm main(host, exeFolder);
   if (!main.startedOk()) return 1;
   const auto seed = static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
-  TBrainForm brains(host, seed);
-  ProgramWiring wiring(main, brains);
-  THelpForm manual(host, [&main] { return main.shell().Progress; });
-  manual.onClosed = [&main] { main.ManualClosed(); };
-  main.showManual = [&manual](int page) {
-    if (page < 0)
-      manual.ShowManual();
-    else
-      manual.ShowManualPage(page);
+  // The brain window and the manual are made after the title screen has painted.
+  std::unique_ptr<TBrainForm> brains;
+  std::unique_ptr<ProgramWiring> wiring;
+  std::unique_ptr<THelpForm> manual;
+  main.afterFirstPaint = [&] {
+    brains = std::make_unique<TBrainForm>(host, seed);
+    wiring = std::make_unique<ProgramWiring>(main, *brains);
+    manual = std::make_unique<THelpForm>(host, [&main] { return main.shell().Progress; });
+    manual->onClosed = [&main] { main.ManualClosed(); };
+    main.showManual = [&manual](int page) {
+      if (page < 0)
+        manual->ShowManual();
+      else
+        manual->ShowManualPage(page);
+    };
+    desktop.sound.FindDevice();
   };
+  FirstPaintExit firstPaint;
+  if (QCoreApplication::arguments().contains("--first-paint-exit")) main.installEventFilter(&firstPaint);
   main.show();
   std::signal(SIGTERM, RequestEnd);
   std::signal(SIGINT, RequestEnd);

@@ -11,10 +11,11 @@ namespace {
 inline int16_t ClampDepth(int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); }
 }  // namespace
 
-void DrawFrame(const TPic& pic, int f, const TDrawTarget& t, int ox, int oy, int base,
-               const uint8_t* shadeMap) {
-  if (!pic.hasFrame(f) || !t.pixels) return;
-  const TPicFrame& frame = pic.frames[static_cast<size_t>(f)];
+namespace {
+// One frame's rows; the shaded and the plain form are separate loops (the ground tiles
+// and the sprites draw millions of pixels a second between them).
+template <bool Shaded>
+void DrawRows(const TPicFrame& frame, const TDrawTarget& t, int ox, int oy, int base, const uint8_t* shadeMap) {
   const uint8_t* data = frame.data.data();
   for (const TFrameRow& r : frame.rows) {
     int y = oy + r.row;
@@ -31,9 +32,19 @@ void DrawFrame(const TPic& pic, int f, const TDrawTarget& t, int ox, int oy, int
       int value = base + d;
       if (dep[c] >= value) continue;
       dep[c] = ClampDepth(value);
-      pix[c] = shadeMap ? shadeMap[pair[1]] : pair[1];
+      if constexpr (Shaded) pix[c] = shadeMap[pair[1]];
+      else pix[c] = pair[1];
     }
   }
+}
+}  // namespace
+
+void DrawFrame(const TPic& pic, int f, const TDrawTarget& t, int ox, int oy, int base,
+               const uint8_t* shadeMap) {
+  if (!pic.hasFrame(f) || !t.pixels) return;
+  const TPicFrame& frame = pic.frames[static_cast<size_t>(f)];
+  if (shadeMap) DrawRows<true>(frame, t, ox, oy, base, shadeMap);
+  else DrawRows<false>(frame, t, ox, oy, base, nullptr);
 }
 
 void DrawShadow(const TPic& pic, int f, const TDrawTarget& t, int ox, int oy, int base) {

@@ -6,10 +6,9 @@
 #include <limits>
 
 #include "brain/Brainboard.h"
+#include "brain/NeuronActivation.h"
 
 namespace {
-
-float Clamp100(float v) { return v < -100 ? -100 : (v > 100 ? 100 : v); }
 
 // floor(v + 0.5) as an int, kept inside the int range (a huge or undefined value from a
 // damaged file must not overflow the conversion).
@@ -23,24 +22,6 @@ int32_t RoundHalfUp(float v) {
 
 void SetAll(float (&values)[SlotCount], float v) {
   for (float& x : values) x = v;
-}
-
-// The neuron's next state from its summed input; an unknown type keeps its state.
-float Activate(int type, float input, float threshold, float gain, float state) {
-  const double x = static_cast<double>(input) * 0.01;
-  switch (type) {
-    case StepNeuron: {
-      const double c = x < -100 ? -100 : (x > 100 ? 100 : x);
-      return c >= threshold ? 100.0f : 0.0f;
-    }
-    case SigmoidNeuron: {
-      const double e = std::exp(-static_cast<double>(gain) * (x - threshold));
-      return std::isinf(e) ? 0.0f : static_cast<float>(100.0 / (e + 1.0));
-    }
-    case LinearNeuron: return Clamp100(static_cast<float>(x - threshold));
-    case ErrorNeuron: return Clamp100(static_cast<float>(x));
-    default: return state;
-  }
 }
 
 }  // namespace
@@ -83,10 +64,15 @@ float TBrainBoard::SourceValue(const Synapse& s) const {
 
 void TBrainBoard::Step(bool learnAllowed) {
   if (broken) return;
-  HabituateAndFlatten();
+  // A board that settled at once last step most likely does again: one pass on the
+  // records is cheaper than copying them.
+  const bool flat = lastPasses_ > 1;
+  if (flat) HabituateAndFlatten();
+  else HabituateRecords();
   UpdateNodes();
-  SettlingPasses();
-  WriteBackAndShowLit();
+  if (flat) SettlingPasses();
+  else SettlingPassesOnRecords();
+  WriteBackAndShowLit(flat);
   RefreshSnoopers();
   WriteOutputs();
   if (learnAllowed && learning && !broken) Learn();
@@ -232,7 +218,7 @@ void TBrainBoard::SettlingPasses() {
       if (state[t.source] != 0) WriteNext(ds[t.node], t.slot, state[t.source]);
     for (int i = 0; i < neuronCount; ++i) {
       if (type[i] < 0) continue;
-      const float next = Activate(type[i], input[i], f.threshold[i], f.gain[i], state[i]);
+      const float next = ActivateNeuron(type[i], input[i], f.threshold[i], f.gain[i], state[i]);
       if (next != state[i]) {
         state[i] = next;
         changed = true;
@@ -254,9 +240,9 @@ void TBrainBoard::SettlingPasses() {
 
 // Step 5, in the sweep that writes the passes' states and inputs back to the records:
 // elements whose lit state changed are drawn again.
-void TBrainBoard::WriteBackAndShowLit() {
+void TBrainBoard::WriteBackAndShowLit(bool fromFlat) {
   const int neuronCount = neurons.used();
-  const bool passesRan = lastPasses_ > 0;
+  const bool passesRan = fromFlat && lastPasses_ > 0;
   const float* const state = flat_.state.data();
   const float* const input = flat_.input.data();
   for (int i = 0; i < neuronCount; ++i) {

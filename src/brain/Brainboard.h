@@ -211,9 +211,11 @@ class TBrainBoard {
   int Index(int x, int y) const { return y * columns_ + x; }
   void ResetBindings();
   void HabituateAndFlatten();
+  void HabituateRecords();
   void UpdateNodes();
   void SettlingPasses();
-  void WriteBackAndShowLit();
+  void SettlingPassesOnRecords();
+  void WriteBackAndShowLit(bool fromFlat);
   void WriteOutputs();
   void ErrorPass();
   void AdjustNeuron(Neuron& n);

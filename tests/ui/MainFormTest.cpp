@@ -144,3 +144,29 @@ TEST(MainForm, ScaledControlsAreHitWhereTheyAreDrawn) {
   form.ScaleDisplay(100);
   EXPECT_EQ(form.size(), QSize(300, 400));
 }
+
+TEST(MainForm, RoomPicturesAreThereWhenARoomShowsAndLaterWindowsComeAfterThePaint) {
+  InDataFolder here;
+  TempFolder exe;
+  FakeHost fakes;
+  TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+  int made = 0;
+  form.afterFirstPaint = [&] {
+    ++made;
+    EXPECT_FALSE(form.timer().isActive());  // before the last session's book is opened again
+  };
+  // Shown before anything painted: the room's pictures are read on the spot.
+  form.ShowTitle(false);
+  form.ShowRoom(Room::Lab, true);
+  int shown = 0;
+  for (PictureBox* box : form.findChildren<PictureBox*>()) {
+    if (!box->isVisibleTo(&form) || box->onPaint) continue;
+    ++shown;
+    EXPECT_FALSE(box->picture().isNull()) << box->geometry().x() << "," << box->geometry().y();
+  }
+  EXPECT_GT(shown, 2);
+  form.show();
+  for (int waited = 0; waited < 5000 && !form.timer().isActive(); waited += 50) QTest::qWait(50);
+  EXPECT_TRUE(form.timer().isActive());
+  EXPECT_EQ(made, 1);
+}

@@ -124,7 +124,13 @@ bool QtKeyState::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-QtSoundOut::QtSoundOut() { silent_ = QMediaDevices::audioOutputs().isEmpty(); }
+QtSoundOut::QtSoundOut() = default;
+
+void QtSoundOut::FindDevice() {
+  if (deviceChecked_) return;
+  deviceChecked_ = true;
+  if (QMediaDevices::audioOutputs().isEmpty()) silent_ = true;
+}
 
 QtSoundOut::~QtSoundOut() { StopAll(); }
 
@@ -138,6 +144,7 @@ void QtSoundOut::StopAll() {
 }
 
 void QtSoundOut::Play(const std::vector<uint8_t>& wave, bool loop) {
+  FindDevice();
   if (silent_) return;
   WaveInfo info;
   if (!ParseWave(wave, info)) return;

@@ -54,10 +54,14 @@ class QtSoundOut : public QObject, public ISoundOut {
   void PlayLoop(const std::vector<uint8_t>& wave) override;
   void StopAll() override;
   bool silent() const { return silent_; }
+  // Asks for the audio devices once, at the first sound or when the program has time:
+  // at start the question costs time whether a device answers or not.
+  void FindDevice();
 
  private:
   void Play(const std::vector<uint8_t>& wave, bool loop);
   bool silent_ = false;
+  bool deviceChecked_ = false;
   std::unique_ptr<QAudioSink> sink_;
   std::unique_ptr<QIODevice> source_;
 };

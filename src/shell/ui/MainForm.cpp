@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "bodies/PaletteFile.h"
 #include "platform/Files.h"
@@ -157,6 +158,8 @@ void TMainForm::paintEvent(QPaintEvent* e) {
 }
 
 void TMainForm::FirstPaintRestore() {
+  if (afterFirstPaint) std::exchange(afterFirstPaint, nullptr)();
+  LoadPendingPictures();
   int book = shell_.Settings.ReadSetting("OpenBook");
   int page = shell_.Settings.ReadSetting("OpenPage");
   if (book > 0) {

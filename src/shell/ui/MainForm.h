@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <vector>
 #include <memory>
 
 #include "platform/Host.h"
@@ -56,6 +57,9 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   std::function<void()> openEditor;
   // The program is ending: the other windows close without asking.
   std::function<void()> onEnding;
+  // Runs once after the first paint, before the last session's book is opened again:
+  // what the title screen does not need is made here.
+  std::function<void()> afterFirstPaint;
   // The manual window closed: its picture comes back on the shelf.
   void ManualClosed();
   // Before the world window shows a new world: moved aside when it would cover the main
@@ -106,6 +110,9 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   // MainRooms.cpp: title screen, sign, rooms, press-and-release pictures, exits.
   void BuildTitle();
   void BuildRooms();
+  // Room pictures are read after the first paint, or when a room is first shown.
+  void LoadLater(PictureBox* box, const char* name, QSize fallback, bool overlay = false);
+  void LoadPendingPictures();
   void SignMouseMove(QPoint designPoint);
   void SignPress(int highlight);
   void PressAndRelease(PictureBox* picture, std::function<void()> act, PictureBox* overlay = nullptr);
@@ -133,6 +140,7 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   Palette palette_{};
   bool startedOk_ = true;
   bool FirstPaint = true;
+  std::vector<std::function<void()>> pendingPictures_;
   bool WindowsPlaced = false;
   bool ending_ = false;
   bool manualOpen_ = false;

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <utility>
+
 #include "shell/SignRules.h"
 #include "shell/WindowPlacement.h"
 #include "shell/ui/MainForm.h"
@@ -65,7 +67,8 @@ void TMainForm::SignPress(int highlight) {
 
 void TMainForm::BuildRooms() {
   auto background = [this](const char* name) {
-    auto* pic = new PictureBox(this, {0, 0, 300, 400}, LoadPicture(MainPicturePath(name), {300, 400}));
+    auto* pic = new PictureBox(this, {0, 0, 300, 400});
+    LoadLater(pic, name, {300, 400});
     pic->onRelease = [this, pic](QMouseEvent* e) { ReleaseOnRoom(e, pic); };
     return pic;
   };
@@ -75,13 +78,15 @@ void TMainForm::BuildRooms() {
   AntPic = background("island.bmp");
   WorkshopPic = background("workshop.bmp");
   auto picture = [this](QRect box, const char* name, const char* hint = "") {
-    return new PictureBox(this, box, LoadPicture(MainPicturePath(name), box.size()), hint);
+    auto* pic = new PictureBox(this, box, QImage(), hint);
+    LoadLater(pic, name, box.size());
+    return pic;
   };
   RedBookPic = picture({96, 170, 128, 80}, "redbook.bmp", "Open lab notebook");
   RedBook3aPic = picture({246, 85, 27, 105}, "redbook3a.bmp", "Neuron notebook");
-  RedBook3aPic->setOverlay(LoadPicture(MainPicturePath("redbook3b.bmp")));
+  LoadLater(RedBook3aPic, "redbook3b.bmp", QSize(16, 16), true);
   RedBook3cPic = picture({274, 85, 26, 105}, "redbook3c.bmp", "Muscle notebook");
-  RedBook3cPic->setOverlay(LoadPicture(MainPicturePath("redbook3d.bmp")));
+  LoadLater(RedBook3cPic, "redbook3d.bmp", QSize(16, 16), true);
   RedBook2Pic = picture({100, 214, 112, 82}, "redbook2.bmp");
   RedBook4Pic = picture({131, 206, 107, 74}, "redbook4.bmp");
   RedBook5Pic = picture({82, 212, 138, 85}, "redbook5.bmp");
@@ -104,6 +109,18 @@ void TMainForm::BuildRooms() {
   PressAndRelease(DoorPic, [this] { ExitRoom(); });
   PressAndRelease(WorkDoorPic, [this] { ExitRoom(); });
   for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) w->hide();
+}
+
+void TMainForm::LoadLater(PictureBox* box, const char* name, QSize fallback, bool overlay) {
+  pendingPictures_.push_back([box, name, fallback, overlay] {
+    QImage image = LoadPicture(MainPicturePath(name), overlay ? QSize(16, 16) : fallback);
+    if (overlay) box->setOverlay(image);
+    else box->setPicture(image);
+  });
+}
+
+void TMainForm::LoadPendingPictures() {
+  for (auto& load : std::exchange(pendingPictures_, {})) load();
 }
 
 // Only the left button counts; the act happens on a release strictly inside.
@@ -258,6 +275,7 @@ void TMainForm::ShowRoomNotebooks(Room room, bool visible) {
 }
 
 void TMainForm::ShowRoom(Room room, bool visible) {
+  LoadPendingPictures();
   PictureBox* background = RoomBackground(room);
   if (!background) return;
   background->setVisible(visible);

@@ -1,0 +1,26 @@
+#pragma once
+// A neuron's next state from its summed input, shared by both forms of the settling
+// passes (on flat arrays and on the records).
+#include <cmath>
+
+#include "brain/BrainRecords.h"
+
+inline float Clamp100(float v) { return v < -100 ? -100 : (v > 100 ? 100 : v); }
+
+// An unknown type keeps its state.
+inline float ActivateNeuron(int type, float input, float threshold, float gain, float state) {
+  const double x = static_cast<double>(input) * 0.01;
+  switch (type) {
+    case StepNeuron: {
+      const double c = x < -100 ? -100 : (x > 100 ? 100 : x);
+      return c >= threshold ? 100.0f : 0.0f;
+    }
+    case SigmoidNeuron: {
+      const double e = std::exp(-static_cast<double>(gain) * (x - threshold));
+      return std::isinf(e) ? 0.0f : static_cast<float>(100.0 / (e + 1.0));
+    }
+    case LinearNeuron: return Clamp100(static_cast<float>(x - threshold));
+    case ErrorNeuron: return Clamp100(static_cast<float>(x));
+    default: return state;
+  }
+}
