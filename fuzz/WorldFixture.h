@@ -59,10 +59,12 @@ inline uint32_t FuzzSeed(const std::string& text) {
   return seed;
 }
 
-// A world that shows nothing, 96 x 64 pixels, with brains and a test holder.
+// A world that shows nothing, with brains and a test holder; with a view (the smallest
+// the window has) unless the harness only needs what the world holds.
 struct FuzzWorld {
-  explicit FuzzWorld(uint32_t seed) : brains(seed), world(MakeHost(messages), MakePorts(brains), GreenRamp()) {
-    world.SetClientSize(96, 64);
+  explicit FuzzWorld(uint32_t seed, bool withView = true)
+      : brains(seed), world(MakeHost(messages), MakePorts(brains), GreenRamp()) {
+    if (withView) world.SetClientSize(96, 64);
   }
   // Runs ticks the way the program does: reset, start, then steps with the test running
   // every other tick.

@@ -70,7 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> saved = again.SaveBrain(hidden);
     third.LoadBrain(saved);
     if (third.SaveBrain(hidden) != saved) __builtin_trap();
-    Exercise(again);
     Edit(board);
     board.SaveBrain(false);
   }

@@ -12,8 +12,10 @@ if [ ! -f "fuzz/fuzz_$name.cpp" ]; then
 fi
 bash scripts/setup.sh clang libclang-rt-14-dev
 build=${QUORBIT_FUZZ_DIR:-build-fuzz}
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DQUORBIT_FUZZ=ON -DQUORBIT_UI=OFF -DQUORBIT_BENCH=OFF >/dev/null
+  "${launcher[@]}" -DQUORBIT_FUZZ=ON -DQUORBIT_UI=OFF -DQUORBIT_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "fuzz_$name"
 mkdir -p "$build/corpus-$name" "$build/artifacts-$name"
 work=$(cd "$build/corpus-$name" && pwd)

@@ -21,6 +21,29 @@ bool Blank(const std::string& line) { return line.find_first_not_of(" \t\r") == 
 bool StartsWith(const std::string& line, const char* header) { return line.rfind(header, 0) == 0; }
 int Wrap(int value, int count) { return ((value % count) + count) % count; }
 
+// One read shows its first problems and then a single note: a file of thousands of bad
+// lines must not stack up thousands of message boxes before the program is usable again.
+class CappedMessages : public IMessages {
+ public:
+  static constexpr int MaxShown = 20;
+  explicit CappedMessages(IMessages* inner) : inner_(inner) {}
+  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override {
+    if (shown_ < MaxShown) inner_->ShowMessage(text, caption, icon);
+    else if (shown_ == MaxShown) inner_->ShowMessage("Further problems in this world file are not shown", caption);
+    shown_ = std::min(shown_ + 1, MaxShown + 1);
+  }
+  Answer AskYesNo(const std::string& text, const std::string& caption) override {
+    return inner_->AskYesNo(text, caption);
+  }
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
+    return inner_->AskYesNoCancel(text, caption);
+  }
+
+ private:
+  IMessages* inner_;
+  int shown_ = 0;
+};
+
 class WorldReader {
  public:
   WorldReader(TWorldFile& file, const std::vector<std::string>& lines)
@@ -160,6 +183,10 @@ class WorldReader {
     int xSize = 0, ySize = 0;
     float unused = 0;
     bool ok = MapNumber(m, true, xSize, unused) && MapNumber(m, true, ySize, unused);
+    if (ok && xSize == 0 && ySize == 0) {  // how a world without terrain is saved
+      SkipContent();
+      return;
+    }
     if (!ok || xSize < 1 || ySize < 1 || xSize > MaxMapSide || ySize > MaxMapSide ||
         xSize * ySize > file_.maxMapCells) {
       if (ok) Report("Bad map size", "Load World Error");
@@ -474,6 +501,16 @@ void TWorldFile::ReadWorld(const std::vector<std::string>& lines) {
   if (brains_) brains_->ReleaseWorldBrains();
   world_.ClearWorld();
   world_.testCritter = -1;
+  // The world's messages go through the cap for this read only, whatever happens in it.
+  struct Capped {
+    Capped(Host& h) : host(h), inner(h.messages), cap(h.messages) {
+      if (inner) host.messages = &cap;
+    }
+    ~Capped() { host.messages = inner; }
+    Host& host;
+    IMessages* inner;
+    CappedMessages cap;
+  } capped(world_.host);
   WorldReader(*this, lines).Run();
   world_.fullRedrawFlag = true;
 }

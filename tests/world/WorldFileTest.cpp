@@ -230,6 +230,11 @@ TEST(WorldFileRead, HostileMapsAreRefusedOrFilledSafely) {
   EXPECT_EQ(f.world.CellAt(0, 1)->tile->frame, 0);  // the cell with the bad height and the rest stay flat
   EXPECT_FLOAT_EQ(f.world.CellAt(1, 1)->tile->z, 0);
   EXPECT_EQ(f.world.critters.size(), 1u);
+  // "0 0" is how a world without terrain is written: it reads back as no map, silently.
+  f.shown().clear();
+  f.Read("[PICS]\n0 grass\n[MAP]\n0 0\n[END]\n");
+  EXPECT_TRUE(f.reports().empty());
+  EXPECT_EQ(f.world.X, 0);
   // A lowered limit refuses what the default takes, and takes a map right at it.
   f.file.maxMapCells = 12;
   f.Read("[PICS]\n0 grass\n[MAP]\n4 4\n[END]\n");
@@ -243,6 +248,23 @@ TEST(WorldFileRead, HostileMapsAreRefusedOrFilledSafely) {
   f.Read("[SIZE]\n300 150\n[END]\n");
   EXPECT_TRUE(f.world.fixedSize);
   EXPECT_EQ(f.world.clientWidth(), 300);
+}
+
+TEST(WorldFileRead, AFileOfManyBadLinesShowsItsFirstProblemsAndOneNote) {
+  FileFixture f;
+  std::string bad = "[PICS]\n";
+  for (int k = 0; k < 50; ++k) bad += "x" + std::to_string(k) + "\n";
+  f.Read(bad + "[END]\n");
+  ASSERT_EQ(f.shown().size(), 21u);
+  EXPECT_EQ(f.shown()[0], (ShownMessage{"x0", "Load World Error"}));
+  EXPECT_EQ(f.shown()[19], (ShownMessage{"x19", "Load World Error"}));
+  EXPECT_EQ(f.shown()[20], (ShownMessage{"Further problems in this world file are not shown", "Load World Error"}));
+  // The next read counts afresh, and the world's messages reach the host again after it.
+  f.shown().clear();
+  f.Read("[PICS]\nbad\n[END]\n");
+  EXPECT_EQ(f.shown().size(), 1u);
+  f.world.host.Message("after", "x");
+  EXPECT_EQ(f.shown().size(), 2u);
 }
 
 TEST(WorldFileRead, CrittersBeyondTheLimitAreReportedOnceAndPassedOver) {
