@@ -194,10 +194,16 @@ void TCritter::senseBody(TCritter* b) {
     float dx = bx - (x + cosTable[k]), dy = by - (y + sinTable[k]);
     return std::max(0.0f, 100 - 10 * std::sqrt(dx * dx + dy * dy));
   };
+  // Every pair of bodies comes here each tick; the two reaches are wanted only by a body
+  // nearer than the nearest so far or by a lit bulb.
+  const bool near1 = b->typeCode == smellType1 && e < nearest1;
+  const bool near2 = b->typeCode == smellType2 && e < nearest2;
+  const bool lit = b->typeCode == TypeCodes::Bulb && b->brightness > 0;
+  if (!near1 && !near2 && !lit) return;
   float u = reach(hl), v = reach(hr);
-  if (b->typeCode == smellType1 && e < nearest1) smellLeft1 = u, smellRight1 = v, nearest1 = e;
-  if (b->typeCode == smellType2 && e < nearest2) smellLeft2 = u, smellRight2 = v, nearest2 = e;
-  if (b->typeCode == TypeCodes::Bulb && b->brightness > 0) senseLight(*b, nx, ny, e, u, v);
+  if (near1) smellLeft1 = u, smellRight1 = v, nearest1 = e;
+  if (near2) smellLeft2 = u, smellRight2 = v, nearest2 = e;
+  if (lit) senseLight(*b, nx, ny, e, u, v);
 }
 
 void TCritter::senseLight(const TCritter& bulb, float nx, float ny, float e, float u, float v) {

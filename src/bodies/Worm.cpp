@@ -246,12 +246,18 @@ void TWorm::senseBody(TCritter* other) {
     const float dx = bx - (fx + 0.6f * cosTable[k]), dy = by - (fy + 0.6f * sinTable[k]);
     return std::max(0.0f, 100 - 10 * std::sqrt(dx * dx + dy * dy));
   };
+  // The reaches cost two roots; most bodies are no nearer than the nearest so far.
+  const bool near1 = type == smellType1 && e < nearest1;
+  const bool near2 = type == smellType2 && e < nearest2;
+  const bool nearSpider = spider && e < nearestSpider;
+  const bool lit = bulb && other->brightness > 0;
+  if (!near1 && !near2 && !nearSpider && !lit) return;
   const float u = reach(hl), v = reach(hr);
-  if (type == smellType1 && e < nearest1) smellLeft1 = u, smellRight1 = v, nearest1 = e;
-  if (type == smellType2 && e < nearest2) smellLeft2 = u, smellRight2 = v, nearest2 = e;
-  if (spider && e < nearestSpider) spiderLeft = u, spiderRight = v, nearestSpider = e;
+  if (near1) smellLeft1 = u, smellRight1 = v, nearest1 = e;
+  if (near2) smellLeft2 = u, smellRight2 = v, nearest2 = e;
+  if (nearSpider) spiderLeft = u, spiderRight = v, nearestSpider = e;
   // Light comes in through the middle, looking the way the head points.
-  if (bulb && other->brightness > 0) senseLight(*other, x + 0.6f * cosTable[h], y + 0.6f * sinTable[h], e, u, v);
+  if (lit) senseLight(*other, x + 0.6f * cosTable[h], y + 0.6f * sinTable[h], e, u, v);
 }
 
 bool TWorm::reset() {

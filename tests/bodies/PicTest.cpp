@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "bodies/Boundary.h"
 #include "bodies/Pic.h"
 #include "bodies/PicDraw.h"
@@ -142,6 +144,46 @@ TEST(FrameDrawing, PixelsLandOnlyWhereTheDepthBufferIsFarther) {
   DrawFrame(pic, 0, clip.target(), -1, -1, 0);
   EXPECT_EQ(clip.px(0, 0), 22);
   EXPECT_EQ(clip.px(1, 0), 7);
+}
+
+// Wide rows with holes, drawn at every kind of place and depth base into a buffer of
+// mixed depths, against the rule pixel by pixel: a nonzero depth lands where the buffer
+// holds something strictly farther, and the stored depth is clamped to 16 bits.
+TEST(FrameDrawing, WideRowsFollowThePixelRuleAtEveryPlaceAndBase) {
+  uint32_t seed = 12345;
+  auto next = [&](int n) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 8) % static_cast<uint32_t>(n));
+  };
+  TPicSource set(53, 9, 0, 0);
+  auto& f = set.addFrame();
+  for (size_t at = 0; at < f.depth.size(); ++at) {
+    f.depth[at] = next(5) == 0 ? 0 : static_cast<uint8_t>(1 + next(255));
+    f.colour[at] = static_cast<uint8_t>(next(256));
+  }
+  TPic pic = Decode(set, "wide");
+  const int bases[] = {-40000, -32768, -32700, -200, 0, 37, 500, 32512, 32513, 32700, 40000};
+  for (int round = 0; round < 60; ++round) {
+    const int ox = next(80) - 30, oy = next(14) - 4, base = bases[round % 11];
+    Buffer buf(50, 10, 0), want(50, 10, 0);
+    for (size_t at = 0; at < buf.depth.size(); ++at) {
+      buf.pixels[at] = want.pixels[at] = static_cast<uint8_t>(next(256));
+      buf.depth[at] = want.depth[at] = static_cast<int16_t>(base + next(300) - 20);
+    }
+    DrawFrame(pic, 0, buf.target(), ox, oy, base);
+    for (int y = 0; y < set.height; ++y)
+      for (int x = 0; x < set.width; ++x) {
+        const int tx = ox + x, ty = oy + y;
+        const size_t from = static_cast<size_t>(y) * set.width + x;
+        if (tx < 0 || ty < 0 || tx >= want.width || ty >= want.height || f.depth[from] == 0) continue;
+        const int value = base + f.depth[from];
+        if (want.dp(tx, ty) >= value) continue;
+        want.dp(tx, ty) = static_cast<int16_t>(std::clamp(value, -32768, 32767));
+        want.px(tx, ty) = f.colour[from];
+      }
+    ASSERT_EQ(buf.depth, want.depth) << "round " << round;
+    ASSERT_EQ(buf.pixels, want.pixels) << "round " << round;
+  }
 }
 
 TEST(FrameDrawing, ShadeMapGivesEachColourByteItsPaletteIndex) {
