@@ -49,6 +49,9 @@ bool TMushroom::reset() {
   const bool moved = TCritter::reset();
   body->setFrame(energy < 0 ? PoisonedFrame : GoodFrame);
   moveTo(x, y, SurfaceUnder(*this, x, y, z));
+  // A random placement keeps its height limit as the start; the mushroom rests on the
+  // surface instead, and that is its start, or every later reset pass would move it again.
+  startZ = z;
   showParts();
   return moved;
 }

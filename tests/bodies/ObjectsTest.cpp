@@ -226,3 +226,17 @@ TEST(Mushroom, PoisonedByATriggerStaysUntilAWormEatsAGoodOne) {
 }
 
 }  // namespace
+
+TEST(Mushroom, RegrownAtRandomSettlesOnceOnReset) {
+  // A regrown mushroom's start height is its placement limit; it rests on the ground,
+  // and a second reset pass must find it home rather than move it again for ever.
+  ObjectWorld w;
+  auto* mush = w.Add(std::make_unique<TMushroom>(&w.world, "m", 0, 5, 5, 0, w.Pic()));
+  TPlacement regrow;
+  regrow.centreX = 5, regrow.centreY = 5, regrow.radius = 1, regrow.minZ = -1, regrow.maxZ = 0.5f;
+  regrow.modeMask = PlaceOnDeath;
+  mush->addPlacement(regrow);
+  ASSERT_TRUE(mush->randomPlace(mush->startX, mush->startY, mush->startZ, PlaceOnDeath));
+  mush->reset();
+  EXPECT_FALSE(mush->reset());
+}
