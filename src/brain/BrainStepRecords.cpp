@@ -77,16 +77,7 @@ void TBrainBoard::SettlingPassesOnRecords() {
         changed = true;
       }
     }
-    for (int i = 0; i < nodeCount; ++i) {
-      Node& n = ds[i];
-      if (!n.inUse) continue;
-      for (int c = 0; c < SlotCount; ++c) {
-        if (n.value[c] != n.next[c]) {
-          n.value[c] = n.next[c];
-          changed = true;
-        }
-      }
-    }
+    if (CommitNodeValues(ds, nodeCount)) changed = true;
   }
   lastPasses_ = pass;
 }

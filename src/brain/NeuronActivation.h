@@ -1,6 +1,6 @@
 #pragma once
 // A neuron's next state from its summed input, shared by both forms of the settling
-// passes (on flat arrays and on the records).
+// passes (on flat arrays and on the records), and the nodes' commit after each pass.
 #include <cmath>
 
 #include "brain/BrainRecords.h"
@@ -23,4 +23,20 @@ inline float ActivateNeuron(int type, float input, float threshold, float gain, 
     case ErrorNeuron: return Clamp100(static_cast<float>(x));
     default: return state;
   }
+}
+
+// Nodes take the values written in this pass; whether any of them changed.
+inline bool CommitNodeValues(Node* ds, int nodeCount) {
+  bool changed = false;
+  for (int i = 0; i < nodeCount; ++i) {
+    Node& n = ds[i];
+    if (!n.inUse) continue;
+    for (int c = 0; c < SlotCount; ++c) {
+      if (n.value[c] != n.next[c]) {
+        n.value[c] = n.next[c];
+        changed = true;
+      }
+    }
+  }
+  return changed;
 }
