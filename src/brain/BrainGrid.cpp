@@ -1,5 +1,6 @@
 // The grid's picture stacks and the tiles each element puts into its cells.
 #include <cstdio>
+#include <utility>
 
 #include "brain/Brainboard.h"
 
@@ -110,13 +111,21 @@ int TBrainBoard::AddPic(int x, int y, int kind, int key, int picture) {
   return p;
 }
 
+// A stack that lacks a picture it should hold: the board is broken.
+void TBrainBoard::PicNotFound(int picture, int x, int y, const char* caption) {
+  char text[96];
+  std::snprintf(text, sizeof text, "Pic %d not found at: %d, %d", picture, x, y);
+  Message(text, caption);
+  broken = true;
+}
+
 int TBrainBoard::FindPic(int x, int y, int picture, int kind, int key) const {
   const GridCell* cell = Cell(x, y);
   if (!cell) return -1;
   int q = cell->first;
   for (int guard = pics.used(); q >= 0 && guard > 0; --guard) {
     const BoardPic& bp = pics[q];
-    if (bp.picture == picture && bp.kind == kind && bp.key == key) return q;
+    if (SamePic(bp, kind, key, picture)) return q;
     q = bp.next;
   }
   return -1;
@@ -126,10 +135,7 @@ void TBrainBoard::RemovePic(int x, int y, int picture, int kind, int key) {
   if (hidden_ || !InGrid(x, y)) return;
   const int p = FindPic(x, y, picture, kind, key);
   if (p < 0) {
-    char text[96];
-    std::snprintf(text, sizeof text, "Pic %d not found at: %d, %d", picture, x, y);
-    Message(text, "Remove pic error");
-    broken = true;
+    PicNotFound(picture, x, y, "Remove pic error");
     return;
   }
   GridCell& cell = *Cell(x, y);
@@ -145,10 +151,7 @@ void TBrainBoard::ReplacePic(int x, int y, int oldPicture, int kind, int key, in
   if (hidden_ || !InGrid(x, y)) return;
   const int p = FindPic(x, y, oldPicture, kind, key);
   if (p < 0) {
-    char text[96];
-    std::snprintf(text, sizeof text, "Pic %d not found at: %d, %d", oldPicture, x, y);
-    Message(text, "Replace pic error");
-    broken = true;
+    PicNotFound(oldPicture, x, y, "Replace pic error");
     return;
   }
   pics[p].picture = newPicture;
@@ -264,16 +267,32 @@ void TBrainBoard::EraseNeuron(int i) {
     RemovePic(n.x + DirDx[d], n.y + DirDy[d], NeuronOuterTile(n, d), PicNeuron, i);
 }
 
+// A light changes often: the nine pictures a neuron was last found under are tried
+// first, each taken only while it still is that neuron's picture of the old tile (a
+// neuron shows each tile once, so it is the one in that cell).
 void TBrainBoard::RedrawNeuronLit(int i, bool lit) {
   Neuron& n = neurons[i];
-  const int oldCentre = NeuronCentreTile(n);
-  int oldOuter[SlotCount];
-  for (int d = 0; d < SlotCount; ++d) oldOuter[d] = NeuronOuterTile(n, d);
+  int old[SlotCount + 1];
+  old[0] = NeuronCentreTile(n);
+  for (int d = 0; d < SlotCount; ++d) old[d + 1] = NeuronOuterTile(n, d);
   n.shownState = lit ? 100 : 0;
   if (hidden_) return;
-  ReplacePic(n.x, n.y, oldCentre, PicNeuron, i, NeuronCentreTile(n));
-  for (int d = 0; d < SlotCount; ++d)
-    ReplacePic(n.x + DirDx[d], n.y + DirDy[d], oldOuter[d], PicNeuron, i, NeuronOuterTile(n, d));
+  if (static_cast<int>(picPlaces_.size()) <= i) picPlaces_.resize(static_cast<size_t>(i) + 1);
+  PicPlaces& places = picPlaces_[i];
+  if (places.x != n.x || places.y != n.y) places = PicPlaces{n.x, n.y};
+  for (int k = 0; k <= SlotCount; ++k) {
+    const int x = n.x + (k == 0 ? 0 : DirDx[k - 1]), y = n.y + (k == 0 ? 0 : DirDy[k - 1]);
+    if (!InGrid(x, y)) continue;
+    int p = places.pic[k];
+    if (!pics.valid(p) || !SamePic(std::as_const(pics)[p], PicNeuron, i, old[k])) p = FindPic(x, y, old[k], PicNeuron, i);
+    places.pic[k] = p;
+    if (p < 0) {
+      PicNotFound(old[k], x, y, "Replace pic error");
+      continue;
+    }
+    pics[p].picture = k == 0 ? NeuronCentreTile(n) : NeuronOuterTile(n, k - 1);
+    cells_[Index(x, y)].dirty = true;
+  }
 }
 
 void TBrainBoard::DrawNode(int i) {

@@ -163,6 +163,24 @@ struct FileColumn {
   std::vector<float> values;
 };
 
+// How often an array's records may have been changed. Whoever takes a record for
+// writing counts as a change; an array assigned from another never shows a count it
+// showed before, so a copy made from the records stays good while the count stands.
+class ChangeCount {
+ public:
+  ChangeCount() = default;
+  ChangeCount(const ChangeCount& other) : value_(other.value_) {}
+  ChangeCount& operator=(const ChangeCount& other) {
+    value_ = (value_ > other.value_ ? value_ : other.value_) + 1;
+    return *this;
+  }
+  uint64_t value() const { return value_; }
+  void Bump() { ++value_; }
+
+ private:
+  uint64_t value_ = 0;
+};
+
 // An array of records with a used count (one past the highest live index) that grows
 // by a fixed step and hands out the lowest free index.
 template <class T>
@@ -176,13 +194,25 @@ class ElementArray {
   int growthStep() const { return growth_; }
   bool valid(int i) const { return i >= 0 && i < used_; }
   bool live(int i) const { return valid(i) && IsLive(records_[i]); }
-  T& operator[](int i) { return records_[i]; }
+  T& operator[](int i) {
+    changes_.Bump();
+    return records_[i];
+  }
   const T& operator[](int i) const { return records_[i]; }
-  T* data() { return records_.data(); }
+  T* data() {
+    changes_.Bump();
+    return records_.data();
+  }
+  // Counts every non-const access, reads included: a count that stands means no record
+  // was touched.
+  uint64_t changeCount() const { return changes_.value(); }
+  // For the step, which keeps its own copy in line with what it writes here.
+  T* dataUncounted() { return records_.data(); }
 
   // Takes the lowest free record, growing the array when none is free. The record comes
   // back cleared and marked in use (a picture is in use once the caller sets its kind).
   int Allocate() {
+    changes_.Bump();
     int i = lowestFree_ < capacity() ? lowestFree_ : capacity();
     while (i < capacity() && IsLive(records_[i])) ++i;
     if (i == capacity()) records_.resize(records_.size() + growth_);
@@ -195,12 +225,14 @@ class ElementArray {
   // Frees a record and lowers the used count to one past the highest live record.
   void Free(int i) {
     if (!valid(i)) return;
+    changes_.Bump();
     MarkFree(records_[i]);
     if (i < lowestFree_) lowestFree_ = i;
     while (used_ > 0 && !IsLive(records_[used_ - 1])) --used_;
   }
   // Every record free, back to the initial capacity.
   void Reset() {
+    changes_.Bump();
     records_.assign(initial_, T{});
     used_ = 0;
     lowestFree_ = 0;
@@ -208,13 +240,17 @@ class ElementArray {
   // The loader's form: `count` records in use as read, capacity count + step when the
   // array is too small.
   void SetUsedForLoad(int count) {
+    changes_.Bump();
     if (count > capacity()) records_.assign(static_cast<size_t>(count) + growth_, T{});
     used_ = count;
     lowestFree_ = 0;
   }
   // Whoever frees records by writing them directly (the load check) calls this, so the
   // next allocation searches from the start again.
-  void Rescan() { lowestFree_ = 0; }
+  void Rescan() {
+    changes_.Bump();
+    lowestFree_ = 0;
+  }
 
  private:
   static bool IsLive(const T& r) {
@@ -232,6 +268,7 @@ class ElementArray {
   int used_ = 0;
   // Every record below this index is live, so allocation searches from here.
   int lowestFree_ = 0;
+  ChangeCount changes_;
 };
 
 // Cell offsets of the eight directions, rows growing downward.

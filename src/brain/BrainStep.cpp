@@ -1,6 +1,7 @@
 // The board's update: habituation, self-driven nodes, sensor input, settling passes,
 // display marks, snoopers and effector output. Once its flat arrays have grown to the
 // board's size a step allocates nothing.
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -50,6 +51,9 @@ void WriteNext(Node& t, int slot, float v) {
   else SetAll(t.next, v);
 }
 
+// Equal to the bit, so that a -0 or a NaN is written back as the passes left it.
+bool SameBits(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
+
 bool NeuronLit(const Neuron& n) {
   if (n.type == ErrorNeuron) return n.state >= n.threshold || n.state <= -n.threshold;
   return n.state >= 50;
@@ -64,17 +68,28 @@ float TBrainBoard::SourceValue(const Synapse& s) const {
 
 void TBrainBoard::Step(bool learnAllowed) {
   if (broken) return;
+  // Nobody touched the neuron records since the last step: a flat copy made now stays
+  // good, and one already made is still good.
+  const bool untouched = neurons.changeCount() == stepEndChanges_;
+  const bool kept = flatKept_ && untouched && nodes.used() == flatNodeCount_;
   // A board that settled at once last step most likely does again: one pass on the
   // records is cheaper than copying them.
-  const bool flat = lastPasses_ > 1;
-  if (flat) HabituateAndFlatten();
+  const bool flat = kept || untouched || lastPasses_ > 1;
+  if (kept) HabituateKept();
+  else if (flat) HabituateAndFlatten();
   else HabituateRecords();
   UpdateNodes();
   if (flat) SettlingPasses();
   else SettlingPassesOnRecords();
-  WriteBackAndShowLit(flat);
+  if (kept) WriteBackChanges();
+  else WriteBackAndShowLit(flat);
+  ShowNodesLit();
   RefreshSnoopers();
   WriteOutputs();
+  flatKept_ = flat;
+  lastKept_ = kept;
+  flatNodeCount_ = nodes.used();
+  stepEndChanges_ = neurons.changeCount();
   if (learnAllowed && learning && !broken) Learn();
   if (visible && view) view->RepaintDirtyCells(*this);
 }
@@ -95,6 +110,7 @@ void TBrainBoard::HabituateAndFlatten() {
   f.edgeStart.resize(static_cast<size_t>(neuronCount) + 1);
   f.edges.resize(static_cast<size_t>(neuronCount) * SlotCount);
   f.nodeTargets.clear();
+  f.decaying.clear();
   float* const state = f.state.data();
   int32_t* const edges = f.edges.data();
   int32_t edgeCount = 0;
@@ -117,8 +133,12 @@ void TBrainBoard::HabituateAndFlatten() {
       Synapse& x = n.slots[s];
       const int kind = x.kind, other = x.otherIndex, slot = x.otherSlot;
       if (IsInputSlot(kind)) {
-        if (x.decay == 0) x.state = x.weight;  // the common case, without reading the source
-        else Habituate(x);
+        if (x.decay == 0) {
+          x.state = x.weight;  // the common case, without reading the source
+        } else {
+          Habituate(x);
+          f.decaying.push_back(i * SlotCount + s);
+        }
       }
       syn[s] = x.state;
       if (kind != SlotOutput || other < 0 || slot < 0 || slot >= SlotCount) continue;
@@ -130,6 +150,16 @@ void TBrainBoard::HabituateAndFlatten() {
     }
   }
   f.edgeStart[neuronCount] = edgeCount;
+}
+
+// Step 1 on a kept copy: only synapses that decay can have changed since it was made.
+void TBrainBoard::HabituateKept() {
+  Neuron* const ns = neurons.dataUncounted();
+  for (const int32_t k : flat_.decaying) {
+    Synapse& s = ns[k / SlotCount].slots[k % SlotCount];
+    Habituate(s);
+    flat_.synapse[k] = s.state;
+  }
 }
 
 // Steps 2 and 3: file, key and held nodes play their values; sensors fill input nodes.
@@ -230,23 +260,58 @@ void TBrainBoard::SettlingPasses() {
 }
 
 // Step 5, in the sweep that writes the passes' states and inputs back to the records:
-// elements whose lit state changed are drawn again.
+// elements whose lit state changed are drawn again. After passes on a fresh flat copy
+// it also notes what the records now hold.
 void TBrainBoard::WriteBackAndShowLit(bool fromFlat) {
   const int neuronCount = neurons.used();
   const bool passesRan = fromFlat && lastPasses_ > 0;
-  const float* const state = flat_.state.data();
-  const float* const input = flat_.input.data();
+  FlatNetwork& f = flat_;
+  if (fromFlat) {
+    f.recordState.resize(neuronCount);
+    f.recordInput.resize(neuronCount);
+    f.shownLit.resize(neuronCount);
+  }
+  Neuron* const ns = neurons.dataUncounted();
   for (int i = 0; i < neuronCount; ++i) {
-    Neuron& n = neurons[i];
-    if (passesRan) n.input = input[i];
+    Neuron& n = ns[i];
+    if (passesRan) n.input = f.input[i];
+    if (fromFlat) f.recordInput[i] = n.input;
     if (!n.inUse) continue;
-    if (passesRan) n.state = state[i];
+    if (passesRan) n.state = f.state[i];
     // A picture that cannot be found breaks the board; stop there rather than report
     // every other element too.
+    if (!broken) {
+      const bool lit = NeuronLit(n);
+      if (lit != (n.shownState >= 50)) RedrawNeuronLit(i, lit);
+    }
+    if (fromFlat) {
+      f.recordState[i] = n.state;
+      f.shownLit[i] = n.shownState >= 50;
+    }
+  }
+}
+
+// Step 5 after passes on a kept copy: only records whose state or input changed are
+// written, and only those can change their light.
+void TBrainBoard::WriteBackChanges() {
+  if (lastPasses_ == 0) return;
+  const int neuronCount = neurons.used();
+  FlatNetwork& f = flat_;
+  Neuron* const ns = neurons.dataUncounted();
+  for (int i = 0; i < neuronCount; ++i) {
+    if (!SameBits(f.input[i], f.recordInput[i])) ns[i].input = f.recordInput[i] = f.input[i];
+    if (f.type[i] < 0 || SameBits(f.state[i], f.recordState[i])) continue;
+    Neuron& n = ns[i];
+    n.state = f.recordState[i] = f.state[i];
     if (broken) continue;
     const bool lit = NeuronLit(n);
-    if (lit != (n.shownState >= 50)) RedrawNeuronLit(i, lit);
+    if (lit == (f.shownLit[i] != 0)) continue;
+    RedrawNeuronLit(i, lit);
+    f.shownLit[i] = n.shownState >= 50;
   }
+}
+
+void TBrainBoard::ShowNodesLit() {
   for (int i = nodes.used() - 1; i >= 0 && !broken; --i) {
     const Node& n = nodes[i];
     if (!n.inUse) continue;

@@ -97,6 +97,8 @@ class TBrainBoard {
   void MarkTouched() { touched_ = true; }
   // Passes the last step ran (a settled network costs one).
   int lastPassCount() const { return lastPasses_; }
+  // Whether the last step's passes ran on the flat copy kept from the step before.
+  bool lastStepKeptCopy() const { return lastKept_; }
 
   // ---- learning ------------------------------------------------------------------
   void Learn();
@@ -134,6 +136,9 @@ class TBrainBoard {
   void ReplacePic(int x, int y, int oldPicture, int kind, int key, int newPicture);
   // The entry of a cell's stack with these fields, -1 when none.
   int FindPic(int x, int y, int picture, int kind, int key) const;
+  static bool SamePic(const BoardPic& p, int kind, int key, int picture) {
+    return p.picture == picture && p.kind == kind && p.key == key;
+  }
 
   // Tiles each element puts into its cells.
   static int NeuronCentreTile(const Neuron& n);
@@ -210,12 +215,16 @@ class TBrainBoard {
   friend class BrainFileReader;
   int Index(int x, int y) const { return y * columns_ + x; }
   void ResetBindings();
+  void PicNotFound(int picture, int x, int y, const char* caption);
   void HabituateAndFlatten();
+  void HabituateKept();
   void HabituateRecords();
   void UpdateNodes();
   void SettlingPasses();
   void SettlingPassesOnRecords();
   void WriteBackAndShowLit(bool fromFlat);
+  void WriteBackChanges();
+  void ShowNodesLit();
   void WriteOutputs();
   void ErrorPass();
   void AdjustNeuron(Neuron& n);
@@ -242,8 +251,21 @@ class TBrainBoard {
   bool usesKeyInput_ = false;
   int lastPasses_ = 0;
 
-  // The settling passes run on flat copies of the neurons and their connections, made
-  // afresh by each step and written back after it; kept here so a step does not allocate.
+  // The settling passes run on flat copies of the neurons and their connections, written
+  // back after each step. The copy is kept from step to step while nobody touches the
+  // neuron records in between (their change count stands); else it is made afresh.
+  // Where each neuron's pictures were last found (centre, then the eight directions),
+  // for as long as the neuron stands at the same place.
+  struct PicPlaces {
+    int32_t x = -1, y = -1;
+    int32_t pic[SlotCount + 1] = {-1, -1, -1, -1, -1, -1, -1, -1, -1};
+  };
+  std::vector<PicPlaces> picPlaces_;
+
+  bool flatKept_ = false;
+  bool lastKept_ = false;
+  uint64_t stepEndChanges_ = ~uint64_t{0};
+  int flatNodeCount_ = -1;
   struct NodeTarget {
     int32_t source, node, slot;
   };
@@ -254,6 +276,10 @@ class TBrainBoard {
     std::vector<int32_t> edgeStart;    // per neuron, into edges
     std::vector<int32_t> edges;        // the synapse index of each output's target
     std::vector<NodeTarget> nodeTargets;
+    std::vector<int32_t> decaying;     // synapses whose state habituation changes
+    // What the records hold, so that only changes are written back.
+    std::vector<float> recordState, recordInput;
+    std::vector<int8_t> shownLit;
   };
   FlatNetwork flat_;
 };

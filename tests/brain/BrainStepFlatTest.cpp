@@ -7,7 +7,9 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <utility>
 
+#include "brain/BoardJournal.h"
 #include "brain/Brainboard.h"
 
 namespace {
@@ -185,3 +187,83 @@ TEST(FlatStep, MixedNetworksStepAsTheirRecordsWould) {
 }
 
 }  // namespace
+
+// Whatever is done to the records between steps (a weight written directly, a neuron
+// deleted, a synapse added, a reset, an undo putting older records back, a node going)
+// must be seen by the next step; steps with nothing between them reuse their flat copy.
+TEST(FlatStep, AKeptCopyFollowsEveryChangeBetweenSteps) {
+  Host host{};
+  TBrainBoard kept(host, 1, false), records(host, 1, true);
+  BuildMixed(kept, 7);
+  BuildMixed(records, 7);
+  std::unique_ptr<BoardSnapshot> shotKept, shotRecords;
+  auto edit = [&](int step, TBrainBoard& b, std::unique_ptr<BoardSnapshot>& shot) {
+    switch (step) {
+      case 6:
+        for (Synapse& s : b.neurons[3].slots)
+          if (IsInputSlot(s.kind)) s.weight = -70;
+        break;
+      case 10: b.DeleteNeuron(5); break;
+      case 14: b.ConnectToNeuron(OtherNeuron, 8, 7, 9, 3, 90); break;
+      case 18: b.ResetRun(); break;
+      case 21: shot = std::make_unique<BoardSnapshot>(b); break;
+      case 26: shot->Restore(b); break;
+      case 30: b.DeleteNode(5, true); break;
+      case 34: b.neurons[12].threshold = -30; break;
+      default: break;
+    }
+  };
+  int keptSteps = 0;
+  for (int step = 0; step < 40; ++step) {
+    edit(step, kept, shotKept);
+    edit(step, records, shotRecords);
+    kept.Step(false);
+    ReferenceStep(records);
+    keptSteps += kept.lastStepKeptCopy();
+    ASSERT_FALSE(kept.broken) << "step " << step;
+    ExpectSameNetwork(kept, records, step);
+    if (HasFailure()) return;
+  }
+  EXPECT_GT(keptSteps, 15);
+}
+
+// A light change swaps the tiles where the neuron stands now, also after it moved or
+// its index went to another neuron.
+TEST(FlatStep, LightsFollowANeuronThatMoved) {
+  Host host{};
+  TBrainBoard b(host, 1, false);
+  b.SetSize(40, 40);
+  const int a = b.AddNeuron(5, 5);
+  const int c = b.AddNeuron(20, 5);
+  b.neurons[c].threshold = -10;  // fires by itself: lit after a step
+  auto shows = [&](int i, bool lit) {
+    const Neuron& n = std::as_const(b).neurons[i];
+    Neuron look = n;
+    look.shownState = lit ? 100 : 0;
+    if (b.FindPic(n.x, n.y, TBrainBoard::NeuronCentreTile(look), PicNeuron, i) < 0) return false;
+    for (int d = 0; d < SlotCount; ++d)
+      if (b.FindPic(n.x + DirDx[d], n.y + DirDy[d], TBrainBoard::NeuronOuterTile(look, d), PicNeuron, i) < 0) return false;
+    return true;
+  };
+  b.Step(false);
+  EXPECT_TRUE(shows(c, true));
+  b.neurons[c].threshold = 200;
+  b.Step(false);
+  EXPECT_TRUE(shows(c, false));
+  // Moved while dark, lit where it stands now.
+  b.EraseNeuron(c);
+  b.neurons[c].x = 30, b.neurons[c].y = 30;
+  b.neurons[c].threshold = -10;
+  b.DrawNeuron(c);
+  b.Step(false);
+  EXPECT_TRUE(shows(c, true));
+  // Its index taken by a new neuron at the old place.
+  b.DeleteNeuron(c);
+  const int d = b.AddNeuron(30, 30);
+  ASSERT_EQ(d, c);
+  b.neurons[d].threshold = -10;
+  b.Step(false);
+  EXPECT_TRUE(shows(d, true));
+  EXPECT_TRUE(shows(a, false));
+  EXPECT_FALSE(b.broken);
+}
