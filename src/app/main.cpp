@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/qt/GuardedApplication.h"
 #include "platform/qt/QtHost.h"
 #include "shell/ui/MainForm.h"
 #include "shell/ui/Manual.h"
@@ -55,21 +56,29 @@ class FirstPaintExit : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  GuardedApplication app(argc, argv);
   QApplication::setApplicationName("Quorbit");
   QApplication::setQuitOnLastWindowClosed(false);
   const QString exeFolder = QCoreApplication::applicationDirPath();
   EnterDataFolder(exeFolder);
   QtHost desktop;
   Host host = desktop.host();
-  TMainForm main(host, exeFolder);
-  if (!main.startedOk()) return 1;
+  // An error escaping the making of the main window is shown and ends the program.
+  std::unique_ptr<TMainForm> mainForm;
+  const bool made = GuardedApplication::Guard(
+      [&] {
+        mainForm = std::make_unique<TMainForm>(host, exeFolder);
+        return true;
+      },
+      GuardedApplication::ShowError);
+  if (!made || !mainForm->startedOk()) return 1;
+  TMainForm& main = *mainForm;
   const auto seed = static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
   // The brain window and the manual are made after the title screen has painted.
   std::unique_ptr<TBrainForm> brains;
   std::unique_ptr<ProgramWiring> wiring;
   std::unique_ptr<THelpForm> manual;
-  main.afterFirstPaint = [&] {
+  auto makeLaterWindows = [&] {
     brains = std::make_unique<TBrainForm>(host, seed);
     wiring = std::make_unique<ProgramWiring>(main, *brains);
     manual = std::make_unique<THelpForm>(host, [&main] { return main.shell().Progress; });
@@ -81,6 +90,11 @@ int main(int argc, char** argv) {
         manual->ShowManualPage(page);
     };
     desktop.sound.FindDevice();
+    return true;
+  };
+  // The other windows count as window creation too: an error there ends the program.
+  main.afterFirstPaint = [&] {
+    if (!GuardedApplication::Guard(makeLaterWindows, GuardedApplication::ShowError)) QCoreApplication::exit(1);
   };
   FirstPaintExit firstPaint;
   if (QCoreApplication::arguments().contains("--first-paint-exit")) main.installEventFilter(&firstPaint);
