@@ -94,26 +94,29 @@ void TAnt::layOut() {
   if (held) held->moveTo(x + HeldAhead * ch, y + HeldAhead * sh, z + heldRise);
 }
 
-bool TAnt::inWorld(const TCritter* c) const {
-  if (!c || !world) return false;
-  for (int k = 0, n = world->CritterCount(); k < n; ++k)
-    if (world->CritterAt(k) == c) return true;
-  return false;
-}
-
-void TAnt::forgetVanished() {
-  if (held && !inWorld(held)) {
+// What the ant holds, faces or lives in is taken out of the world (the editor deletes
+// critters one by one): an ant whose nest went while it was inside comes out in time.
+void TAnt::forget(const TCritter* gone) {
+  TCritter::forget(gone);
+  if (held == gone) {
     held = nullptr;
     heldRise = headDrop = 0;
     liftHeld = false;
   }
-  if (facing && !inWorld(facing)) facing = nullptr;
-  if (nest && !inWorld(nest)) nest = nullptr;
-  if (startNest && !inWorld(startNest)) startNest = nullptr;
+  if (facing == gone) facing = nullptr;
+  if (nest == gone) nest = nullptr;
+  if (startNest == gone) startNest = nullptr;
+}
+
+// An ant taken out while it passes the doorway leaves it free for the others.
+void TAnt::leavingWorld() {
+  if (!nest || nestTicks <= 0) return;
+  const bool goingIn = nestTicks < NestCloses && nest->state() == TNest::GoingIn;
+  const bool comingOut = nestTicks >= NestLeaves && nest->state() == TNest::ComingOut;
+  if (goingIn || comingOut) nest->close();
 }
 
 void TAnt::step() {
-  forgetVanished();
   TCritter::step();
   prevX = x, prevY = y, prevZ = z;
   lastHeading = bodyHeading;
@@ -387,7 +390,6 @@ const char* TAnt::PutInNest(TCritter* ant, TCritter* nest, int ticks) {
 }
 
 bool TAnt::reset() {
-  forgetVanished();
   release();
   bool moved = TCritter::reset();
   // The ant turns its body, never the heading field: that keeps the start heading, or

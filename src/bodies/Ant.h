@@ -46,6 +46,8 @@ class TAnt : public TCritter {
   void collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPart) override;
   void collideWithThing(TStaticBound* thing, TSprite* myPart) override;
   void carriedCollided(TCritter* other) override;
+  void forget(const TCritter* gone) override;
+  void leavingWorld() override;
   bool reset() override;
   int getHeading() override;
 
@@ -94,10 +96,6 @@ class TAnt : public TCritter {
   bool mayRaise(int leg) const;
   float groundAt(float px, float py);
   void release();
-  // What the ant holds, faces or lives in may have been taken out of the world since
-  // the last tick (the editor deletes critters one by one): forget what is gone.
-  void forgetVanished();
-  bool inWorld(const TCritter* c) const;
 
   int lastHeading = 0;
   float headDrop = 0;  // the head dips while it takes hold of something

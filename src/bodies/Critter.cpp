@@ -137,6 +137,12 @@ void TCritter::collideWithThing(TStaticBound*, TSprite*) {
 
 void TCritter::carriedCollided(TCritter*) {}
 
+void TCritter::forget(const TCritter* gone) {
+  if (carrier == gone) carrier = nullptr;
+}
+
+void TCritter::leavingWorld() {}
+
 bool TCritter::touchesTrigger(const TTrigger& trigger) {
   for (auto& p : parts)
     if (p->active() && (trigger.contains(p->x, p->y, p->z) || trigger.reaches(p->bound))) return true;

@@ -38,6 +38,10 @@ class TCritter {
   virtual void collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPart);
   virtual void collideWithThing(TStaticBound* thing, TSprite* myPart);
   virtual void carriedCollided(TCritter* other);
+  // `gone` is being taken out of the world: whoever keeps it in mind lets go of it.
+  virtual void forget(const TCritter* gone);
+  // This critter is being taken out of the world: it lets go of what it holds shut.
+  virtual void leavingWorld();
   virtual bool touchesTrigger(const TTrigger& trigger);
   virtual void triggerFired(const TTrigger* trigger);
   virtual bool reset();

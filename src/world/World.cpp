@@ -128,6 +128,15 @@ void TWorld::TakeArrowOffMap() {
   arrowCountdown = 0;
 }
 
+void TWorld::RemoveCritter(int index) {
+  if (index < 0 || index >= static_cast<int>(critters.size())) return;
+  TCritter* gone = critters[static_cast<size_t>(index)].get();
+  gone->leavingWorld();
+  for (auto& c : critters)
+    if (c.get() != gone) c->forget(gone);
+  critters.erase(critters.begin() + index);
+}
+
 void TWorld::ClearWorld() {
   gizmos.clear();
   gizmoLines.clear();

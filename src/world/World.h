@@ -114,6 +114,8 @@ class TWorld : public IWorldWindow, public ICritterWorld {
   void SenseScent(int heading, float outputs[8], float x, float y) override;
   int LayScent(int direction, int segment, float x, float y) override;
   int CritterCount() const override { return static_cast<int>(critters.size()); }
+  // Takes one critter out of the world; the others forget it first.
+  void RemoveCritter(int index);
   TCritter* CritterAt(int number) override;
   int32_t* BrainInputs(int brainNumber) override;
   const int32_t* BrainOutputs(int brainNumber) override;

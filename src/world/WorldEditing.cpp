@@ -383,9 +383,7 @@ bool TWorldEditing::DeleteCritter() {
   if (n < 0 || n >= static_cast<int>(world_.critters.size())) return false;
   TCritter* gone = world_.critters[static_cast<size_t>(n)].get();
   if (brains_ && gone->brainMode != 0) brains_->ReleaseBrain(gone->brainNumber);
-  for (auto& c : world_.critters)
-    if (c->carrier == gone) c->carrier = nullptr;
-  world_.critters.erase(world_.critters.begin() + n);
+  world_.RemoveCritter(n);
   std::vector<int> map(world_.critters.size() + 1);
   for (int k = 0; k < static_cast<int>(map.size()); ++k) map[static_cast<size_t>(k)] = k < n ? k : k == n ? -1 : k - 1;
   trigger = -1;

@@ -132,10 +132,12 @@ TEST(AntColony, WhatLeavesTheWorldIsForgotten) {
   ASSERT_EQ(carrier->held, food);
   auto erase = [&](TCritter* gone) {
     auto& list = f.world.critters;
-    list.erase(std::find_if(list.begin(), list.end(), [&](const auto& c) { return c.get() == gone; }));
+    const auto at = std::find_if(list.begin(), list.end(), [&](const auto& c) { return c.get() == gone; });
+    f.world.RemoveCritter(static_cast<int>(at - list.begin()));
   };
   erase(food);
   erase(nest);
+  EXPECT_EQ(carrier->held, nullptr);
   f.Tick();
   EXPECT_EQ(carrier->held, nullptr);
   EXPECT_EQ(homebody->nest, nullptr);
@@ -149,6 +151,19 @@ TEST(AntColony, WhatLeavesTheWorldIsForgotten) {
   f.world.ResetWorld();
   EXPECT_EQ(homebody->nestTicks, 0);
   EXPECT_EQ(carrier->held, nullptr);
+
+  // An ant taken out in the doorway leaves the door free for the next one.
+  TNest* second = f.Nest(3.5f, 9.5f);
+  TAnt* visitor = f.Ant(3.5f, 9.5f, 0, 0);
+  ASSERT_TRUE(second->enter());
+  visitor->nest = second, visitor->nestTicks = 1;
+  erase(visitor);
+  EXPECT_EQ(second->state(), TNest::Free);
+  ASSERT_TRUE(second->leave());
+  TAnt* leaver = f.Ant(3.5f, 9.5f, 0, 1);
+  leaver->nest = second, leaver->nestTicks = 101;
+  erase(leaver);
+  EXPECT_EQ(second->state(), TNest::Free);
 }
 
 }  // namespace
