@@ -264,3 +264,16 @@ TEST(BrainWindowPictures, Screenshots) {
 }
 
 }  // namespace
+
+// While the learner only watches (the mouse resting on a neuron, the status bar telling
+// its state every tick), nothing the window does between ticks counts as touching the
+// network, so the board's step keeps its flat copy.
+TEST(BrainWindow, AWatchedBoardKeepsItsNetworkCopyFromTickToTick) {
+  BrainWindowFixture f;
+  const int n = f.shown().AddNeuron(5, 5);
+  f.shown().neurons[n].threshold = -10;
+  QTest::mouseMove(f.window->boardView(), QPoint(5 * 16 + 8, 5 * 16 + 8));
+  for (int k = 0; k < 4; ++k) f.window->StepAll(false);
+  EXPECT_TRUE(f.shown().lastStepKeptCopy());
+  EXPECT_EQ(f.window->statusPanel(0)->text().toStdString(), "Neuron 0: state 100.00, threshold -10.00");
+}
