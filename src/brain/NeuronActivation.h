@@ -2,6 +2,7 @@
 // A neuron's next state from its summed input, shared by both forms of the settling
 // passes (on flat arrays and on the records), and the nodes' commit after each pass.
 #include <cmath>
+#include <limits>
 
 #include "brain/BrainRecords.h"
 
@@ -16,8 +17,9 @@ inline float ActivateNeuron(int type, float input, float threshold, float gain, 
       return c >= threshold ? 100.0f : 0.0f;
     }
     case SigmoidNeuron: {
+      // An exponential beyond what a state's float can hold counts as too large: state 0.
       const double e = std::exp(-static_cast<double>(gain) * (x - threshold));
-      return std::isinf(e) ? 0.0f : static_cast<float>(100.0 / (e + 1.0));
+      return e > std::numeric_limits<float>::max() ? 0.0f : static_cast<float>(100.0 / (e + 1.0));
     }
     case LinearNeuron: return Clamp100(static_cast<float>(x - threshold));
     case ErrorNeuron: return Clamp100(static_cast<float>(x));

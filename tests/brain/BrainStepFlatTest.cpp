@@ -85,7 +85,7 @@ void ReferenceStep(TBrainBoard& b) {
         next = (x < -100 ? -100 : (x > 100 ? 100 : x)) >= n.threshold ? 100.0f : 0.0f;
       } else if (n.type == SigmoidNeuron) {
         const double e = std::exp(-static_cast<double>(n.gain) * (x - n.threshold));
-        next = std::isinf(e) ? 0.0f : static_cast<float>(100.0 / (e + 1.0));
+        next = e > 3.4028234663852886e38 ? 0.0f : static_cast<float>(100.0 / (e + 1.0));
       } else if (n.type == LinearNeuron) {
         next = Clamp(static_cast<float>(x - n.threshold), -100, 100);
       } else if (n.type == ErrorNeuron) {

@@ -45,6 +45,11 @@ TEST_F(StepTest, ActivationPerType) {
   EXPECT_FLOAT_EQ(board.neurons[lin].state, 0);
   EXPECT_EQ(board.neurons[sig].state, 0);
   EXPECT_FLOAT_EQ(board.neurons[err].state, 100);
+  // exp(100) is beyond a float even where a double holds it: still 0, not a speck.
+  board.neurons[sig].threshold = 0;
+  board.neurons[sig].gain = 1;
+  board.Step(false);
+  EXPECT_EQ(board.neurons[sig].state, 0);
 }
 
 TEST_F(StepTest, HabituationFadesWhileTheSourceIsActiveAndSnapsBack) {
