@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include "platform/Files.h"
@@ -73,6 +74,21 @@ TEST(MainForm, MissingPaletteIsFatal) {
   QDir::setCurrent(keep);
   ASSERT_FALSE(fakes.messages.shown.empty());
   EXPECT_EQ(fakes.messages.shown.back(), (ShownMessage{"Palette creation error", "Fatal Error"}));
+}
+
+TEST(MainForm, MissingNotebookIsFatal) {
+  TempFolder exe;
+  ASSERT_TRUE(QFile::copy(QUORBIT_TEST_DATA_DIR "/quorbit.pal", QString::fromStdString(exe.path() + "/quorbit.pal")));
+  QString keep = QDir::currentPath();
+  QDir::setCurrent(QString::fromStdString(exe.path()));
+  FakeHost fakes;
+  {
+    TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+    EXPECT_FALSE(form.startedOk());
+  }
+  QDir::setCurrent(keep);
+  ASSERT_FALSE(fakes.messages.shown.empty());
+  EXPECT_EQ(fakes.messages.shown.back(), (ShownMessage{"Couldn't read the notebook file RedBook.pgs", "Fatal Error"}));
 }
 
 TEST(MainForm, NotebookOpensOnlyOnAReleaseInsideAndRunNeedsTheBook) {

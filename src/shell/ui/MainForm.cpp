@@ -46,7 +46,14 @@ TMainForm::TMainForm(Host host, const QString& executableFolder)
     startedOk_ = false;
     return;
   }
-  shell_.pages.Build(ReadFileText("RedBook.pgs").value_or(std::string()));
+  // Without its notebook the program has no pages to lead the learner by.
+  const auto notebook = ReadFileText("RedBook.pgs");
+  if (!notebook) {
+    host_.Message("Couldn't read the notebook file RedBook.pgs", "Fatal Error", MessageIcon::Error);
+    startedOk_ = false;
+    return;
+  }
+  shell_.pages.Build(*notebook);
   shell_.LoadSounds();
   CreateWorldWindow();
   shell_.view = this;
