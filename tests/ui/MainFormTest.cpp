@@ -113,6 +113,17 @@ TEST(MainForm, NotebookOpensOnlyOnAReleaseInsideAndRunNeedsTheBook) {
   EXPECT_TRUE(form.BookShown());
   form.shell().RunWorld();
   EXPECT_TRUE(form.shell().Running);
+  // The next-page corner turns on a left click only: not on another button, not when
+  // the press slips off the control before the release.
+  QWidget* next = form.childAt(210, 90);
+  ASSERT_NE(next, nullptr);
+  const int page = form.shell().CurrentPage;
+  QTest::mouseClick(next, Qt::RightButton, {}, QPoint(5, 5));
+  QTest::mousePress(next, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseRelease(next, Qt::LeftButton, {}, QPoint(5, 200));
+  EXPECT_EQ(form.shell().CurrentPage, page);
+  QTest::mouseClick(next, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(form.shell().CurrentPage, page + 1);
 }
 
 TEST(MainForm, ScaledControlsAreHitWhereTheyAreDrawn) {

@@ -11,9 +11,9 @@
 void TMainForm::BuildBook() {
   BookPic = new PictureBox(this, {0, 67, 299, 334}, LoadPicture(MainPicturePath("openbook.bmp"), {299, 334}));
   BookMarkPic = new PictureBox(this, {52, 41, 47, 34}, LoadShapedPicture(MainPicturePath("bookmark.bmp")), "Last page");
-  BookMarkPic->onRelease = [this](QMouseEvent*) { progression_.LastPage(); };
+  BookMarkPic->onClick = [this] { progression_.LastPage(); };
   PreviousPageBox = new PictureBox(this, {-1, 74, 54, 319}, QImage(), "Previous page");
-  PreviousPageBox->onRelease = [this](QMouseEvent*) { progression_.PreviousPage(); };
+  PreviousPageBox->onClick = [this] { progression_.PreviousPage(); };
   PageBox = new PictureBox(this, {53, 109, 229, 268});
   PageBox->onPaint = [this](QPainter& p) { PaintPage(p); };
   PageNumLabel = new QLabel("1", this);
@@ -25,9 +25,9 @@ void TMainForm::BuildBook() {
   PageNumLabel->setFont(numberFont);
   PageNumLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
   NextPageBox = new PictureBox(this, {193, 69, 105, 40}, QImage(), "Next page");
-  NextPageBox->onRelease = [this](QMouseEvent*) { progression_.NextPage(); };
+  NextPageBox->onClick = [this] { progression_.NextPage(); };
   CornerPic = new PictureBox(this, {271, 71, 21, 13}, LoadPicture(MainPicturePath("corner.bmp")), "Next page");
-  CornerPic->onRelease = [this](QMouseEvent*) { progression_.NextPage(); };
+  CornerPic->onClick = [this] { progression_.NextPage(); };
   WorldList = new QListWidget(this);
   WorldList->setGeometry(81, 198, 164, 125);
   WorldList->setStyleSheet("background: #c0c0c0;");

@@ -72,11 +72,11 @@ void THelpForm::BuildComponents() {
   ContTabPic = new PictureBox(this, {48, 7, 92, 24}, LoadPicture(WindowPicture("conttab.bmp")), "Contents page");
   HintTabPic = new PictureBox(this, {143, 3, 70, 24}, LoadPicture(WindowPicture("hinttab.bmp")), "Hints page");
   IndexTabPic = new PictureBox(this, {217, 1, 69, 22}, LoadPicture(WindowPicture("indextab.bmp")), "Index page");
-  LeftPagePic->onRelease = [this](QMouseEvent*) { LeftPagePicClick(); };
-  RightPagePic->onRelease = [this](QMouseEvent*) { RightPagePicClick(); };
-  ContTabPic->onRelease = [this](QMouseEvent*) { GoToPage(0, true); };
-  HintTabPic->onRelease = [this](QMouseEvent*) { GoToPage(3000, true); };
-  IndexTabPic->onRelease = [this](QMouseEvent*) { GoToPage(4000, true); };
+  LeftPagePic->onClick = [this] { LeftPagePicClick(); };
+  RightPagePic->onClick = [this] { RightPagePicClick(); };
+  ContTabPic->onClick = [this] { GoToPage(0, true); };
+  HintTabPic->onClick = [this] { GoToPage(3000, true); };
+  IndexTabPic->onClick = [this] { GoToPage(4000, true); };
 
   PagePanel = new PictureBox(this, {41, 40, 251, 348});
   QPalette white = PagePanel->palette();

@@ -31,6 +31,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {
+  leftPressed_ = e->button() == Qt::LeftButton;
   if (onPress) onPress(e);
 }
 
@@ -39,7 +40,10 @@ void PictureBox::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
+  const bool clicked = leftPressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  leftPressed_ = false;
   if (onRelease) onRelease(e);
+  if (clicked && onClick) onClick();
 }
 
 QImage LoadPicture(const QString& path, QSize fallback) {

@@ -18,6 +18,8 @@ class PictureBox : public QWidget {
   void setOverlay(const QImage& overlay) { overlay_ = overlay; }
 
   std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
+  // A click: the left button pressed and released on the box.
+  std::function<void()> onClick;
   std::function<void(QPainter&)> onPaint;  // paint boxes draw themselves
 
  protected:
@@ -30,6 +32,7 @@ class PictureBox : public QWidget {
   QImage picture_;
   QImage overlay_;
   bool pressed_ = false;
+  bool leftPressed_ = false;
 };
 
 // An 8-bit picture from the data folder as a Qt image; a grey placeholder if missing.
