@@ -7,6 +7,7 @@
 
 #include "platform/Files.h"
 #include "shell/ui/MainForm.h"
+#include "shell/ui/PictureBox.h"
 #include "support/Fakes.h"
 
 namespace {
@@ -124,6 +125,33 @@ TEST(MainForm, NotebookOpensOnlyOnAReleaseInsideAndRunNeedsTheBook) {
   EXPECT_EQ(form.shell().CurrentPage, page);
   QTest::mouseClick(next, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(form.shell().CurrentPage, page + 1);
+}
+
+// However the manual is opened (the shelf, a dialog's Help button, the editor), the
+// room's manual pictures stay away until it closes, also when the room is shown again.
+TEST(MainForm, TheManualPicturesStayAwayWhileTheManualIsOpen) {
+  InDataFolder here;
+  TempFolder exe;
+  FakeHost fakes;
+  TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+  std::vector<int> opened;
+  form.showManual = [&](int page) { opened.push_back(page); };
+  form.show();
+  form.ShowTitle(false);
+  form.ShowRoom(Room::Lab, true);
+  PictureBox* manual = nullptr;
+  for (PictureBox* box : form.findChildren<PictureBox*>())
+    if (box->toolTip() == "Help manual") manual = box;
+  ASSERT_NE(manual, nullptr);
+  EXPECT_TRUE(manual->isVisible());
+  form.OpenManual(12);
+  EXPECT_EQ(opened, std::vector<int>{12});
+  EXPECT_FALSE(manual->isVisible());
+  form.ShowRoom(Room::Lab, false);
+  form.ShowRoom(Room::Lab, true);
+  EXPECT_FALSE(manual->isVisible());
+  form.ManualClosed();
+  EXPECT_TRUE(manual->isVisible());
 }
 
 TEST(MainForm, ScaledControlsAreHitWhereTheyAreDrawn) {

@@ -112,12 +112,7 @@ void TMainForm::CreateWorldWindow() {
 void TMainForm::BuildTopRow() {
   ManualOutPic = new PictureBox(this, {79, 0, 26, 60}, LoadPicture(MainPicturePath("manualout.bmp")));
   ManualPic = new PictureBox(this, {78, 0, 27, 60}, LoadPicture(MainPicturePath("manual.bmp")), "Help manual");
-  PressAndRelease(ManualPic, [this] {
-    ManualPic->hide();
-    ManualOutPic->hide();
-    manualOpen_ = true;
-    if (showManual) showManual(-1);
-  });
+  PressAndRelease(ManualPic, [this] { OpenManual(-1); });
   TestButtonPic = new PictureBox(this, {106, 0, 32, 48}, LoadPicture(MainPicturePath("testbutton.bmp")), "Start test");
   TestButtonPic->onPress = [this](QMouseEvent*) { shell_.StartTest(); };
   dialFrames_ = LoadPicture(MainPicturePath("timerall.bmp"), {128, 210});

@@ -62,6 +62,8 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   std::function<void()> afterFirstPaint;
   // The manual window closed: its picture comes back on the shelf.
   void ManualClosed();
+  // Every way into the manual comes here: the room's manual pictures go while it is open.
+  void OpenManual(int page);
   // Before the world window shows a new world: moved aside when it would cover the main
   // window or the brain window's tool bar.
   void PlaceWorldWindow();

@@ -55,8 +55,7 @@ void TMainForm::SignMouseMove(QPoint p) {
 void TMainForm::SignPress(int highlight) {
   if (highlight == HelpOn) {
     SignOn[HelpOn]->hide();
-    manualOpen_ = true;
-    if (showManual) showManual(-1);
+    OpenManual(-1);
     return;
   }
   static const Room rooms[] = {Room::Lab, Room::LadyBugWorld, Room::Workshop, Room::Bunker, Room::Island};
@@ -297,6 +296,13 @@ Room TMainForm::ShownRoom() {
   for (Room r : {Room::Lab, Room::LadyBugWorld, Room::Workshop, Room::Bunker, Room::Island})
     if (RoomBackground(r)->isVisible()) return r;
   return Room::None;
+}
+
+void TMainForm::OpenManual(int page) {
+  manualOpen_ = true;
+  ManualPic->hide();
+  ManualOutPic->hide();
+  if (showManual) showManual(page);
 }
 
 void TMainForm::ManualClosed() {

@@ -12,9 +12,7 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
       editorBrains(brains),
       editor(
           main.testWorld()->world(), main.host(), &editorBrains, &testHolder,
-          [&main](int page) {
-            if (main.showManual) main.showManual(page);
-          },
+          [&main](int page) { main.OpenManual(page); },
           [&main] { return main.shell().Progress; }) {
   gizmoPorts = GizmoPorts{&gizmoBrains, &gizmoSounds, main.host()};
   loader.gizmoPorts = &gizmoPorts;
@@ -35,9 +33,7 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
   brains.SetPalette(main.palette());
   brains.onQuit = [&main] { main.EndProgram(); };
   main.onEnding = [&brains] { brains.programEnding = true; };
-  brains.services.showManual = [&main](int page) {
-    if (main.showManual) main.showManual(page);
-  };
+  brains.services.showManual = [&main](int page) { main.OpenManual(page); };
   brains.services.getInterval = [&main] { return main.GetTimerInterval(); };
   brains.services.setInterval = [&main](int ms) { main.SetTimerInterval(ms); };
   brains.services.scaleDisplay = [&main](int percent) { main.ScaleDisplay(percent); };
