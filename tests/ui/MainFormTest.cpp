@@ -63,33 +63,25 @@ TEST(MainForm, AnErrorInATickStopsTheTimerAndIsReportedOnce) {
   form.shell().brains = nullptr;
 }
 
-TEST(MainForm, MissingPaletteIsFatal) {
-  TempFolder exe;
-  QString keep = QDir::currentPath();
-  QDir::setCurrent(QString::fromStdString(exe.path()));
-  FakeHost fakes;
-  {
-    TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
-    EXPECT_FALSE(form.startedOk());
-  }
-  QDir::setCurrent(keep);
-  ASSERT_FALSE(fakes.messages.shown.empty());
-  EXPECT_EQ(fakes.messages.shown.back(), (ShownMessage{"Palette creation error", "Fatal Error"}));
-}
-
-TEST(MainForm, MissingNotebookIsFatal) {
-  TempFolder exe;
-  ASSERT_TRUE(QFile::copy(QUORBIT_TEST_DATA_DIR "/quorbit.pal", QString::fromStdString(exe.path() + "/quorbit.pal")));
-  QString keep = QDir::currentPath();
-  QDir::setCurrent(QString::fromStdString(exe.path()));
-  FakeHost fakes;
-  {
-    TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
-    EXPECT_FALSE(form.startedOk());
-  }
-  QDir::setCurrent(keep);
-  ASSERT_FALSE(fakes.messages.shown.empty());
-  EXPECT_EQ(fakes.messages.shown.back(), (ShownMessage{"Couldn't read the notebook file RedBook.pgs", "Fatal Error"}));
+// Without the palette or the notebook the program cannot start: it says which is
+// missing and ends.
+TEST(MainForm, MissingPaletteOrNotebookIsFatal) {
+  auto startIn = [](const TempFolder& exe) {
+    QString keep = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(exe.path()));
+    FakeHost fakes;
+    {
+      TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+      EXPECT_FALSE(form.startedOk());
+    }
+    QDir::setCurrent(keep);
+    return fakes.messages.shown.empty() ? ShownMessage{} : fakes.messages.shown.back();
+  };
+  TempFolder bare;
+  EXPECT_EQ(startIn(bare), (ShownMessage{"Palette creation error", "Fatal Error"}));
+  TempFolder paletteOnly;
+  ASSERT_TRUE(QFile::copy(QUORBIT_TEST_DATA_DIR "/quorbit.pal", QString::fromStdString(paletteOnly.path() + "/quorbit.pal")));
+  EXPECT_EQ(startIn(paletteOnly), (ShownMessage{"Couldn't read the notebook file RedBook.pgs", "Fatal Error"}));
 }
 
 TEST(MainForm, NotebookOpensOnlyOnAReleaseInsideAndRunNeedsTheBook) {
