@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include <fcntl.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -76,6 +77,26 @@ void SyncFolderOf(const std::string& target) {
   ::fsync(fd);
   ::close(fd);
 }
+
+// A save killed before its rename leaves its temporary file, named with its process
+// number: the next save of the same file clears those whose process is gone.
+void RemoveDeadTemps(const std::string& target) {
+  const fs::path path(target);
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  const std::string prefix = path.filename().string() + ".tmp";
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + 9 || name.compare(0, prefix.size(), prefix) != 0)
+      continue;
+    const std::string digits = name.substr(prefix.size());
+    if (digits.find_first_not_of("0123456789") != std::string::npos) continue;
+    const pid_t pid = static_cast<pid_t>(std::stol(digits));
+    if (pid <= 0 || pid == ::getpid() || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
+    std::error_code ignored;
+    fs::remove(it->path(), ignored);
+  }
+}
 }  // namespace
 
 void SetWriteFileProbe(WriteFileProbe p) { probe = p; }
@@ -103,6 +124,7 @@ bool WriteFileAtomic(const std::string& path, const void* data, size_t size) {
   }
   SyncFolderOf(target);
   Probe(WriteStep::Renamed, size);
+  RemoveDeadTemps(target);
   return true;
 }
 

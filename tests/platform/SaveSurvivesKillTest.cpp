@@ -85,6 +85,9 @@ void KillAtEveryStep(const Saver& save, const std::string& oldText) {
   }
   // Opened, about 25 pieces, synced, renamed.
   EXPECT_GE(kills, 20);
+  // The saves killed before their rename left temporary files; the save that lived
+  // cleared them.
+  EXPECT_EQ(FilesIn(folder.path()), 2u);
 }
 
 // A disk that fills at each written piece in turn: the save fails, the old file stays
