@@ -17,8 +17,9 @@ TEST(ReferenceBrains, EveryScriptHasABuiltBrainThatLoads) {
   ASSERT_GE(scripts.size(), 36u);
   for (const std::string& script : scripts) {
     const std::string level = script.substr(0, script.find('.'));
-    if (level.back() != 'f')
+    if (level.back() != 'f') {
       EXPECT_NE(std::find(scripts.begin(), scripts.end(), level + "f.txt"), scripts.end()) << level;
+    }
     const auto bytes = ReadFileBytes(QUORBIT_TEST_DATA_DIR "/testbrain/" + level + ".brn");
     ASSERT_TRUE(bytes) << level;
     FakeHost fake;
