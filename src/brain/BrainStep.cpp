@@ -21,10 +21,6 @@ int32_t RoundHalfUp(float v) {
   return static_cast<int32_t>(r);
 }
 
-void SetAll(float (&values)[SlotCount], float v) {
-  for (float& x : values) x = v;
-}
-
 }  // namespace
 
 // Habituation: an active source fades (or strengthens) its synapse; a quiet one puts it
@@ -45,11 +41,6 @@ void TBrainBoard::Habituate(Synapse& s) const {
 }
 
 namespace {
-
-void WriteNext(Node& t, int slot, float v) {
-  if (t.multi) t.next[slot] = v;
-  else SetAll(t.next, v);
-}
 
 // Equal to the bit, so that a -0 or a NaN is written back as the passes left it.
 bool SameBits(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
@@ -223,22 +214,9 @@ void TBrainBoard::SettlingPasses() {
     changed = false;
     ++pass;
     std::fill(input, input + neuronCount, 0.0f);
-    for (int i = 0; i < nodeCount; ++i)
-      if (!IsDrivenNode(ds[i].type)) SetAll(ds[i].next, 0);
-    for (int i = 0; i < nodeCount; ++i) {
-      const Node& n = ds[i];
-      if (!n.inUse) continue;
-      for (int s = 0; s < SlotCount; ++s) {
-        if (n.slotKind[s] != SlotOutput) continue;
-        const int t = n.otherIndex[s], slot = n.otherSlot[s];
-        if (n.otherKind[s] == OtherNeuron) {
-          if (t >= 0 && t < neuronCount && slot >= 0 && slot < SlotCount)
-            input[t] += n.value[s] * synapse[t * SlotCount + slot];
-        } else if (t >= 0 && t < nodeCount && slot >= 0 && slot < SlotCount) {
-          WriteNext(ds[t], slot, n.value[s]);
-        }
-      }
-    }
+    SendNodeOutputs(ds, nodeCount, [&](int t, int slot, float v) {
+      if (t >= 0 && t < neuronCount) input[t] += v * synapse[t * SlotCount + slot];
+    });
     for (int i = 0; i < neuronCount; ++i) {
       const float v = state[i];
       if (v == 0) continue;

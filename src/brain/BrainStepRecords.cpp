@@ -4,19 +4,6 @@
 #include "brain/Brainboard.h"
 #include "brain/NeuronActivation.h"
 
-namespace {
-
-void SetAll(float (&values)[SlotCount], float v) {
-  for (float& x : values) x = v;
-}
-
-void WriteNext(Node& t, int slot, float v) {
-  if (t.multi) t.next[slot] = v;
-  else SetAll(t.next, v);
-}
-
-}  // namespace
-
 void TBrainBoard::HabituateRecords() {
   const int neuronCount = neurons.used();
   for (int i = 0; i < neuronCount; ++i) {
@@ -47,17 +34,7 @@ void TBrainBoard::SettlingPassesOnRecords() {
     changed = false;
     ++pass;
     for (int i = 0; i < neuronCount; ++i) ns[i].input = 0;
-    for (int i = 0; i < nodeCount; ++i)
-      if (!IsDrivenNode(ds[i].type)) SetAll(ds[i].next, 0);
-    for (int i = 0; i < nodeCount; ++i) {
-      const Node& n = ds[i];
-      if (!n.inUse) continue;
-      for (int s = 0; s < SlotCount; ++s) {
-        if (n.slotKind[s] != SlotOutput) continue;
-        if (n.otherKind[s] == OtherNeuron) toNeuron(n.otherIndex[s], n.otherSlot[s], n.value[s]);
-        else toNode(n.otherIndex[s], n.otherSlot[s], n.value[s]);
-      }
-    }
+    SendNodeOutputs(ds, nodeCount, toNeuron);
     for (int i = 0; i < neuronCount; ++i) {
       const Neuron& n = ns[i];
       if (!n.inUse || n.state == 0) continue;

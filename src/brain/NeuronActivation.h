@@ -1,12 +1,41 @@
 #pragma once
-// A neuron's next state from its summed input, shared by both forms of the settling
-// passes (on flat arrays and on the records), and the nodes' commit after each pass.
+// What both forms of the settling passes (on flat arrays and on the records) share, so
+// that their sums run in the same order: a neuron's next state from its summed input,
+// the nodes' part at the start of a pass and their commit after it.
 #include <cmath>
 #include <limits>
 
 #include "brain/BrainRecords.h"
 
 inline float Clamp100(float v) { return v < -100 ? -100 : (v > 100 ? 100 : v); }
+
+inline void SetAll(float (&values)[SlotCount], float v) {
+  for (float& x : values) x = v;
+}
+
+inline void WriteNext(Node& t, int slot, float v) {
+  if (t.multi) t.next[slot] = v;
+  else SetAll(t.next, v);
+}
+
+// The start of a pass on the nodes: the ones the passes drive forget the last pass's
+// values, then every live node sends its outputs in slot order, to a node's next value
+// or through `toNeuron(target, slot, value)` to a neuron's input.
+template <class ToNeuron>
+void SendNodeOutputs(Node* ds, int nodeCount, ToNeuron&& toNeuron) {
+  for (int i = 0; i < nodeCount; ++i)
+    if (!IsDrivenNode(ds[i].type)) SetAll(ds[i].next, 0);
+  for (int i = 0; i < nodeCount; ++i) {
+    const Node& n = ds[i];
+    if (!n.inUse) continue;
+    for (int s = 0; s < SlotCount; ++s) {
+      const int t = n.otherIndex[s], slot = n.otherSlot[s];
+      if (n.slotKind[s] != SlotOutput || slot < 0 || slot >= SlotCount) continue;
+      if (n.otherKind[s] == OtherNeuron) toNeuron(t, slot, n.value[s]);
+      else if (t >= 0 && t < nodeCount) WriteNext(ds[t], slot, n.value[s]);
+    }
+  }
+}
 
 // An unknown type keeps its state.
 inline float ActivateNeuron(int type, float input, float threshold, float gain, float state) {
