@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "bodies/GizmoBrains.h"
+#include "shell/GizmoPorts.h"
 #include "bodies/GizmoChalk.h"
 #include "bodies/PaletteFile.h"
 #include "brain/BrainCollection.h"

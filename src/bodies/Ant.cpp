@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "bodies/CritterWorld.h"
 #include "bodies/Nest.h"
 

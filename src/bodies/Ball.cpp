@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "bodies/CritterWorld.h"
 #include "bodies/ObjectMotion.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "bodies/Channels.h"
+#include "channels/Channels.h"
 #include "bodies/Sprite.h"
 
 class ICritterWorld;

@@ -1,6 +1,6 @@
 #include "bodies/Cube.h"
 
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "bodies/CritterWorld.h"
 #include "bodies/ObjectMotion.h"
 

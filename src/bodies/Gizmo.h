@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "bodies/Channels.h"
+#include "channels/Channels.h"
 #include "bodies/Sprite.h"
 #include "platform/Host.h"
 #include "platform/IndexedImage.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "bodies/Aphid.h"
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "bodies/CritterWorld.h"
 #include "bodies/Trigger.h"
 

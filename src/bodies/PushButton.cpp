@@ -1,6 +1,6 @@
 #include "bodies/PushButton.h"
 
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "bodies/CritterWorld.h"
 
 namespace {

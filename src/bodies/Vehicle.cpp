@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "bodies/CritterWorld.h"
 #include "bodies/ObjectMotion.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "bodies/CritterWorld.h"
 
 namespace {

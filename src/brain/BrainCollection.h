@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "brain/Brainboard.h"
-#include "shell/ShellPorts.h"
+#include "brain/BrainWindowPort.h"
 
 struct BrainEntry {
   std::string name;

@@ -1,7 +1,7 @@
 #pragma once
 // The brain file: chunks of tag, length and payload; records little-endian, field by
 // field, in the sizes of BrainRecords.h.
-#include "bodies/Channels.h"
+#include "channels/Channels.h"
 #include "brain/BrainRecords.h"
 #include "platform/ByteIO.h"
 

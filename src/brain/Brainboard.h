@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "bodies/Channels.h"
+#include "channels/Channels.h"
 #include "brain/BrainRecords.h"
 #include "platform/ByteIO.h"
 #include "platform/Host.h"

@@ -1,4 +1,4 @@
-#include "bodies/Channels.h"
+#include "channels/Channels.h"
 
 #include <cstring>
 

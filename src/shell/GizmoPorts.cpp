@@ -1,4 +1,4 @@
-#include "bodies/GizmoBrains.h"
+#include "shell/GizmoPorts.h"
 
 #include "brain/BrainCollection.h"
 #include "shell/SoundService.h"

@@ -1,34 +1,13 @@
 #pragma once
-// What the main window's logic calls on the other windows and on its own pictures.
+// What the main window's logic calls on the other windows and on its own pictures
+// (the world's and the brains' own ports live with them).
 // The windows implement these; until a window exists the shell holds a null pointer
 // and the call is skipped.
 #include <vector>
 
+#include "brain/BrainWindowPort.h"
 #include "shell/LedDisplay.h"
-
-class IWorldWindow {
- public:
-  virtual ~IWorldWindow() = default;
-  virtual void Step(int tick, bool running, bool testRunning) = 0;
-  virtual void ResetWorld() = 0;
-  virtual void StartWorld() = 0;
-  virtual void StopWorld() = 0;
-  // Energies of the follow and the test critter, each -1 when the world has none.
-  virtual void TestReadouts(int& followEnergy, int& testEnergy) = 0;
-  virtual bool JudgeTest(int kind, int energyGoal) = 0;
-  virtual int GetMonitorMode() = 0;
-  virtual void SetMonitorMode(int mode) = 0;
-  virtual void SetSoundsOn(bool on) = 0;
-  // A one-shot sound replaced the world's looping tone.
-  virtual void LoopSoundReplaced() = 0;
-};
-
-class IBrainWindow {
- public:
-  virtual ~IBrainWindow() = default;
-  virtual void StepAll(bool running) = 0;
-  virtual void ResetAll() = 0;
-};
+#include "world/WorldWindowPort.h"
 
 class IWorldEditor {
  public:

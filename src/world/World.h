@@ -15,7 +15,7 @@
 #include "bodies/Sprite.h"
 #include "platform/Host.h"
 #include "platform/Random.h"
-#include "shell/ShellPorts.h"
+#include "world/WorldWindowPort.h"
 #include "world/MovieQueue.h"
 #include "bodies/Trigger.h"
 #include "world/ViewBitmap.h"

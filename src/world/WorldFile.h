@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "bodies/Channels.h"
+#include "channels/Channels.h"
 #include "world/World.h"
 
 // The brains that brain lines attach: the brain window in the program, the brain

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "bodies/Ant.h"
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "bodies/CritterTypes.h"
 #include "bodies/Nest.h"
 #include "platform/BmpFile.h"

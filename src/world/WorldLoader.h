@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/ProgressionPorts.h"
+#include "world/WorldLoaderPort.h"
 #include "bodies/Gizmo.h"
 #include "world/LevelMap.h"
 #include "world/WorldFile.h"

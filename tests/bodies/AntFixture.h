@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "bodies/Ant.h"
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "bodies/Cube.h"
 #include "bodies/Nest.h"
 #include "world/WorldFixtures.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "bodies/Channels.h"
+#include "channels/Channels.h"
 
 namespace {
 std::vector<int> SetChannels(const std::string& text) {

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <map>
 
-#include "bodies/GizmoBrains.h"
+#include "shell/GizmoPorts.h"
 #include "bodies/GizmoFactory.h"
 #include "bodies/PaletteFile.h"
 #include "brain/BrainCollection.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "world/WorldFixtures.h"
 
 struct SomeBrains : IWorldBrains {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "bodies/ChannelNumbers.h"
+#include "channels/ChannelNumbers.h"
 #include "BunkerFixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <climits>
 
-#include "bodies/GizmoBrains.h"
+#include "shell/GizmoPorts.h"
 #include "bodies/PaletteFile.h"
 #include "platform/Files.h"
 #include "shell/CollectionBrainLoader.h"

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "bodies/GizmoBrains.h"
+#include "shell/GizmoPorts.h"
 #include "bodies/GizmoChalk.h"
 #include "bodies/GizmoFactory.h"
 #include "brain/BrainCollection.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "WorldCli.h"
-#include "bodies/GizmoBrains.h"
+#include "shell/GizmoPorts.h"
 #include "platform/Host.h"
 #include "shell/MainShell.h"
 #include "shell/ShellTestHolder.h"

@@ -3,7 +3,7 @@
 // boards through the window (so its tabs follow), pages load worlds through the loader.
 #include <memory>
 
-#include "bodies/GizmoBrains.h"
+#include "shell/GizmoPorts.h"
 #include "shell/ShellTestHolder.h"
 #include "shell/ui/Brainwnd.h"
 #include "shell/ui/EditorHolder.h"

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "bodies/Channels.h"
+#include "channels/Channels.h"
 #include "world/WorldEditing.h"
 
 namespace {
