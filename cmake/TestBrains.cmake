@@ -1,6 +1,7 @@
 # The reference brains of the notebook's test levels, built from their brain-edit
-# scripts into the data folder as testbrain/w<level>.brn and w<level>f.brn. Each
-# script's second line names the channel masks it is built with.
+# scripts into the data folder as testbrain/w<level>.brn, w<level>f.brn and, where a
+# page brain exists, w<level>p.brn; the glob takes in new scripts at the next build.
+# Each script names the channel masks it is built with in its first lines.
 file(GLOB QUORBIT_TESTBRAIN_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/testbrain/scripts/w*.txt)
 set(QUORBIT_TESTBRAINS)
 foreach(script IN LISTS QUORBIT_TESTBRAIN_SCRIPTS)
