@@ -1,21 +1,77 @@
 #pragma once
-// A strip chart of up to eight board elements (neurons, nodes, snoopers) over the last
-// 200 ticks, on the brain scale -100..100 with the firing line at 50. Sample() takes one
-// value per element after each step; Render() draws the chart into a palette picture
-// that the plot window shows and the command line writes as PNG. An element that is
-// deleted leaves the plot at the next sample.
+// Charts of values over time: the activity plot of up to eight board elements (neurons,
+// nodes, snoopers) over the last 200 ticks on the brain scale with the firing line at
+// 50, and the same chart drawing for any run of samples (a test's energy against its
+// goal, a lamp against its target). Render() draws into a palette picture that the plot
+// window shows and the command line writes as PNG: axes with their labels, a legend with
+// each trace's name and colour, and a hint when there is nothing to show.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "brain/Brainboard.h"
 #include "platform/IndexedImage.h"
 
+struct ChartSeries {
+  std::string name;
+  Rgb colour;
+  std::vector<float> values;  // one per sample, oldest first; NaN leaves a gap
+  bool dashed = false;
+};
+
+// A level drawn across the chart (a goal, the firing line), named beside it.
+struct ChartLevel {
+  float value = 0;
+  std::string label;
+  Rgb colour;
+};
+
+struct ChartPlan {
+  std::string title, xLabel, yLabel;
+  float low = -100, high = 100;  // the value axis
+  float yStep = 50;              // labelled every yStep
+  // The samples that span the time axis, and the time at its two ends (in the unit the
+  // x label names). A strip chart keeps its newest sample at the right edge.
+  int span = 200;
+  float xStart = 0, xEnd = 200;
+  bool newestAtRight = false;
+  std::vector<ChartSeries> series;
+  std::vector<ChartLevel> levels;
+  // A point marked on the chart: a vertical line at sample `markAt` with its label.
+  int markAt = -1;
+  std::string markLabel;
+  // Shown in the middle while no series holds a sample.
+  std::string hint;
+};
+
+// The chart's frame: the plot area is PlotWidth x PlotHeight with its top-left at
+// (ChartLeft, ChartTop(plan)).
+constexpr int ChartLeft = 46, ChartPlotWidth = 400, ChartPlotHeight = 200, ChartRightMargin = 70;
+constexpr int ChartWidth = ChartLeft + ChartPlotWidth + ChartRightMargin;
+int ChartTop(const ChartPlan& plan);
+// Pixel row of a value and column of a sample index.
+int ChartRow(const ChartPlan& plan, float value);
+int ChartColumn(const ChartPlan& plan, int sample, int count);
+// Palette entries the chart draws with: series k uses ChartSeriesColour + k.
+enum ChartInk : uint8_t {
+  ChartBackground = 0,
+  ChartGrid = 1,
+  ChartAxis = 2,
+  ChartText = 3,
+  ChartHint = 4,
+  ChartMark = 5,
+  ChartLevelColour = 8,   // + level index, up to 8
+  ChartSeriesColour = 16  // + series index
+};
+IndexedImage RenderChart(const ChartPlan& plan);
+
 struct PlotTrace {
   int kind = 0;  // ElementNeuron, ElementNode or ElementSnooper (BoardRequests.h)
   int index = -1;
   int colour = 0;  // a snooper colour, 0..11
+  std::string name;  // as the legend shows it
   std::vector<float> values;  // oldest first, at most PlotTicks
 };
 
@@ -23,10 +79,7 @@ class TActivityPlot {
  public:
   static constexpr int PlotTicks = 200;
   static constexpr int MaxTraces = 8;
-  // Chart geometry: two pixels per tick, one per unit of the brain scale.
-  static constexpr int Margin = 8;
-  static constexpr int Width = PlotTicks * 2 + 2 * Margin;
-  static constexpr int Height = 201 + 2 * Margin;
+  static constexpr const char* Hint = "Select neurons, nodes or snoopers, then press Plot";
 
   // False when the plot is full, the element is not live or is plotted already.
   bool Add(const TBrainBoard& board, int kind, int index);
@@ -36,14 +89,18 @@ class TActivityPlot {
 
   // One value per trace from the board as it stands; traces of elements gone are dropped.
   void Sample(const TBrainBoard& board);
-  IndexedImage Render() const;
+  ChartPlan Chart() const;
+  IndexedImage Render() const { return RenderChart(Chart()); }
 
   // The element's value on the brain scale; false when it is not live.
   static bool ValueOf(const TBrainBoard& board, int kind, int index, float& value);
+  // The legend's name of an element: "Neuron 3", "Input 5 (Smell Left)", "Output 0 (Go
+  // Fwd)", "Node 2", "Snooper 1".
+  static std::string NameOf(const TBrainBoard& board, int kind, int index);
   // Neurons, nodes and snoopers whose centre lies in the selection rectangle, at most
   // MaxTraces, as (kind, index).
   static std::vector<std::pair<int, int>> ElementsInSelection(const TBrainBoard& board);
-  // Chart row of a value (clamped to the scale).
+  // Chart row of a value on the brain scale (clamped to it).
   static int RowOf(float value);
 
  private:

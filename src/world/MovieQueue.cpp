@@ -197,6 +197,27 @@ MovieRect MovieQueue::DrawFrame(int index, IndexedImage& view) {
   return rect;
 }
 
+// Words broken into centred lines that fit the width, at most three.
+void MovieQueue::DrawSmallLines(IndexedImage& window, int w, int y, const std::string& text) {
+  TextStyle style;
+  style.family = "Arial";
+  style.pointSize = 10;
+  style.colour = textColour;
+  std::vector<std::string> lines{""};
+  size_t at = 0;
+  while (at < text.size()) {
+    size_t end = text.find(' ', at);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(at, end - at);
+    const std::string joined = lines.back().empty() ? word : lines.back() + " " + word;
+    if (!lines.back().empty() && text_->TextWidth(joined, style) > w - 16) lines.push_back(word);
+    else lines.back() = joined;
+    at = end + 1;
+  }
+  for (size_t k = 0; k < lines.size() && k < 3; ++k)
+    text_->DrawText(window, w / 2 - text_->TextWidth(lines[k], style) / 2, y + static_cast<int>(k) * 16, lines[k], style);
+}
+
 void MovieQueue::DrawLine(MovieScreen& screen, const std::string& text, bool title) {
   IndexedImage& window = screen.window ? *screen.window : *screen.view;
   const int w = screen.view->width(), h = screen.view->height();
@@ -210,7 +231,11 @@ void MovieQueue::DrawLine(MovieScreen& screen, const std::string& text, bool tit
     style.colour = textColour;
     const int lineHeight = style.pointSize * 4 / 3;  // 18 points at 96 pixels an inch
     const int middle = title ? h / 2 - LineOffset : h / 2 + LineOffset;
-    text_->DrawText(window, w / 2 - text_->TextWidth(text, style) / 2, middle - lineHeight / 2, text, style);
+    // A verdict's message may carry a second line that says why, in smaller letters.
+    const size_t br = text.find('\n');
+    const std::string first = text.substr(0, br);
+    text_->DrawText(window, w / 2 - text_->TextWidth(first, style) / 2, middle - lineHeight / 2, first, style);
+    if (br != std::string::npos) DrawSmallLines(window, w, middle + lineHeight / 2 + 6, text.substr(br + 1));
   }
   if (screen.windowChanged && bottom > top) screen.windowChanged(0, top, w, bottom - top);
 }

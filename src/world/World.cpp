@@ -186,6 +186,7 @@ void TWorld::ResetWorld() {
   }
   if (pass >= 20) host.Message("Couldn't properly reset world", "Reset Error");
   for (auto& g : gizmos) g->reset();
+  testRun.Clear();
   if (arrowCountdown > 0) TakeArrowOffMap();
   if (scents.size() < scentDefinitions.size()) scents.resize(scentDefinitions.size());
   for (size_t k = 0; k < scentDefinitions.size(); ++k) {
@@ -233,6 +234,12 @@ bool TWorld::JudgeTest(int kind, int energyGoal) {
   facts.energyGoal = static_cast<float>(energyGoal);
   facts.worldScript = movieScript;
   Verdict verdict = JudgeVerdict(facts);
+  testRun.Finish(*this, facts, verdict.passed);
+  // A failure's message gets a second line that says why, from the run.
+  if (!verdict.passed && !testRun.why.empty())
+    for (MovieStep& step : verdict.steps)
+      if (step.code == MovieMessage) step.text += "\n" + testRun.why;
+  if (screen) screen->ShowTestRun(testRun);
   if (movies)
     for (const MovieStep& step : verdict.steps) movies->Queue(step.code, step.text);
   return verdict.passed;

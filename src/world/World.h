@@ -17,6 +17,7 @@
 #include "platform/Random.h"
 #include "world/WorldWindowPort.h"
 #include "world/MovieQueue.h"
+#include "world/TestRun.h"
 #include "bodies/Trigger.h"
 #include "world/ViewBitmap.h"
 #include "world/WorldPorts.h"
@@ -163,6 +164,8 @@ class TWorld : public IWorldWindow, public ICritterWorld {
   std::string description, fileName;
   // The movie lines under [TEST]: queued instead of the win sequence on a pass.
   std::vector<MovieStep> movieScript;
+  // The running test, tick by tick, and after the verdict why it ended so.
+  TTestRun testRun;
   int monitorMode = 1;
   bool monitorToggle = false;
 

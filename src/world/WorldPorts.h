@@ -8,6 +8,8 @@
 
 #include "bodies/Sprite.h"
 
+class TTestRun;
+
 class IWorldBrains {
  public:
   virtual ~IWorldBrains() = default;
@@ -53,6 +55,8 @@ class IWorldScreen {
   virtual void CopyToWindow(const TRect& rect) = 0;
   virtual void UpdateMonitor() {}
   virtual void DrawTestMonitor() {}
+  // A test has ended: its run and why it ended so, to show beside the verdict.
+  virtual void ShowTestRun(const TTestRun& run) { (void)run; }
 };
 
 struct WorldPorts {

@@ -52,6 +52,7 @@ void TWorld::RunPass(int tick, bool running, bool testMode) {
     CopyDirty();
   }
   if (screen) screen->DrawTestMonitor();
+  if (testMode) testRun.Sample(*this);
   FadeScents(running);
 }
 

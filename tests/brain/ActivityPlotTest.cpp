@@ -50,8 +50,9 @@ TEST_F(ActivityPlotTest, KeepsTheLastTwoHundredTicksAndDropsDeletedElements) {
 }
 
 TEST_F(ActivityPlotTest, ChartsValuesOnTheBrainScaleWithTheFiringLine) {
-  EXPECT_EQ(TActivityPlot::RowOf(100), TActivityPlot::Margin);
-  EXPECT_EQ(TActivityPlot::RowOf(-100), TActivityPlot::Margin + 200);
+  const int top = ChartTop(ChartPlan{});
+  EXPECT_EQ(TActivityPlot::RowOf(100), top);
+  EXPECT_EQ(TActivityPlot::RowOf(-100), top + 200);
   EXPECT_EQ(TActivityPlot::RowOf(500), TActivityPlot::RowOf(100)) << "clamped";
   const int n = MakeNeuron(10, 10, LinearNeuron, -30);  // state 30 with no input
   ASSERT_TRUE(plot.Add(board, ElementNeuron, n));
@@ -59,16 +60,16 @@ TEST_F(ActivityPlotTest, ChartsValuesOnTheBrainScaleWithTheFiringLine) {
   plot.Sample(board);
   ASSERT_EQ(plot.traces()[0].values.back(), 30);
   const IndexedImage chart = plot.Render();
-  ASSERT_EQ(chart.width(), TActivityPlot::Width);
-  const int right = TActivityPlot::Margin + TActivityPlot::PlotTicks * 2;
-  const uint8_t colour = static_cast<uint8_t>(plot.traces()[0].colour);
-  EXPECT_EQ(chart.at(right, TActivityPlot::RowOf(30)), colour);
-  const Rgb traceRgb = chart.palette[colour];
-  EXPECT_EQ(traceRgb.r, SnooperColours[colour].r);
+  ASSERT_EQ(chart.width(), ChartWidth);
+  // The newest sample sits at the right edge, in the trace's snooper colour.
+  const int right = ChartLeft + ChartPlotWidth;
+  const Rgb traceRgb = chart.palette[chart.at(right, TActivityPlot::RowOf(30))];
+  const SnooperColour& want = SnooperColours[plot.traces()[0].colour];
+  EXPECT_EQ(traceRgb, (Rgb{want.r, want.g, want.b}));
   // The firing line is dashed across the chart at 50, in a colour no trace uses.
-  const uint8_t firing = chart.at(TActivityPlot::Margin + 1, TActivityPlot::RowOf(50));
-  EXPECT_GE(firing, SnooperColourCount);
-  EXPECT_NE(chart.palette[firing], chart.palette[chart.at(1, 1)]);
+  const Rgb firing = chart.palette[chart.at(ChartLeft + 1, TActivityPlot::RowOf(50))];
+  EXPECT_NE(firing, traceRgb);
+  EXPECT_NE(firing, chart.palette[chart.at(1, 1)]);
 }
 
 TEST_F(ActivityPlotTest, TheSelectionNamesItsElements) {

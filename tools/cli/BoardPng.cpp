@@ -1,7 +1,9 @@
 // board-png: a brain's whole board drawn as the brain window draws it, as a PNG picture.
 #include <cstdio>
 
+#include "BrainCheck.h"
 #include "Cli.h"
+#include "brain/BrainFileFormat.h"
 #include "brain/BoardDraw.h"
 #include "platform/BmpFile.h"
 #include "platform/Files.h"
@@ -34,6 +36,7 @@ int BoardPng(const std::vector<std::string>& args, Host& host) {
 
   const auto bytes = ReadFileBytes(brain);
   if (!bytes) return UsageError("cannot open " + brain);
+  if (!StartsAsBrainFile(*bytes)) return UsageError("Not a brain file: " + brain);
   const auto pic = LoadBmp(NativePath("pics\\brain\\allpic.bmp"));
   const auto mask = LoadBmp(NativePath("pics\\brain\\allmask.bmp"));
   std::shared_ptr<const BoardTileSet> tiles = pic && mask ? BoardTileSet::Cut(*pic, *mask) : nullptr;
@@ -44,6 +47,10 @@ int BoardPng(const std::vector<std::string>& args, Host& host) {
   TBrainBoard board(host, 1);
   board.visible = true;
   board.SetCellSize(zoom);
+  // The channels the brain was bound to keep their nodes, wired or not, as on a body.
+  ChannelMask inputs{}, outputs{};
+  ReadBoundChannels(bytes->data(), bytes->size(), inputs, outputs);
+  board.SetIO(&inputs, &outputs);
   board.LoadBrain(*bytes);
   const int width = board.columns() * zoom, height = board.rows() * zoom;
   if (width > MaxPictureSide || height > MaxPictureSide)

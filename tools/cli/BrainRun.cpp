@@ -19,7 +19,7 @@ struct InputSetting {
 
 struct BrainRunOptions {
   std::string file, saveTo, inputMask, outputMask, plotTo;
-  std::vector<int> traces;
+  std::vector<std::string> traces;
   bool hasInputMask = false, hasOutputMask = false, learn = false;
   int ticks = 1, cycles = -1;
   std::vector<InputSetting> settings;
@@ -45,19 +45,37 @@ bool ParseSetting(const std::string& text, InputSetting& s) {
   return s.values.size() <= SubValueCount;
 }
 
-// I,J,... neuron indexes, at most the plot's traces.
-bool ParseTraces(const std::string& text, std::vector<int>& out) {
+// A,B,... elements to trace: a neuron by its index ("3" or "n3"), an input node by its
+// channel ("i7"), an output node by its channel ("o0"), a snooper by its index ("s1").
+bool ParseTraces(const std::string& text, std::vector<std::string>& out) {
   size_t start = 0;
   while (true) {
     const size_t comma = text.find(',', start);
+    const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    const bool lettered = !item.empty() && std::string("nios").find(item[0]) != std::string::npos;
     int v;
-    if (!ParseCliInt(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start), v) || v < 0)
-      return false;
-    out.push_back(v);
+    if (!ParseCliInt(lettered ? item.substr(1) : item, v) || v < 0) return false;
+    out.push_back(lettered ? item : "n" + item);
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
   return static_cast<int>(out.size()) <= TActivityPlot::MaxTraces;
+}
+
+// The element a trace names, as (kind, index); kind 0 when the board has none such.
+std::pair<int, int> TracedElement(const TBrainBoard& board, const std::string& trace) {
+  int v = 0;
+  ParseCliInt(trace.substr(1), v);
+  if (trace[0] == 'n') return {board.neurons.live(v) ? ElementNeuron : 0, v};
+  if (trace[0] == 's') return {board.snoopers.live(v) ? ElementSnooper : 0, v};
+  const int type = trace[0] == 'i' ? InputNode : OutputNode;
+  for (int k = 0; k < board.nodes.used(); ++k)
+    if (board.nodes.live(k) && board.nodes[k].type == type && board.nodes[k].data == v) return {ElementNode, k};
+  return {0, -1};
+}
+
+const char* TraceWord(char c) {
+  return c == 'n' ? "neuron" : c == 's' ? "snooper" : c == 'i' ? "input node on channel" : "output node on channel";
 }
 
 // Returns an empty text when the arguments are sound, else the usage problem.
@@ -77,7 +95,8 @@ std::string ParseArgs(const std::vector<std::string>& args, BrainRunOptions& o) 
       else if (a == "--save") o.saveTo = v;
       else if (a == "--plot") o.plotTo = v;
       else if (a == "--trace") {
-        if (!ParseTraces(v, o.traces)) return "--trace needs up to 8 neuron indexes I,J,...";
+        if (!ParseTraces(v, o.traces))
+          return "--trace needs up to 8 elements A,B,...: a neuron N or nN, an input node iC, an output node oC, a snooper sK";
       }
       else if (a == "--ticks") {
         if (!ParseCliInt(v, o.ticks) || o.ticks < 0) return "--ticks needs a count of 0 or more";
@@ -115,8 +134,10 @@ int BrainRun(const std::vector<std::string>& args, Host& host) {
   if (o.cycles >= 0) board.cyclesPerUpdate = o.cycles;
   if (o.learn) board.learning = true;
   TActivityPlot plot;
-  for (int n : o.traces)
-    if (!plot.Add(board, ElementNeuron, n)) return UsageError("no neuron " + std::to_string(n) + " to trace");
+  for (const std::string& t : o.traces) {
+    const auto [kind, index] = TracedElement(board, t);
+    if (kind == 0 || !plot.Add(board, kind, index)) return UsageError(std::string("no ") + TraceWord(t[0]) + " " + t.substr(1) + " to trace");
+  }
 
   for (int tick = 1; tick <= o.ticks; ++tick) {
     for (const InputSetting& s : o.settings)
@@ -141,5 +162,6 @@ int BrainRun(const std::vector<std::string>& args, Host& host) {
 
 QUORBIT_CLI_COMMAND(brain_run, "brain-run",
                     "brain-run FILE [--inputs HEX] [--outputs HEX] [--ticks N] [--cycles N] "
-                    "[--set CH=V[,V...]]... [--learn] [--save OUT] [--plot OUT.png --trace I,J,...]",
+                    "[--set CH=V[,V...]]... [--learn] [--save OUT] [--plot OUT.png --trace A,B,...]; "
+                    "traces: neuron N or nN, input node iC, output node oC, snooper sK",
                     BrainRun);

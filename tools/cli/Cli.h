@@ -34,6 +34,8 @@ int UsageError(const std::string& text);
 // Messages go to standard error as JSON lines; questions answer Yes.
 class CliMessages : public IMessages {
  public:
+  // While set, messages are dropped: a command that expects a message it has no use for.
+  bool muted = false;
   void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
   Answer AskYesNo(const std::string& text, const std::string& caption) override;
   Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
@@ -53,6 +55,14 @@ class CliClipboard : public IClipboard {
 class CliKeys : public IKeyState {
  public:
   bool IsKeyDown(int) override { return false; }
+};
+
+// Text in the small pixel font of the charts: board text and movie lines drawn without a
+// window. Sizes and families are not followed.
+class CliText : public ITextDraw {
+ public:
+  void DrawText(IndexedImage& image, int x, int y, const std::string& text, const TextStyle& style) override;
+  int TextWidth(const std::string& text, const TextStyle& style) override;
 };
 
 class CliSilence : public ISoundOut {

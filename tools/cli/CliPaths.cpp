@@ -19,13 +19,15 @@ bool NamesAFile(const std::string& s) {
 
 // Options whose value is a file.
 const std::set<std::string>& FileOptions() {
-  static const std::set<std::string> options{"--shown", "--script", "--save", "--out", "--csv"};
+  static const std::set<std::string> options{"--shown", "--script", "--save", "--out", "--csv",
+                                             "--samples", "--plot"};
   return options;
 }
 // Options whose value is something else; their values are not positional arguments.
 const std::set<std::string>& ValueOptions() {
   static const std::set<std::string> options{"--inputs", "--outputs", "--ticks",     "--cycles", "--set",
-                                             "--size",   "--progress", "--max-ticks", "--seed",   "--drive", "--zoom"};
+                                             "--size",   "--progress", "--max-ticks", "--seed",   "--drive", "--zoom",
+                                             "--rate",   "--momentum", "--train",     "--seeds",  "--trace"};
   return options;
 }
 

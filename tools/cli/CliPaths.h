@@ -8,7 +8,7 @@
 std::string FromStartFolder(const std::string& path, const std::string& start);
 
 // The command's arguments with every file name made absolute against `start`: the values
-// of --brain NAME=FILE, --shown, --script, --save, --out and --csv; positional arguments
+// of --brain NAME=FILE, --shown, --script, --save, --out, --csv, --samples and --plot; positional arguments
 // that name a file (a folder separator or a file ending such as ".brn" or ".wld"); and the
 // positional files of brain-run, brain-edit (FILE), world-save (OUT), board-png (BRAIN,
 // OUT) and grade (every FILE or FOLDER), whatever their names.

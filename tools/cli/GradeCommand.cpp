@@ -12,16 +12,23 @@
 #include <filesystem>
 #include <thread>
 
+#include "BrainCheck.h"
 #include "BrainJson.h"
 #include "Cli.h"
 #include "LevelTestRun.h"
-#include "platform/ByteIO.h"
 #include "platform/Files.h"
 
 namespace {
 
 struct GradeLine {
   std::string file;
+  std::vector<TestResult> runs;  // one per seed
+};
+
+// One test run of the class: a brain on a seed.
+struct GradeJob {
+  size_t line = 0;
+  uint32_t seed = 1;
   TestResult result;
 };
 
@@ -48,15 +55,6 @@ std::vector<std::string> BrainFiles(const std::vector<std::string>& given) {
     files.insert(files.end(), found.begin(), found.end());
   }
   return files;
-}
-
-// A brain file starts with its start chunk: tag 100, length 0.
-std::string Unreadable(const std::string& path) {
-  const auto bytes = ReadFileBytes(path);
-  if (!bytes) return "Couldn't open " + path;
-  ByteReader r(bytes->data(), bytes->size());
-  if (bytes->size() < 8 || r.i32() != 100 || r.i32() != 0) return "Not a brain file: " + path;
-  return {};
 }
 
 // Messages of a graded run are kept for its line instead of shown.
@@ -101,8 +99,8 @@ TestResult Decode(const std::string& s) {
   return r;
 }
 
-TestResult GradeOne(const TestRequest& base, const std::string& file, const Host& host) {
-  if (std::string why = Unreadable(file); !why.empty()) {
+TestResult GradeOne(const TestRequest& base, const std::string& file, uint32_t seed, const Host& host) {
+  if (std::string why = BrainFileProblem(file, host); !why.empty()) {
     TestResult r;
     r.error = why;
     return r;
@@ -112,6 +110,7 @@ TestResult GradeOne(const TestRequest& base, const std::string& file, const Host
   quiet.messages = &kept;
   TestRequest request = base;
   request.shown = file;
+  request.seed = seed;
   TestResult r = RunTestRequest(request, quiet);
   if (r.status == TestResult::Error && r.error.empty()) r.error = kept.first;
   if (r.status == TestResult::Error && !kept.first.empty() && r.reported) r.error = kept.first;
@@ -137,8 +136,9 @@ std::string ReadAll(int fd) {
   return s;
 }
 
-// Runs every brain, `jobs` at a time; results in the order of the files.
-void RunAll(const TestRequest& base, std::vector<GradeLine>& lines, const Host& host, unsigned jobs) {
+// Runs every job, `parallel` at a time, each in a process of its own.
+void RunAll(const TestRequest& base, const std::vector<GradeLine>& lines, std::vector<GradeJob>& jobs,
+            const Host& host, unsigned parallel) {
   std::vector<Child> running;
   size_t next = 0;
   auto finishOne = [&] {
@@ -148,12 +148,13 @@ void RunAll(const TestRequest& base, std::vector<GradeLine>& lines, const Host& 
     ::close(c.fd);
     int status = 0;
     ::waitpid(c.pid, &status, 0);
-    lines[c.line].result = Decode(data);
+    jobs[c.line].result = Decode(data);
   };
   std::fflush(stdout);
   std::fflush(stderr);
-  while (next < lines.size() || !running.empty()) {
-    if (next < lines.size() && running.size() < jobs) {
+  while (next < jobs.size() || !running.empty()) {
+    if (next < jobs.size() && running.size() < parallel) {
+      const GradeJob& job = jobs[next];
       int fds[2];
       pid_t pid = -1;
       if (::pipe(fds) == 0) {
@@ -162,7 +163,7 @@ void RunAll(const TestRequest& base, std::vector<GradeLine>& lines, const Host& 
       }
       if (pid == 0) {
         ::close(fds[0]);
-        const std::string out = Encode(GradeOne(base, lines[next].file, host));
+        const std::string out = Encode(GradeOne(base, lines[job.line].file, job.seed, host));
         for (size_t at = 0; at < out.size();) {
           const ssize_t n = ::write(fds[1], out.data() + at, out.size() - at);
           if (n <= 0) break;
@@ -171,7 +172,7 @@ void RunAll(const TestRequest& base, std::vector<GradeLine>& lines, const Host& 
         ::_exit(0);
       }
       if (pid < 0) {  // no process to spare: this one runs here
-        lines[next].result = GradeOne(base, lines[next].file, host);
+        jobs[next].result = GradeOne(base, lines[job.line].file, job.seed, host);
       } else {
         ::close(fds[1]);
         running.push_back({pid, fds[0], next});
@@ -189,53 +190,101 @@ std::string CsvField(const std::string& text) {
   return s + "\"";
 }
 
+// "A..B" (or a single seed): the seeds from A to B.
+bool ParseSeeds(const std::string& text, std::vector<uint32_t>& seeds) {
+  const size_t dots = text.find("..");
+  long a = 0, b = 0;
+  if (!ParseNumber(text.substr(0, dots), 0, 4294967295L, a)) return false;
+  if (dots == std::string::npos) b = a;
+  else if (!ParseNumber(text.substr(dots + 2), a, 4294967295L, b)) return false;
+  if (b - a >= 10000) return false;
+  for (long s = a; s <= b; ++s) seeds.push_back(static_cast<uint32_t>(s));
+  return true;
+}
+
+// A brain's verdict over its runs: an unreadable brain or a run without a verdict is an
+// error; over several seeds it passes when at least 19 runs of 20 pass.
+TestResult Summary(const std::vector<TestResult>& runs, int& passes) {
+  passes = 0;
+  const TestResult* failed = nullptr;
+  for (const TestResult& r : runs) {
+    if (r.status == TestResult::Error) return r;
+    if (r.status == TestResult::Passed) ++passes;
+    else if (!failed) failed = &r;
+  }
+  const int n = static_cast<int>(runs.size());
+  if (n > 0 && passes * 20 >= n * 19)
+    for (const TestResult& p : runs)
+      if (p.status == TestResult::Passed) return p;
+  TestResult r = failed ? *failed : TestResult{};
+  r.status = TestResult::Failed;
+  return r;
+}
+
 int Grade(const std::vector<std::string>& args, Host& host) {
   TestRequest base;
-  std::string csv;
+  std::string csv, target;
   std::vector<std::string> given;
+  std::vector<uint32_t> seeds;
+  bool seedGiven = false;
   for (size_t k = 0; k < args.size(); ++k) {
     const std::string& a = args[k];
     const bool more = k + 1 < args.size();
     if (a == "--csv" && more) {
       csv = args[++k];
-    } else if (a == "--max-ticks" && more) {
-      int v = 0;
-      if (!ParseCliInt(args[++k], v) || v < 1) return UsageError("--max-ticks takes a positive number");
-      base.maxTicks = v;
-    } else if (a == "--seed" && more) {
-      int v = 0;
-      if (!ParseCliInt(args[++k], v) || v < 0) return UsageError("--seed takes a number of 0 or more");
-      base.seed = static_cast<uint32_t>(v);
-    } else if (a.rfind("--", 0) == 0) {
-      return UsageError("unexpected argument " + a);
-    } else if (base.target.empty()) {
-      base.target = a;
-    } else {
-      given.push_back(a);
+      continue;
     }
+    if (a == "--seeds" && more) {
+      if (!ParseSeeds(args[++k], seeds)) return UsageError("--seeds takes A..B, at most 10000 seeds");
+      continue;
+    }
+    if (a == "--shown" || a == "--plot") return UsageError("grade takes the learners' brains as FILEs and draws no plot");
+    const std::string problem = ParseTestOption(args, k, base);
+    if (problem.empty()) {
+      seedGiven = seedGiven || a == "--seed";
+      continue;
+    }
+    if (problem != "-") return UsageError(problem);
+    if (a.rfind("--", 0) == 0) return UsageError("unexpected argument " + a);
+    if (target.empty()) target = a;
+    else given.push_back(a);
   }
-  int level = 0;
-  if (base.target.empty() || given.empty()) return UsageError("usage: grade LEVEL FILE|FOLDER... [--csv OUT]");
-  if (!ParseCliInt(base.target, level) || level < 0) return UsageError("the level is a number");
+  long level = 0;
+  if (target.empty() || given.empty()) return UsageError("usage: grade LEVEL FILE|FOLDER... [--csv OUT]");
+  if (!ParseNumber(target, 0, 1000000, level)) return UsageError("the level is a number");
+  if (seedGiven && !seeds.empty()) return UsageError("--seed and --seeds do not go together");
+  base.target = target;
+  // A level that needs learning is graded as its pages have the learner teach it.
+  if (!AsksForLearning(args)) base.learning = LevelLearning(static_cast<int>(level));
+  const bool many = !seeds.empty();
+  if (!many) seeds.push_back(base.seed);
 
   std::vector<GradeLine> lines;
   for (const std::string& f : BrainFiles(given)) lines.push_back({f, {}});
-  const unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
-  RunAll(base, lines, host, jobs);
+  std::vector<GradeJob> jobs;
+  for (size_t l = 0; l < lines.size(); ++l)
+    for (uint32_t seed : seeds) jobs.push_back({l, seed, {}});
+  const unsigned parallel = std::max(1u, std::thread::hardware_concurrency());
+  RunAll(base, lines, jobs, host, parallel);
+  for (const GradeJob& j : jobs) lines[j.line].runs.push_back(j.result);
 
   int passed = 0, failed = 0, errors = 0;
-  std::string table = "file,verdict,caption,message,ticks\n";
+  std::string table = many ? "file,verdict,caption,message,ticks,runs,passes\n" : "file,verdict,caption,message,ticks\n";
   for (const GradeLine& l : lines) {
-    const TestResult& r = l.result;
+    int passes = 0;
+    const TestResult r = Summary(l.runs, passes);
     const std::string message = r.status == TestResult::Error ? r.error : r.message;
     passed += r.status == TestResult::Passed;
     failed += r.status == TestResult::Failed;
     errors += r.status == TestResult::Error;
-    std::printf("{\"file\":%s,\"verdict\":\"%s\",\"caption\":%s,\"message\":%s,\"ticks\":%d}\n",
+    const std::string counts = many ? ",\"runs\":" + std::to_string(l.runs.size()) + ",\"passes\":" + std::to_string(passes) : "";
+    std::printf("{\"file\":%s,\"verdict\":\"%s\",\"caption\":%s,\"message\":%s,\"ticks\":%d%s}\n",
                 JsonString(l.file).c_str(), VerdictWord(r.status), JsonString(r.caption).c_str(),
-                JsonString(message).c_str(), r.ticks);
+                JsonString(message).c_str(), r.ticks, counts.c_str());
     table += CsvField(l.file) + "," + VerdictWord(r.status) + "," + CsvField(r.caption) + "," + CsvField(message) +
-             "," + std::to_string(r.ticks) + "\n";
+             "," + std::to_string(r.ticks);
+    if (many) table += "," + std::to_string(l.runs.size()) + "," + std::to_string(passes);
+    table += "\n";
   }
   std::printf("{\"passed\":%d,\"failed\":%d,\"errors\":%d}\n", passed, failed, errors);
   std::fflush(stdout);
@@ -248,4 +297,8 @@ int Grade(const std::vector<std::string>& args, Host& host) {
 
 }  // namespace
 
-QUORBIT_CLI_COMMAND(grade, "grade", "grade LEVEL FILE|FOLDER... [--csv OUT] [--max-ticks M] [--seed N]", Grade);
+QUORBIT_CLI_COMMAND(grade, "grade",
+                    "grade LEVEL FILE|FOLDER... [--csv OUT] [--seed N | --seeds A..B] [--max-ticks M] [--progress P] "
+                    "[--brain NAME=FILE]... [--learn] [--rate R] [--momentum M] [--samples FILE] [--train T]; "
+                    "a level that needs learning learns as its pages ask unless a learning option is given",
+                    Grade);

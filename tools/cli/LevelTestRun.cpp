@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
+#include "Cli.h"
 #include "bodies/GizmoChalk.h"
+#include "platform/PngFile.h"
 #include "shell/HeadlessView.h"
 #include "shell/TestRunner.h"
 
@@ -15,6 +18,18 @@ TestResult Failure(const std::string& why, bool reported) {
   r.error = why;
   r.reported = reported;
   return r;
+}
+
+// The loader reads workshop worlds as "worlds\NAME.wld" from the data folder; a world
+// given as a path becomes the name that reaches it from there.
+std::string WorldNameFor(const std::string& target) {
+  if (!IsWorldPath(target)) return target;
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path file = fs::weakly_canonical(fs::absolute(target, ec), ec);
+  if (file.extension() == ".wld") file.replace_extension();
+  const fs::path worlds = fs::weakly_canonical(fs::current_path(ec) / "worlds", ec);
+  return file.lexically_relative(worlds).generic_string();
 }
 }  // namespace
 
@@ -27,14 +42,19 @@ CliExperiment::CliExperiment(Host& h, uint32_t seed)
 
 bool CliExperiment::Load(const TestRequest& t, TestResult& failure) {
   const int levelNumber = t.level ? std::atoi(t.target.c_str()) : 0;
+  const std::string world = t.level ? "" : WorldNameFor(t.target);
+  if (!t.level && IsWorldPath(t.target) && (std::filesystem::path(t.target).extension() != ".wld" || world.empty())) {
+    failure = Failure("a world file's name ends in .wld: " + t.target, false);
+    return false;
+  }
   std::string missing;
   const bool available = t.level ? loader.LevelAvailable(levelNumber, t.progress, missing)
-                                 : loader.WorldAvailable(t.target, t.progress, missing);
+                                 : loader.WorldAvailable(world, t.progress, missing);
   if (!available) {
     failure = Failure(missing.empty() ? "not available" : "You don't yet have the " + missing, missing.empty());
     return false;
   }
-  const bool loaded = t.level ? loader.LoadLevel(levelNumber) : loader.LoadWorldFile(t.target);
+  const bool loaded = t.level ? loader.LoadLevel(levelNumber) : loader.LoadWorldFile(world);
   if (!loaded) {
     failure = Failure("the world could not be loaded", true);
     return false;
@@ -83,6 +103,82 @@ std::string CliExperiment::PrepareLearning(const TestLearning& t) {
   return "";
 }
 
+std::string ParseTestOption(const std::vector<std::string>& args, size_t& k, TestRequest& t) {
+  const std::string& a = args[k];
+  const bool more = k + 1 < args.size();
+  long v = 0;
+  if (a == "--learn") {
+    t.learning.learn = true;
+    return "";
+  }
+  static const char* const valued[] = {"--brain", "--shown",    "--progress", "--max-ticks", "--seed", "--rate",
+                                       "--momentum", "--samples", "--train",    "--plot"};
+  if (std::find_if(std::begin(valued), std::end(valued), [&](const char* o) { return a == o; }) == std::end(valued))
+    return "-";
+  if (!more) return a + " needs a value";
+  const std::string& value = args[++k];
+  if (a == "--brain") {
+    std::string board, path;
+    if (!SplitBrainArgument(value, board, path)) return "--brain takes NAME=FILE";
+    t.brains.emplace_back(board, path);
+  } else if (a == "--shown") {
+    t.shown = value;
+  } else if (a == "--plot") {
+    t.plotTo = value;
+  } else if (a == "--samples") {
+    t.learning.samples = value;
+  } else if (a == "--progress") {
+    if (!ParseNumber(value, 0, 100000, v)) return "--progress takes a number";
+    t.progress = static_cast<int>(v);
+  } else if (a == "--max-ticks") {
+    if (!ParseNumber(value, 1, 100000000, v)) return "--max-ticks takes a positive number";
+    t.maxTicks = v;
+  } else if (a == "--seed") {
+    if (!ParseNumber(value, 0, 4294967295L, v)) return "--seed takes a number from 0 to 4294967295";
+    t.seed = static_cast<uint32_t>(v);
+  } else if (a == "--train") {
+    if (!ParseNumber(value, 0, 100000000, v)) return "--train takes a number of ticks";
+    t.learning.train = v;
+  } else {
+    char* end = nullptr;
+    const float f = std::strtof(value.c_str(), &end);
+    if (value.empty() || *end || !(f >= 0 && f <= 100)) return a + " takes a number from 0 to 100";
+    (a == "--rate" ? t.learning.rate : t.learning.momentum) = f;
+  }
+  return "";
+}
+
+bool AsksForLearning(const std::vector<std::string>& args) {
+  for (const std::string& a : args)
+    if (a == "--learn" || a == "--rate" || a == "--momentum" || a == "--samples" || a == "--train") return true;
+  return false;
+}
+
+TestLearning LevelLearning(int level) {
+  struct Row {
+    int level;
+    float rate;
+    const char* samples;
+    long train;
+  };
+  // The learning pages of book 6: the first three let the world teach, the digit pages
+  // play the samples collected on the chalk board.
+  static const Row rows[] = {{601, 0.05f, "", 1500},
+                             {602, 0.05f, "", 1500},
+                             {603, 0.05f, "", 3000},
+                             {605, 0.05f, "samples/digits01.txt", 1200},
+                             {606, 0.05f, "samples/digits012.txt", 1200}};
+  TestLearning l;
+  for (const Row& r : rows)
+    if (r.level == level) {
+      l.learn = true;
+      l.rate = r.rate;
+      l.samples = r.samples;
+      l.train = r.train;
+    }
+  return l;
+}
+
 TestResult RunTestRequest(const TestRequest& t, Host& host) {
   CliExperiment e(host, t.seed);
   TestResult failure;
@@ -98,5 +194,14 @@ TestResult RunTestRequest(const TestRequest& t, Host& host) {
   r.message = out.message;
   r.movie = out.movie;
   r.ticks = out.ticks;
+  // The message's second line is the run's sentence; the line stays the verdict's own.
+  r.message = r.message.substr(0, r.message.find('\n'));
+  const TTestRun& run = e.w.world->testRun;
+  r.why = run.why;
+  if (run.creature) r.goal = run.goal, r.reached = run.reached;
+  if (!t.plotTo.empty() && !WritePng(t.plotTo, RenderChart(run.Chart()))) {
+    host.Message("Couldn't write " + t.plotTo, "Plot Error");
+    return Failure("Couldn't write " + t.plotTo, true);
+  }
   return r;
 }

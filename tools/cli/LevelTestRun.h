@@ -23,7 +23,7 @@ struct TestLearning {
 };
 
 struct TestRequest {
-  std::string target;  // level number or world name
+  std::string target;  // level number, world name or a world file's path
   bool level = true;
   std::vector<std::pair<std::string, std::string>> brains;  // board name, brain file
   std::string shown;  // brain file for the shown board
@@ -31,18 +31,36 @@ struct TestRequest {
   long maxTicks = 200000;
   uint32_t seed = 1;  // the world's generator
   TestLearning learning;
+  std::string plotTo;  // a PNG of the run, written when the test ends
 };
 
 struct TestResult {
   enum Status { Passed, Failed, Error } status = Error;
   std::string caption, message, movie;
   int ticks = 0;
+  // Why the verdict went so, from the run; the goal and the energy reached when a body
+  // was judged (-1 otherwise).
+  std::string why;
+  int goal = -1, reached = -1;
   // Why there is no verdict; `reported` when a message box already said so.
   std::string error;
   bool reported = false;
 };
 
 TestResult RunTestRequest(const TestRequest& request, Host& host);
+
+// Reads the test option at args[k] into the request, moving k past its value: --brain,
+// --shown, --progress, --max-ticks, --seed, --learn, --rate, --momentum, --samples,
+// --train, --plot. Returns "" when it read one, "-" when args[k] is no test option, else
+// the usage problem.
+std::string ParseTestOption(const std::vector<std::string>& args, size_t& k, TestRequest& t);
+// Whether any of the learning options was given.
+bool AsksForLearning(const std::vector<std::string>& args);
+
+// How a level that needs learning is run when no learning option is given: "Learn" on at
+// the rate the pages ask for, the samples the page plays, and the ticks the learner lets
+// the world run before the test. Levels that need no learning get none.
+TestLearning LevelLearning(int level);
 
 // A level or workshop world loaded as the notebook or the workshop loads it, its brains
 // put in, and the shell that runs it; the tests and the soak run start from here.

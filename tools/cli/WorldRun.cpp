@@ -93,7 +93,11 @@ std::string PrepareDrives(CliWorld& w, const std::vector<Drive>& drives) {
     c->enabledInputs = c->typeInputs;
     c->enabledOutputs = c->typeOutputs;
     c->brainMode = 2;
+    // A hidden board looks for its brain file; a driven body has none, and needs none.
+    auto* messages = dynamic_cast<CliMessages*>(w.host.messages);
+    if (messages) messages->muted = true;
     c->brainNumber = w.brains.AttachBrain("drive" + std::to_string(d.critter), in, true, out);
+    if (messages) messages->muted = false;
   }
   return "";
 }

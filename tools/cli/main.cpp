@@ -8,6 +8,7 @@
 
 #include "Cli.h"
 #include "CliPaths.h"
+#include "brain/ChartText.h"
 
 std::vector<CliCommand>& CliCommands() {
   static std::vector<CliCommand> commands;
@@ -50,9 +51,17 @@ int UsageError(const std::string& text) {
 }
 
 void CliMessages::ShowMessage(const std::string& text, const std::string& caption, MessageIcon) {
+  if (muted) return;
   std::fprintf(stderr, "{\"message\":%s,\"caption\":%s}\n", JsonString(text).c_str(),
                JsonString(caption).c_str());
 }
+
+void CliText::DrawText(IndexedImage& image, int x, int y, const std::string& text, const TextStyle& style) {
+  // Board cells are 16 pixels high: the letters sit in their middle.
+  DrawChartText(image, x + 1, y + 4, text, style.colour);
+}
+
+int CliText::TextWidth(const std::string& text, const TextStyle&) { return ChartTextWidth(text); }
 
 Answer CliMessages::AskYesNo(const std::string& text, const std::string& caption) {
   ShowMessage(text, caption, MessageIcon::Question);
@@ -138,10 +147,12 @@ int main(int argc, char** argv) {
   CliClipboard clipboard;
   CliKeys keys;
   CliSilence silence;
+  CliText text;
   Host host;
   host.messages = &messages;
   host.clipboard = &clipboard;
   host.keys = &keys;
   host.sound = &silence;
+  host.text = &text;
   return command->run(rest, host);
 }

@@ -1,27 +1,16 @@
 #include "brain/ui/PlotWnd.h"
 
 #include <QPainter>
-#include <QVBoxLayout>
-
-#include "brain/BoardRequests.h"
-#include "brain/SnooperBands.h"
 
 namespace {
-constexpr int LegendHeight = 20;
-
-QString ElementName(int kind, int index) {
-  const char* word = kind == ElementNeuron ? "Neuron" : kind == ElementNode ? "Node" : "Snooper";
-  return QString("%1 %2").arg(word).arg(index);
-}
+constexpr int ButtonRow = 30;
 }  // namespace
 
 TPlotWnd::TPlotWnd(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setWindowTitle("Plot");
-  setFixedSize(TActivityPlot::Width, TActivityPlot::Height + LegendHeight);
-  legend_ = new QLabel(this);
-  legend_->setObjectName("PlotLegend");
-  legend_->setGeometry(4, TActivityPlot::Height, TActivityPlot::Width - 8, LegendHeight);
-  legend_->setTextFormat(Qt::RichText);
+  ClearButton = new QPushButton("Clear", this);
+  ClearButton->setObjectName("ClearButton");
+  connect(ClearButton, &QPushButton::clicked, this, [this] { ClearButtonClick(); });
   Redraw();
 }
 
@@ -43,7 +32,13 @@ void TPlotWnd::Sample(const TBrainBoard* board) {
   if (isVisible()) Redraw();
 }
 
-// The chart in its own palette, then one legend entry per trace in its colour.
+void TPlotWnd::ClearButtonClick() {
+  plot_.Clear();
+  Redraw();
+}
+
+// The chart in its own palette; the window follows its height, which grows with the
+// legend's rows.
 void TPlotWnd::Redraw() {
   const IndexedImage image = plot_.Render();
   chart_ = QImage(image.width(), image.height(), QImage::Format_RGB32);
@@ -55,16 +50,10 @@ void TPlotWnd::Redraw() {
       to[x] = qRgb(c.r, c.g, c.b);
     }
   }
-  QString legend;
-  for (const PlotTrace& t : plot_.traces()) {
-    const SnooperColour& c = SnooperColours[t.colour];
-    legend += QString("<span style='color:#%1%2%3'>&#9632; %4</span>&nbsp; ")
-                  .arg(c.r, 2, 16, QChar('0'))
-                  .arg(c.g, 2, 16, QChar('0'))
-                  .arg(c.b, 2, 16, QChar('0'))
-                  .arg(ElementName(t.kind, t.index));
-  }
-  legend_->setText(legend);
+  const QSize size(chart_.width(), chart_.height() + ButtonRow);
+  if (this->size() != size) setFixedSize(size);
+  ClearButton->setGeometry(chart_.width() - 84, chart_.height() + 2, 80, ButtonRow - 6);
+  ClearButton->setEnabled(!plot_.traces().empty());
   update();
 }
 
@@ -72,9 +61,4 @@ void TPlotWnd::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
   p.drawImage(0, 0, chart_);
-  p.setPen(Qt::darkGray);
-  p.setFont(QFont("Arial", 7));
-  for (int v : {100, 50, 0, -50, -100})
-    p.drawText(QRect(0, TActivityPlot::RowOf(static_cast<float>(v)) - 8, TActivityPlot::Margin * 4, 16),
-               Qt::AlignLeft | Qt::AlignVCenter, QString::number(v));
 }

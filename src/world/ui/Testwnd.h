@@ -17,6 +17,7 @@
 class TChalkArea;
 class TSamplePanelWidget;
 class TMonitorPanel;
+class TTestRunWnd;
 
 class TTestWorld : public QWidget, public IWorldScreen {
   Q_OBJECT
@@ -43,6 +44,9 @@ class TTestWorld : public QWidget, public IWorldScreen {
   void CopyToWindow(const TRect& rect) override;
   void UpdateMonitor() override;
   void DrawTestMonitor() override;
+  void ShowTestRun(const TTestRun& run) override;
+  // The window that shows the last test's run; null until a test ended.
+  TTestRunWnd* testRunWindow() { return testRunWnd_; }
 
   // What the monitor strip reads from the shell and does to it.
   struct MonitorShell {
@@ -90,6 +94,7 @@ class TTestWorld : public QWidget, public IWorldScreen {
   TChalkArea* chalkArea_ = nullptr;
   TSamplePanelWidget* samplePanelWidget_ = nullptr;
   TMonitorPanel* monitorPanel_ = nullptr;
+  TTestRunWnd* testRunWnd_ = nullptr;
   bool monitorVisible_ = false;
   TestMonitorBars bars_;
   QImage barsImage_;

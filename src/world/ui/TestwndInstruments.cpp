@@ -1,11 +1,13 @@
 // The world window's two instruments: the chalk area with its sample panel, shown while
 // the world holds a chalk board, and the monitor strip with the test bars.
 #include <QPainter>
+#include <QScreen>
 
 #include "bodies/GizmoChalk.h"
 #include "platform/qt/QtImage.h"
 #include "world/ui/MonitorPanel.h"
 #include "world/ui/SamplePanelWidget.h"
+#include "world/ui/TestRunWnd.h"
 #include "world/ui/Testwnd.h"
 
 void TTestWorld::BuildInstruments() {
@@ -47,6 +49,7 @@ void TTestWorld::SyncSamplePanel() {
   if (minimumWidth() == maximumWidth()) setFixedSize(width() + change, height());
   else resize(width() + change, height());
   samplePanelWidget_->setGeometry(ViewWidth(), 0, PanelWidth(), height());
+  if (onSizeChanged) onSizeChanged();
 }
 
 void TTestWorld::UpdateMonitor() {
@@ -91,4 +94,23 @@ void TTestWorld::DrawTestMonitor() {
   bars_.Restore(w.view.image);
   barsShown_ = true;
   update(strip);
+}
+
+// The run beside the verdict: to the right of the world window where the screen has room,
+// else below it, else over its corner.
+void TTestWorld::ShowTestRun(const TTestRun& run) {
+  if (!testRunWnd_) {
+    testRunWnd_ = new TTestRunWnd(this);
+    testRunWnd_->setObjectName("TestRunWindow");
+  }
+  testRunWnd_->ShowRun(run);
+  const QRect frame = frameGeometry();
+  const QSize size = testRunWnd_->size();
+  QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
+  QPoint at(frame.right() + 8, frame.top());
+  if (at.x() + size.width() > room.right()) at = QPoint(frame.left(), frame.bottom() + 8);
+  if (at.y() + size.height() > room.bottom()) at = QPoint(frame.left() + 16, frame.top() + 40);
+  testRunWnd_->move(at);
+  testRunWnd_->show();
+  testRunWnd_->raise();
 }
