@@ -22,6 +22,8 @@ class IGizmoBrains {
   virtual ChannelBlock* BrainIO(int number) = 0;
   virtual const ChannelMask* EnabledInputs(int number) = 0;
   virtual const ChannelMask* EnabledOutputs(int number) = 0;
+  // The brain does not learn in its next step.
+  virtual void HoldLearning(int) {}
 };
 
 // The world's sound list: wave files loaded once, played by their index.
@@ -47,6 +49,9 @@ enum GizmoVerdict {
   WrongOutput = 3,
   WrongBell = 4,
   Spilled = 5,
+  NothingLearned = 6,  // the lamps gave one answer for every test digit, or there were none
+  WrongDigit = 7,      // a test digit lit the wrong lamp
+  NothingRecorded = 8,  // too few samples of a lamp's digit, or not saved
 };
 
 // A row of equal frames on a sheet and where the gizmo draws them.

@@ -44,7 +44,9 @@ std::unique_ptr<TGizmo> Build(const TGizmoLine& g, const GizmoPorts& ports) {
   switch (g.kind) {
     case '1': return std::make_unique<THeart1>(ports);
     case '3': return std::make_unique<THeart3>(ports);
-    case 'c': return std::make_unique<TChalk>(ports);
+    case 'c':
+      if (g.number < TChalk::DigitTest || g.number > TChalk::RecordingTest) return nullptr;
+      return std::make_unique<TChalk>(ports, g.number);
     case 'v': return std::make_unique<TSlider>(ports);
     case 'b': return std::make_unique<TBeer>(ports, g.number);
     case 'l':
@@ -82,6 +84,9 @@ bool ParseGizmoLine(const std::string& line, TGizmoLine& g) {
   g.kind = line[0];
   switch (g.kind) {
     case 'b': return NumbersAt(line, 4, 1, &g.number);
+    case 'c':  // the test it sets, when a number follows "chalk"
+      if (!NumbersAt(line, 5, 1, &g.number)) g.number = 0;
+      return true;
     case 'l': return (g.number = DigitAt(line, 4)) >= 0;
     case 'm': return NumbersAt(line, 7, 5, g.values);
     case 'o': return NumbersAt(line, 12, 2, g.values);

@@ -81,7 +81,9 @@ void TBrainBoard::Step(bool learnAllowed) {
   lastKept_ = kept;
   flatNodeCount_ = nodes.used();
   stepEndChanges_ = neurons.changeCount();
-  if (learnAllowed && learning && !broken) Learn();
+  const bool held = learningHeld;
+  learningHeld = false;
+  if (learnAllowed && learning && !held && !broken) Learn();
   if (visible && view) view->RepaintDirtyCells(*this);
 }
 

@@ -60,6 +60,9 @@ class TBrainBoard {
   float learnRate = 0.1f;
   float momentum = 5.0f;
   bool learning = false;
+  // A body that feeds nothing to learn from this step (an unlabelled drawing) holds the
+  // next step's learning; the step clears it, so a hold never outlives its feeder.
+  bool learningHeld = false;
   int cellSize = 16;
   bool broken = false;
 

@@ -20,6 +20,10 @@ const ChannelMask* TCollectionGizmoBrains::EnabledOutputs(int number) {
   return b ? &b->outputAvailable : nullptr;
 }
 
+void TCollectionGizmoBrains::HoldLearning(int number) {
+  if (TBrainBoard* b = brains_.Board(number)) b->learningHeld = true;
+}
+
 TGizmoSoundList::TGizmoSoundList(SoundService& service) : service_(service) {}
 
 TGizmoSoundList::~TGizmoSoundList() { Clear(); }

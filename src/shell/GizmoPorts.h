@@ -18,6 +18,7 @@ class TCollectionGizmoBrains : public IGizmoBrains {
   ChannelBlock* BrainIO(int number) override;
   const ChannelMask* EnabledInputs(int number) override;
   const ChannelMask* EnabledOutputs(int number) override;
+  void HoldLearning(int number) override;
 
  private:
   TBrainCollection& brains_;

@@ -27,6 +27,9 @@ Verdict GizmoVerdict(const VerdictFacts& f) {
       case 3: return Failed("Test Failed", "movie\\fail.mvi", "Incorrect output", true);
       case 4: return Failed("Test Failed", "movie\\bell.mvi", "Don't ring gold bell");
       case 5: return Failed("Test Failed", "movie\\bspill.mvi", "Don't waste it!");
+      case 6: return Failed("Test Failed", "movie\\fail.mvi", "Record some digits and let the brain learn first");
+      case 7: return Failed("Test Failed", "movie\\fail.mvi", "A digit it never learned from lit the wrong lamp", true);
+      case 8: return Failed("Test Failed", "movie\\fail.mvi", "Record five of each digit, then Save them");
       default: return {false, {}};
     }
   }

@@ -234,7 +234,12 @@ class WorldReader {
       auto tail = [&](size_t at) { return at < line.size() ? line.substr(at) : std::string(); };
       auto digit = [&](size_t at) { return at < line.size() ? line[at] - '0' : 0; };
       switch (g.kind) {
-        case '1': case '3': case 'c': case 'v': break;
+        case '1': case '3': case 'v': break;
+        case 'c': {  // a test number may follow "chalk"
+          const std::string t = tail(5);
+          LineScan(t).Int(g.number);
+          break;
+        }
         case 'b': {
           const std::string t = tail(4);
           LineScan(t).Int(g.number);

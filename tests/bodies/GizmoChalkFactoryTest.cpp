@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "GizmoFakes.h"
 #include "bodies/GizmoBeer.h"
 #include "bodies/GizmoChalk.h"
@@ -51,34 +53,115 @@ TEST(GizmoChalk, FeedsTheCurrentDrawingThenPlaysTheSamplesInTurn) {
   EXPECT_EQ(b.brain.In(44), 100);
 }
 
-TEST(GizmoChalk, InTestModeTheBenchLampsMustShowTheCategoryFedAStepBefore) {
+// A bench with lamps 1 and 2 whose brain answers each fed sample through `answer`
+// (the lamp pattern for the Points it sees), run through a whole test.
+struct DigitBench {
   GizmoBench b;
-  TChalk chalk(b.Ports());
-  b.brain.outputs[0] = b.brain.outputs[1] = true;  // two lamps on the bench
-  chalk.samples = {Sample(0, 0), Sample(0, 1), Sample(0, 5)};
-  ASSERT_TRUE(chalk.StartPlaying());
-  b.Step(chalk, 0, true);  // nothing fed yet: nothing judged
-  EXPECT_EQ(chalk.verdict, 0);
-  b.brain.Out(0) = 100;  // category 0 was fed: Light 1 on
-  b.Step(chalk, 1, true);
-  EXPECT_EQ(chalk.verdict, 0);
-  b.brain.Out(0) = 0, b.brain.Out(1) = 60;  // category 1: Light 2
-  b.Step(chalk, 2, true);
-  EXPECT_EQ(chalk.verdict, 0);
-  b.brain.Out(1) = 0;  // category 5 has no lamp: all dark
-  b.Step(chalk, 3, true);
-  EXPECT_EQ(chalk.verdict, 0);
-  b.brain.Out(1) = 100;  // category 0 was fed, but Light 2 is lit
-  b.Step(chalk, 4, false);  // out of test mode nothing is judged; category 1 is fed
-  EXPECT_EQ(chalk.verdict, 0);
-  b.brain.Out(1) = 0;  // Light 2 should be on now
-  b.Step(chalk, 5, true);
-  EXPECT_EQ(chalk.verdict, WrongOutput);
-  chalk.reset();
-  EXPECT_EQ(chalk.verdict, 0);
-  b.Step(chalk, 6, true);  // the reset forgot what was fed
-  EXPECT_EQ(chalk.verdict, 0);
-  EXPECT_TRUE(chalk.Playing());
+  TChalk chalk;
+  explicit DigitBench(int task = TChalk::DigitTest) : chalk(b.Ports(), task) {
+    b.brain.outputs[0] = b.brain.outputs[1] = true;
+  }
+  // Ten samples of each of digits 0 and 1, told apart by Point 1.
+  void Record(int each = 10) {
+    for (int k = 0; k < each; ++k) {
+      for (int d = 0; d < 2; ++d) {
+        std::array<int, 10> v{};
+        v[0] = d == 0 ? -50 : 50;
+        v[1] = k;
+        chalk.SetDrawing(v);
+        chalk.AddSample(d);
+      }
+    }
+  }
+  // The lamps answer what was fed a step before, as a brain stepping after the board does.
+  int RunTest(const std::function<unsigned(const FakeLabBrain&)>& answer, int ticks = 200) {
+    chalk.reset();
+    for (int t = 0; t < ticks; ++t) {
+      b.Step(chalk, t, true);
+      const unsigned lit = answer(b.brain);
+      b.brain.Out(0) = lit & 1 ? 100 : 0;
+      b.brain.Out(1) = lit & 2 ? 100 : 0;
+    }
+    return chalk.verdict;
+  }
+};
+
+unsigned Learned(const FakeLabBrain& brain) {
+  if (brain.In(32) == 0) return 0;
+  return brain.In(32) < 0 ? 1 : 2;
+}
+
+TEST(GizmoChalk, EveryFifthSampleOfADigitIsKeptBackAndNeverTeaches) {
+  DigitBench d;
+  d.Record();
+  const std::vector<bool> kept = d.chalk.KeptBack();
+  ASSERT_EQ(kept.size(), 20u);
+  // Samples alternate 0, 1: the fifth and tenth of each digit are indexes 8, 9, 18, 19.
+  for (size_t k = 0; k < kept.size(); ++k) EXPECT_EQ(kept[k], k == 8 || k == 9 || k == 18 || k == 19) << k;
+  EXPECT_EQ(d.chalk.KeptBackCount(), 4);
+  // The last sample added was kept back: shown as the drawing, it does not teach.
+  d.b.brain.held = 0;
+  d.b.Step(d.chalk, 0);
+  EXPECT_EQ(d.b.brain.In(43), 100);
+  EXPECT_EQ(d.b.brain.held, 1);
+  // Play skips the kept-back samples and teaches with the others.
+  ASSERT_TRUE(d.chalk.StartPlaying());
+  std::vector<int> played;
+  for (int t = 0; t < 16; ++t) {
+    d.b.Step(d.chalk, t);
+    played.push_back(d.b.brain.In(33));
+  }
+  EXPECT_EQ(played, (std::vector<int>{0, 0, 1, 1, 2, 2, 3, 3, 5, 5, 6, 6, 7, 7, 8, 8}));
+  EXPECT_EQ(d.b.brain.held, 1);
+  // An unlabelled drawing is shown but teaches nothing.
+  d.chalk.StopPlaying();
+  d.chalk.SetDrawing({});
+  d.b.Step(d.chalk, 20);
+  EXPECT_EQ(d.b.brain.held, 2);
+}
+
+TEST(GizmoChalk, TheDigitTestJudgesTheLampsOnEveryKeptBackDigitShownWithoutItsLabel) {
+  DigitBench d;
+  // No samples: nothing to judge, and an empty brain must not pass.
+  EXPECT_EQ(d.RunTest([](const FakeLabBrain&) { return 0u; }), NothingLearned);
+  d.Record();
+  // Dark lamps, or lamp 1 always on: one answer for every digit.
+  EXPECT_EQ(d.RunTest([](const FakeLabBrain&) { return 0u; }), NothingLearned);
+  EXPECT_EQ(d.RunTest([](const FakeLabBrain&) { return 1u; }), NothingLearned);
+  // A brain that reads its answer off the Category inputs finds them dark.
+  EXPECT_EQ(d.RunTest([](const FakeLabBrain& b) { return (b.In(42) ? 1u : 0u) | (b.In(43) ? 2u : 0u); }),
+            NothingLearned);
+  d.b.brain.held = 0;
+  EXPECT_EQ(d.RunTest(Learned), Achieved);
+  EXPECT_EQ(d.b.brain.held, 200);  // the test digits teach nothing
+  // Swapped lamps, and one test digit missed, fail for the wrong lamp.
+  EXPECT_EQ(d.RunTest([](const FakeLabBrain& b) { return Learned(b) ^ 3u; }), WrongDigit);
+  EXPECT_EQ(d.RunTest([](const FakeLabBrain& b) { return b.In(33) == 9 ? 3u : Learned(b); }), WrongDigit);
+  // Every test digit must be judged before the time runs out.
+  EXPECT_EQ(d.RunTest(Learned, 10), NotYetAchieved);
+  // A lamp whose digit has no kept-back sample cannot be judged.
+  DigitBench few;
+  few.Record(4);
+  EXPECT_EQ(few.RunTest(Learned), NothingLearned);
+}
+
+TEST(GizmoChalk, TheRecordingTestNeedsFiveSavedSamplesOfEachLampsDigit) {
+  DigitBench d(TChalk::RecordingTest);
+  const auto byLabel = [](const FakeLabBrain& b) { return (b.In(42) ? 1u : 0u) | (b.In(43) ? 2u : 0u); };
+  d.Record(4);
+  EXPECT_EQ(d.RunTest(byLabel), NothingRecorded);
+  d.Record(1);
+  EXPECT_FALSE(d.chalk.Saved());
+  EXPECT_EQ(d.RunTest(byLabel), NothingRecorded);
+  TempFolder folder;
+  ASSERT_TRUE(d.chalk.SaveSamples(folder.file("mine.txt")));
+  EXPECT_EQ(d.RunTest(byLabel), Achieved);
+  EXPECT_EQ(d.RunTest([](const FakeLabBrain&) { return 1u; }), WrongOutput);
+  EXPECT_EQ(d.RunTest([&](const FakeLabBrain& b) { return byLabel(b) ^ 3u; }), WrongOutput);
+  // Samples loaded from a file are saved already.
+  TChalk other(d.b.Ports(), TChalk::RecordingTest);
+  ASSERT_TRUE(other.LoadSamples(folder.file("mine.txt")));
+  EXPECT_TRUE(other.Saved());
 }
 
 TEST(GizmoChalk, SampleFileRoundTripsAndLoadingTwiceDoublesTheList) {
@@ -160,6 +243,7 @@ TEST(GizmoFactory, EachFirstCharacterBuildsItsGizmoFromTheFixedPositions) {
   EXPECT_TRUE(dynamic_cast<THeart1*>(MakeGizmo("1heart", ports).get()));
   EXPECT_TRUE(dynamic_cast<THeart3*>(MakeGizmo("3heart", ports).get()));
   EXPECT_TRUE(dynamic_cast<TChalk*>(MakeGizmo("chalk", ports).get()));
+  EXPECT_TRUE(dynamic_cast<TChalk*>(MakeGizmo("chalk 1", ports).get()));
   EXPECT_TRUE(dynamic_cast<TSlider*>(MakeGizmo("vslider", ports).get()));
   // The keyword itself is not compared, only the first character.
   EXPECT_TRUE(dynamic_cast<TSwitch*>(MakeGizmo("sXXXXX0 10 0", ports).get()));
@@ -176,7 +260,7 @@ TEST(GizmoFactory, OtherFirstCharactersAreSkippedQuietly) {
 
 TEST(GizmoFactory, BadLinesAreReportedAndBuildNothing) {
   for (const char* line : {"switch2 10 0", "switch0 0 0", "switch0 10", "switch0", "lamp4", "lamp",
-                           "lampX", "oscilloscope 11 0", "oscilloscope", "mlegleg 1 0 40", "beer", "beer x"}) {
+                           "lampX", "oscilloscope 11 0", "oscilloscope", "mlegleg 1 0 40", "beer", "beer x", "chalk 2"}) {
     GizmoBench b;
     std::string error;
     EXPECT_FALSE(MakeGizmo(line, b.Ports(), &error)) << line;

@@ -20,6 +20,7 @@ struct FakeLabBrain : IGizmoBrains {
   ChannelBlock* BrainIO(int n) override { return n == Number && present ? &block : nullptr; }
   const ChannelMask* EnabledInputs(int n) override { return n == Number ? &inputs : nullptr; }
   const ChannelMask* EnabledOutputs(int n) override { return n == Number ? &outputs : nullptr; }
+  void HoldLearning(int n) override { held += n == Number; }
 
   int& Out(int channel) { return block.outputs[channel][0]; }
   int In(int channel) const { return block.inputs[channel][0]; }
@@ -28,6 +29,7 @@ struct FakeLabBrain : IGizmoBrains {
   ChannelMask inputs{}, outputs{};
   std::vector<std::string> names;
   bool anyHidden = false, present = true;
+  int held = 0;  // steps whose learning a gizmo held
 };
 
 struct FakeSoundList : IGizmoSounds {

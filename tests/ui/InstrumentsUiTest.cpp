@@ -158,7 +158,7 @@ TEST(WorldInstruments, PlayedSamplesTeachALearningBrainToLightTheRightLamps) {
     }
   };
   run(80, true);  // before it learned, the lamps guess
-  EXPECT_EQ(chalk->verdict, WrongOutput);
+  EXPECT_NE(chalk->verdict, Achieved);
   chalk->reset();
   lab->learning = true;
   run(1200, false);
