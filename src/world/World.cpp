@@ -26,6 +26,7 @@ void TWorld::BuildTables() {
     uint8_t grassIndex[256] = {};
     int grassError[256] = {};
     uint8_t background = 0;
+    TShadeTable earth, sand, water;
     bool built = false;
   };
   thread_local Tables last;
@@ -37,11 +38,17 @@ void TWorld::BuildTables() {
       last.grassError[i] = (i - palette[static_cast<size_t>(n)].g) * 64;
     }
     last.background = static_cast<uint8_t>(NearestColour(palette, {0, 0, 127}));
+    last.earth = BuildShadeTable(palette, TRamp::Earth);
+    last.sand = BuildShadeTable(palette, TRamp::Sand);
+    last.water = BuildShadeTable(palette, TRamp::Water);
     last.built = true;
   }
   std::copy(std::begin(last.grassIndex), std::end(last.grassIndex), grassIndex);
   std::copy(std::begin(last.grassError), std::end(last.grassError), grassError);
   backgroundColour = last.background;
+  earthShade = last.earth;
+  sandShade = last.sand;
+  waterShade = last.water;
 }
 
 TCritter* TWorld::CritterAt(int number) {

@@ -19,6 +19,7 @@
 #include "world/MovieQueue.h"
 #include "world/TestRun.h"
 #include "bodies/Trigger.h"
+#include "world/TerrainShades.h"
 #include "world/ViewBitmap.h"
 #include "world/WorldPorts.h"
 #include "world/WorldTone.h"
@@ -87,8 +88,14 @@ class TWorld : public IWorldWindow, public ICritterWorld {
   // Everything drawn anew: depth reset, background, gizmos, terrain, sprites.
   void FullRedraw();
   void DrawTerrain();
+  // Draws a sprite; a carried body's parts are drawn no lower than the ground under them,
+  // where its carrier may hold it, so that the learner sees what is carried.
+  bool DrawSprite(TSprite* sprite, const TDrawTarget& target, std::vector<TRect>* dirtyRects);
   // The 16 x 16 palette indexes that shade the tile at (x, y).
   void BuildShadeMap(int x, int y, uint8_t out[256]);
+  // What each shade-map entry of the tile shows, and the ground height there.
+  enum : uint8_t { MatterGround = 0, MatterShore = 1, MatterWater = 2 };
+  void TileMatter(int x, int y, uint8_t matter[256], float height[256]) const;
   // Panning by a drag and following by a double click.
   void PanBy(int dx, int dy);
   bool FollowCritterAt(int sx, int sy);
@@ -109,6 +116,11 @@ class TWorld : public IWorldWindow, public ICritterWorld {
                       int* surface = nullptr) override;
   float SurfaceHeight(TSprite* sprite, int& kind) override;
   float GroundHeight(float x, float y, int& kind) const;
+  // The ground the tiles show, by the name of the tile picture (grass without one).
+  TGround Ground() const;
+  // Makes the tiles show another ground by loading that ground's tile picture in place of
+  // picture 0; false when there is no map picture, nothing changes or it cannot be read.
+  bool SetGround(TGround ground);
   bool TouchingAnything(TSprite* sprite) override;
   static int Direction24(float dx, float dy);
   static int TriangleKind(int frame, float fx, float fy);
@@ -174,6 +186,8 @@ class TWorld : public IWorldWindow, public ICritterWorld {
   // Grass shading: palette index for each green level and its error times 64.
   uint8_t grassIndex[256] = {};
   int grassError[256] = {};
+  // The other grounds, the water and its sandy shore, built the same way.
+  TShadeTable earthShade, sandShade, waterShade;
   uint8_t backgroundColour = 0;
   TAngleTables tables;
 

@@ -97,6 +97,50 @@ void TWorld::FinishMap() {
 
 void TWorld::BuildShadeMap(int x, int y, uint8_t out[256]) { ShadeMapFrom(x, y, ditherState, out); }
 
+TGround TWorld::Ground() const {
+  const TPic* tiles = Picture(0);
+  return tiles ? GroundForPicture(tiles->name) : TGround::Grass;
+}
+
+bool TWorld::SetGround(TGround ground) {
+  TPic* tiles = Picture(0);
+  if (!tiles || Ground() == ground) return false;
+  TPic fresh;
+  if (!fresh.load(GroundPictureName(ground))) return false;
+  // In place: every tile points at picture 0.
+  *tiles = std::move(fresh);
+  fullRedrawFlag = true;
+  return true;
+}
+
+namespace {
+// The lowest ground of a tile, from points just inside its corners.
+float LowestGround(const TWorld& w, int x, int y) {
+  float low = 1e9f;
+  int kind;
+  for (float fx : {0.02f, 0.98f})
+    for (float fy : {0.02f, 0.98f}) low = std::min(low, w.GroundHeight(x + fx, y + fy, kind));
+  return low;
+}
+}  // namespace
+
+// What each entry of the tile at (x, y) shows (ground, shore sand or water) and the ground
+// height there. An entry stands for the cell fraction (row / 15, column / 15), taken just
+// inside the cell so an edge entry shows its own tile and not the neighbour's.
+void TWorld::TileMatter(int x, int y, uint8_t matter[256], float height[256]) const {
+  bool waterNear = false;
+  for (int cx = std::max(0, x - 1); cx <= std::min(X - 1, x + 1) && !waterNear; ++cx)
+    for (int cy = std::max(0, y - 1); cy <= std::min(Y - 1, y + 1) && !waterNear; ++cy)
+      waterNear = LowestGround(*this, cx, cy) < WaterLine;
+  int kind;
+  for (int i = 0; i < 256; ++i) {
+    const float fx = 0.02f + 0.96f * static_cast<float>(i >> 4) / 15, fy = 0.02f + 0.96f * static_cast<float>(i & 15) / 15;
+    const float h = GroundHeight(x + fx, y + fy, kind);
+    height[i] = h;
+    matter[i] = h < WaterLine ? MatterWater : waterNear && h < ShoreTop ? MatterShore : MatterGround;
+  }
+}
+
 void TWorld::ShadeMapFrom(int x, int y, int32_t& state, uint8_t out[256]) const {
   static const double len = std::sqrt(70.0 * 70 + 50 * 50 + 70 * 70);
   static const double lx = 70 / len, ly = -50 / len, lz = 70 / len;
@@ -122,11 +166,25 @@ void TWorld::ShadeMapFrom(int x, int y, int32_t& state, uint8_t out[256]) const 
     int top = v[d], diag = v[d * 16 + d];
     for (int row = 1; row <= d - 1; ++row) v[row * 16 + d] = Between(top, diag, row, d);
   }
+  // Each entry takes the shades of what it shows. Water has no tile checker and darkens
+  // with depth.
+  uint8_t matter[256];
+  float height[256];
+  TileMatter(x, y, matter, height);
+  const uint8_t* indexOf[3] = {grassIndex, sandShade.index, waterShade.index};
+  const int* errorOf[3] = {grassError, sandShade.error, waterShade.error};
+  if (const TGround g = Ground(); g != TGround::Grass) {
+    const TShadeTable& t = g == TGround::Earth ? earthShade : sandShade;
+    indexOf[MatterGround] = t.index, errorOf[MatterGround] = t.error;
+  }
+  for (int i = 0; i < 256; ++i)
+    if (matter[i] == MatterWater)
+      v[i] += dark + static_cast<int>(std::lround((height[i] - WaterLine) * WaterDarkening * 1024));
   for (int i = 0; i < 256; ++i) {
     state = ParkMillerNext(state);
     int value = std::clamp(v[i] + (state & 16383) - 8191, 0, MaxShade);
     v[i] = value;
-    int e = grassError[value / 1024];
+    int e = errorOf[matter[i]][value / 1024];
     int col = i & 15;
     if (col != 15) v[i + 1] = std::clamp(v[i + 1] + 7 * e, 0, MaxShade);
     if (i < 239) {
@@ -135,14 +193,27 @@ void TWorld::ShadeMapFrom(int x, int y, int32_t& state, uint8_t out[256]) const 
       if (col != 15) v[i + 17] = std::clamp(v[i + 17] + e, 0, MaxShade);
     }
   }
-  for (int i = 0; i < 256; ++i) out[i] = grassIndex[v[i] / 1024];
+  for (int i = 0; i < 256; ++i) out[i] = indexOf[matter[i]][v[i] / 1024];
 }
 
-// Forgets the kept shade maps when the terrain's normals or the grass tables changed.
+// Forgets the kept shade maps when the terrain or the shade tables changed.
 void TWorld::CheckShadeMaps() {
   const size_t count = static_cast<size_t>(X) * Y;
   std::vector<int> tables(grassIndex, grassIndex + 256);
   tables.insert(tables.end(), grassError, grassError + 256);
+  // The maps also follow the ground chosen, its other tables, and the tiles' heights.
+  tables.push_back(static_cast<int>(Ground()));
+  for (const TShadeTable* t : {&earthShade, &sandShade, &waterShade}) {
+    tables.insert(tables.end(), t->index, t->index + 256);
+    tables.insert(tables.end(), t->error, t->error + 256);
+  }
+  for (const TMapCell& c : cells) {
+    float z = c.tile ? c.tile->z : 0;
+    int bits;
+    std::memcpy(&bits, &z, sizeof bits);
+    tables.push_back(bits);
+    tables.push_back(c.tile ? c.tile->frame : -1);
+  }
   const bool same = shadeX_ == X && shadeY_ == Y && shadeTables_ == tables && shadeNormals_.size() == normals.size() &&
                     std::equal(normals.begin(), normals.end(), shadeNormals_.begin(), [](const TVec3& a, const TVec3& b) {
                       return std::memcmp(&a, &b, sizeof a) == 0;
@@ -198,7 +269,19 @@ void TWorld::FullRedraw() {
   DrawTerrain();
   TDrawTarget target = view.target();
   for (TSprite* s : sprites) s->forgetDrawing();
-  for (TSprite* s : sprites) s->draw(target, nullptr);
+  for (TSprite* s : sprites) DrawSprite(s, target, nullptr);
+}
+
+bool TWorld::DrawSprite(TSprite* s, const TDrawTarget& target, std::vector<TRect>* dirtyRects) {
+  if (!s->owner || !s->owner->carrier) return s->draw(target, dirtyRects);
+  int kind;
+  const float ground = GroundHeight(s->x, s->y, kind), held = s->z;
+  if (held >= ground) return s->draw(target, dirtyRects);
+  // Only the picture rises: the body stays where its carrier holds it.
+  s->z = ground;
+  const bool drawn = s->draw(target, dirtyRects);
+  s->z = held;
+  return drawn;
 }
 
 void TWorld::PanBy(int dx, int dy) {

@@ -1,8 +1,10 @@
 // The shared palette: the sixteen window colours, a long ramp of pure greens for the
-// grass shading, a grey ramp, and a colour cube for everything else.
+// grass shading, a grey ramp, and a colour cube for everything else, some of whose
+// loud corners give way to the shades of water, sand and dark earth.
 #include <cmath>
 
 #include "AssetSink.h"
+#include "world/TerrainShades.h"
 
 Palette QuorbitPalette() {
   Palette p{};
@@ -22,5 +24,13 @@ Palette QuorbitPalette() {
   for (int r : reds)
     for (int g : reds)
       for (int b : blues) p[n++] = {uint8_t(r), uint8_t(g), uint8_t(b)};
+  // Cube entries no picture needs (saturated blues, cyans and lime greens, never a pure
+  // green the grass might pick) carry the terrain ramps.
+  const int freed[3][RampEntryCount] = {{114, 115, 119, 121, 123, 126, 127, 129, 130},
+                                        {131, 133, 134, 135, 138, 139, 143, 152, 154},
+                                        {155, 156, 158, 159, 162, 163, 167, 176, 180}};
+  const TRamp ramps[3] = {TRamp::Water, TRamp::Sand, TRamp::Earth};
+  for (int r = 0; r < 3; ++r)
+    for (int k = 0; k < RampEntryCount; ++k) p[static_cast<size_t>(freed[r][k])] = RampColour(ramps[r], RampEntryLevel(k));
   return p;
 }

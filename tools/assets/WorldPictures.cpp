@@ -6,6 +6,7 @@
 #include "Canvas.h"
 #include "Solid.h"
 #include "bodies/PicWriter.h"
+#include "world/TerrainShades.h"
 
 namespace {
 const double Pi = 3.14159265358979323846;
@@ -26,7 +27,7 @@ double TileRise(int frame, double fx, double fy) {
   return ((frame & 1) ? -0.2 : 0.0) + slope[kinds[frame][tri]];
 }
 
-// "grass": one frame per slope shape. The colour byte of a pixel is the shade-map entry of
+// "grass" (and "earth", "sand"): one frame per slope shape. The colour byte of a pixel is the shade-map entry of
 // the cell fraction it shows (row = x part, column = y part), so the world's lighting and
 // dither colour it; depth bytes follow the surface so neighbouring tiles meet cleanly.
 void Grass(AssetSink& sink) {
@@ -50,6 +51,10 @@ void Grass(AssetSink& sink) {
       }
   }
   WriteSet(sink, "grass", set);
+  // The same tiles under the names that choose the other grounds: the picture only says
+  // where each shade lands, the world's ground tables give the colours.
+  WriteSet(sink, GroundPictureName(TGround::Earth), set);
+  WriteSet(sink, GroundPictureName(TGround::Sand), set);
 }
 
 // "arrow": a red arrow pointing down at the followed critter, turning once in 12 frames.

@@ -2,11 +2,11 @@
 """Prints the level blocks of the bunker book (levels 500-508) for level.map.
 
 Usage: bunker_levels.py > /tmp/bunker.map, then put the blocks into level.map in place
-of the old ones. The bunker floor is a flat room (height 0.1) with a low rim; worms
+of the old ones. The bunker floor is a flat room of dark earth (height 0.1) with a wet rim; worms
 stand on it, mushrooms grow on it, stones lie about and the spider's lair is a ring of
 stones in a corner."""
 
-PICS = ["grass", "wf", "wm", "wb", "sbdy", "sleg", "stone", "mush"]
+PICS = ["earth", "wf", "wm", "wb", "sbdy", "sleg", "stone", "mush"]
 P = {name: k for k, name in enumerate(PICS)}
 WORM_IN_ALL = "000000000060FC00"   # Mid Height, Mid Angle, Bump Nose, BumpTail, smells, spiders
 WORM_OUT_ALL = "000000000007E000"  # Raise, Lower, Grab Front, Grab Back, Bend Left, Bend Right

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -282,6 +283,22 @@ QWidget* TEditForm::BuildWorldTab() {
   DescButton = Button("Description");
   props->addWidget(TestButton);
   props->addWidget(DescButton);
+  // The ground the tiles show: the tile picture's name carries the choice into the file.
+  auto* groundButton = Button("Ground");
+  groundButton->setObjectName("GroundButton");
+  props->addWidget(groundButton);
+  connect(groundButton, &QPushButton::clicked, this, [this, groundButton] {
+    QMenu menu(this);
+    const TGround now = editing_.world().Ground();
+    for (auto [ground, label] : {std::pair{TGround::Grass, "Grass"}, {TGround::Earth, "Dark earth"}, {TGround::Sand, "Sand"}}) {
+      QAction* a = menu.addAction(label);
+      a->setCheckable(true);
+      a->setChecked(ground == now);
+      a->setData(static_cast<int>(ground));
+    }
+    if (QAction* chosen = menu.exec(groundButton->mapToGlobal(QPoint(0, groundButton->height()))))
+      if (editing_.world().SetGround(static_cast<TGround>(chosen->data().toInt()))) editing_.changed = true;
+  });
   v->addLayout(props);
   auto* bottom = new QHBoxLayout;
   auto* update = new QGroupBox("Update");
