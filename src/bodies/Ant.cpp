@@ -237,8 +237,10 @@ float TAnt::sidePush(int first, const int32_t* out) {
       if (!fwd && !bwd) legSwing[i] = 0;
       continue;
     }
-    if (fwd) ++(legSwing[i] < 1 ? forward : free);
-    if (bwd) ++(legSwing[i] > -1 ? back : free);
+    // A standing leg is free once for each way it does not push: a leg told nothing
+    // weighs twice and damps its side, so the two sides of a tripod push alike.
+    ++(fwd && legSwing[i] < 1 ? forward : free);
+    ++(bwd && legSwing[i] > -1 ? back : free);
   }
   float push = SidePush(forward, back, free);
   // The feet on the ground stay where they stand, so the body's push swings them.

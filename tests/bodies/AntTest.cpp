@@ -286,4 +286,29 @@ TEST(Ant, ATripodGaitWalksStraight) {
   EXPECT_GT(ant->x, 2.5f + 3);
 }
 
+// The notebook's gait: the heart ring, two ticks on and two off; one tripod lifted and
+// swung forward while the other stands and swings back.
+TEST(Ant, TheHeartRingTripodGaitWalksStraightBothWays) {
+  for (int heading : {0, 6, 13}) {
+    AntFixture f;
+    // Start 4.5 behind the middle of the map, so 200 ticks stay on it.
+    float angle = static_cast<float>(heading) * 3.14159265f / 12;
+    float x0 = 5.5f - 4.5f * std::cos(angle), y0 = 5.5f - 4.5f * std::sin(angle);
+    TAnt* ant = f.Ant(x0, y0, heading);
+    const std::array<int, 3> tripodA{0, 2, 4}, tripodB{1, 3, 5};
+    for (int t = 0; t < 200; ++t) {
+      bool a = t % 4 < 2;
+      const auto& up = a ? tripodA : tripodB;
+      const auto& down = a ? tripodB : tripodA;
+      f.OnlyLegs(OutCh::LegUp, {up[0], up[1], up[2]});
+      f.OnlyLegs(OutCh::LegForward, {up[0], up[1], up[2]});
+      f.OnlyLegs(OutCh::LegBack, {down[0], down[1], down[2]});
+      f.Tick();
+      if (t == 100) EXPECT_EQ(ant->getHeading(), heading) << "heading " << heading << " at tick 100";
+    }
+    EXPECT_EQ(ant->getHeading(), heading) << "started at heading " << heading;
+    EXPECT_GT(std::hypot(ant->x - x0, ant->y - y0), 3.0f) << "heading " << heading;
+  }
+}
+
 }  // namespace
