@@ -344,7 +344,9 @@ void TAnt::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPa
     if (!head->bound.overlaps(raised)) return;
   }
   TCritter::collideWithCritter(other, myPart, otherPart);
-  if (movedToward(otherPart ? otherPart->x : other->x, otherPart ? otherPart->y : other->y)) undoMove();
+  const float ox = (otherPart ? otherPart->x : other->x) + other->seenShiftX();
+  const float oy = (otherPart ? otherPart->y : other->y) + other->seenShiftY();
+  if (movedToward(ox, oy)) undoMove();
   (myPart == head ? noseBumped : tailBumped) = true;
 }
 
@@ -367,6 +369,17 @@ void TAnt::collideWithThing(TStaticBound* thing, TSprite* myPart) {
   if (movedToward(thing->x, thing->y)) undoMove();
 }
 
+void TAnt::collideWithEdge(TSprite* part) {
+  if (dead || nestTicks > 0) return;
+  if (carrier) {
+    carrier->carriedCollided(nullptr);
+    return;
+  }
+  bumped = true;
+  (part == head ? noseBumped : tailBumped) = true;
+  undoMove();
+}
+
 void TAnt::carriedCollided(TCritter* other) {
   if (other && (other->typeCode == TypeCodes::Ant || other->typeCode == TypeCodes::Nest)) return;
   liftHeld = true;
@@ -375,8 +388,9 @@ void TAnt::carriedCollided(TCritter* other) {
 
 void TAnt::startInNest(TNest* inNest, int ticks) {
   nest = startNest = inNest;
-  // A count that is not positive would leave a hidden ant walking about.
-  nestTicks = startNestTicks = std::max(1, ticks);
+  // A count that is not positive would leave a hidden ant walking about, and one past the
+  // tick it comes out at would keep it hidden for good.
+  nestTicks = startNestTicks = std::clamp(ticks, 1, NestOut - 1);
   hideParts();
 }
 

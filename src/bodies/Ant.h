@@ -45,6 +45,7 @@ class TAnt : public TCritter {
   void step() override;
   void collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPart) override;
   void collideWithThing(TStaticBound* thing, TSprite* myPart) override;
+  void collideWithEdge(TSprite* part) override;
   void carriedCollided(TCritter* other) override;
   void forget(const TCritter* gone) override;
   void leavingWorld() override;

@@ -52,8 +52,8 @@ void TBall::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherP
   TCritter::collideWithCritter(other, myPart, otherPart);
   if (!other) return;
   float mx, my, mz, ox, oy, oz;
-  other->getMotion(mx, my, mz);
-  other->getPosition(ox, oy, oz);
+  other->seenMotion(mx, my, mz);
+  other->seenPosition(ox, oy, oz);
   if ((x - ox) * mx + (y - oy) * my <= 0) {
     moveTo(prevX, prevY, prevZ);
     vx = vy = 0;
@@ -62,7 +62,7 @@ void TBall::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherP
   float nx = prevX + mx, ny = prevY + my;
   vx = mx, vy = my;
   if (otherPart && otherPart->bound.kind == CircleBoundary) {
-    const float cx = otherPart->bound.cx, cy = otherPart->bound.cy;
+    const float cx = otherPart->bound.cx + other->seenShiftX(), cy = otherPart->bound.cy + other->seenShiftY();
     const float d = std::sqrt((nx - cx) * (nx - cx) + (ny - cy) * (ny - cy));
     const float reach = otherPart->bound.radius + PushOutGap;
     // A ball at the very centre has no way out to choose; it keeps where the push put it.

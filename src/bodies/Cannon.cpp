@@ -118,8 +118,14 @@ void TCannon::drive(const int32_t* out) {
 void TCannon::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPart) {
   if (myPart == ball) {
     if (shotSpeed <= 0 || !other) return;
+    // Two shots that meet burst each other; neither reached a cannon.
+    if (auto* cannon = dynamic_cast<TCannon*>(other); cannon && otherPart && otherPart == cannon->ball) {
+      startBurst(ball->z);
+      if (world) world->PlayWorldSound(HitSound);
+      return;
+    }
     float tx, ty, tz;
-    other->getPosition(tx, ty, tz);
+    other->seenPosition(tx, ty, tz);
     ball->setPosition(ball->x, ball->y, tz + 0.2f);
     startBurst(tz + 0.2f);
     if (world) world->PlayWorldSound(HitSound);
@@ -146,6 +152,12 @@ void TCannon::collideWithThing(TStaticBound* thing, TSprite* myPart) {
   }
   TCritter::collideWithThing(thing, myPart);
   BackToPrevious(*this);
+}
+
+// A ball that leaves the map bursts there; the cannon itself backs off the edge.
+void TCannon::collideWithEdge(TSprite* part) {
+  if (part == ball) return collideWithThing(nullptr, ball);
+  TCritter::collideWithEdge(part);
 }
 
 void TCannon::kill() {

@@ -20,6 +20,7 @@ class TCannon : public TCritter {
   void step() override;
   void collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPart) override;
   void collideWithThing(TStaticBound* thing, TSprite* myPart) override;
+  void collideWithEdge(TSprite* part) override;
   bool reset() override;
   void kill() override;
   int getHeading() override { return barrel; }

@@ -137,6 +137,27 @@ void TCritter::collideWithThing(TStaticBound*, TSprite*) {
 
 void TCritter::carriedCollided(TCritter*) {}
 
+void TCritter::collideWithEdge(TSprite* part) {
+  TCritter::collideWithThing(nullptr, part);
+  moveTo(prevX, prevY, prevZ);
+}
+
+void TCritter::holdSeen() {
+  getPosition(seenX, seenY, seenZ);
+  getMotion(seenDx, seenDy, seenDz);
+  seenHeld = true;
+}
+
+void TCritter::seenPosition(float& px, float& py, float& pz) {
+  if (!seenHeld) return getPosition(px, py, pz);
+  px = seenX, py = seenY, pz = seenZ;
+}
+
+void TCritter::seenMotion(float& dx, float& dy, float& dz) {
+  if (!seenHeld) return getMotion(dx, dy, dz);
+  dx = seenDx, dy = seenDy, dz = seenDz;
+}
+
 void TCritter::forget(const TCritter* gone) {
   if (carrier == gone) carrier = nullptr;
 }

@@ -68,6 +68,22 @@ class TCritter {
   virtual bool randomPlace(float& px, float& py, float& pz, int mode);
   virtual void addPlacement(const TPlacement& record);
 
+  // The map's edge: `part` was taken further off the map this tick. The move is undone
+  // as a bump would undo it.
+  virtual void collideWithEdge(TSprite* part);
+
+  // What another critter sees of this one while the world works out a tick's contacts:
+  // the position and motion as they stood before anyone responded, so that neither of a
+  // touching pair answers to what the other has already done. Outside that pass, the
+  // live values.
+  void holdSeen();
+  void releaseSeen() { seenHeld = false; }
+  void seenPosition(float& px, float& py, float& pz);
+  void seenMotion(float& dx, float& dy, float& dz);
+  // Where the others see this critter, less where it is now (the parts move with it).
+  float seenShiftX() const { return seenHeld ? seenX - x : 0; }
+  float seenShiftY() const { return seenHeld ? seenY - y : 0; }
+
   // A part of the given picture set at the critter's place; the critter owns it.
   TSprite* addPart(TPic* pic, int frame);
   // The start position and heading that end a world-file line.
@@ -120,4 +136,8 @@ class TCritter {
   const int32_t* brainOutputs();
   void writeSensors(int32_t* in, const int32_t* out);
   void senseLight(const TCritter& bulb, float nx, float ny, float e, float u, float v);
+
+ private:
+  bool seenHeld = false;
+  float seenX = 0, seenY = 0, seenZ = 0, seenDx = 0, seenDy = 0, seenDz = 0;
 };

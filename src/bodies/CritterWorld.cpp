@@ -14,6 +14,12 @@ TAngleTables::TAngleTables() {
   }
 }
 
+float OffMapDistance(float x, float y, int width, int height) {
+  const float w = static_cast<float>(width), h = static_cast<float>(height);
+  if (x >= 0 && y >= 0 && x < w && y < h) return 0;
+  return 1e-3f + std::fmax(0.0f, -x) + std::fmax(0.0f, x - w) + std::fmax(0.0f, -y) + std::fmax(0.0f, y - h);
+}
+
 int Direction24(float dx, float dy) {
   if (std::fabs(dx) < 0.1f && std::fabs(dy) < 0.1f) return 0;
   int q = dx >= 0 ? (dy >= 0 ? 0 : 3) : (dy >= 0 ? 1 : 2);

@@ -23,6 +23,10 @@ struct TAngleTables {
 // 0.1 on both axes.
 int Direction24(float dx, float dy);
 
+// How far a point lies off a map of width by height cells; 0 on it. The far rows begin
+// off the map (a cell is found by truncation).
+float OffMapDistance(float x, float y, int width, int height);
+
 class ICritterWorld {
  public:
   virtual ~ICritterWorld() = default;

@@ -228,7 +228,7 @@ void TLadyBug::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* oth
   if (other->typeCode == TypeCodes::Aphid) {
     // Holds the aphid on its nose.
     float ax, ay, az;
-    other->getPosition(ax, ay, az);
+    other->seenPosition(ax, ay, az);
     const int h = getHeading();
     x = ax - 0.35f * cosTable[h];
     y = ay - 0.35f * sinTable[h];
@@ -249,6 +249,9 @@ void TLadyBug::collideWithThing(TStaticBound*, TSprite* myPart) {
   placeParts(tilt, getHeading(), (legs->frame / 24) % 2);
   blocked = true;
 }
+
+// The edge stops the ladybug as a wall would; the shade is not part of the body.
+void TLadyBug::collideWithEdge(TSprite* part) { collideWithThing(nullptr, part); }
 
 void TLadyBug::triggerFired(const TTrigger* trigger) {
   TCritter::triggerFired(trigger);

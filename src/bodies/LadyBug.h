@@ -19,6 +19,7 @@ class TLadyBug : public TCritter {
   void step() override;
   void collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPart) override;
   void collideWithThing(TStaticBound* thing, TSprite* myPart) override;
+  void collideWithEdge(TSprite* part) override;
   void triggerFired(const TTrigger* trigger) override;
   bool reset() override;
   int getHeading() override;

@@ -22,8 +22,8 @@ void BackToPrevious(TCritter& c) { c.moveTo(c.prevX, c.prevY, c.prevZ); }
 
 void PushedBy(TCritter& c, TCritter& pusher, TSprite& body, float lift) {
   float mx, my, mz, ox, oy, oz;
-  pusher.getMotion(mx, my, mz);
-  pusher.getPosition(ox, oy, oz);
+  pusher.seenMotion(mx, my, mz);
+  pusher.seenPosition(ox, oy, oz);
   if ((c.x - ox) * mx + (c.y - oy) * my <= 0) {
     BackToPrevious(c);
     return;

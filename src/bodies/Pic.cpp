@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ByteIO.h"
+#include "platform/DataNames.h"
 #include "platform/Files.h"
 
 bool TPic::fail(const std::string& text) {
@@ -13,6 +14,8 @@ bool TPic::fail(const std::string& text) {
 
 bool TPic::load(const std::string& setName) {
   name = setName.substr(0, MaxNameLength);
+  // A set is read from "pics" only.
+  if (!DataNameStaysInside(name)) return decode(setName, nullptr, nullptr);
   auto cmp = ReadFileBytes(NativePath("pics\\" + name + ".cmp"), 64u << 20);
   if (!cmp) return decode(setName, nullptr, nullptr);
   auto shd = ReadFileBytes(NativePath("pics\\" + name + ".shd"), 64u << 20);

@@ -36,7 +36,7 @@ void TPushButton::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* 
   TCritter::collideWithCritter(other, myPart, otherPart);
   if (!other || pressed()) return;
   float dx, dy, dz;
-  other->getMotion(dx, dy, dz);
+  other->seenMotion(dx, dy, dz);
   // Only a push into the button's face counts; brushing it from behind or the side does not.
   const int facing = getHeading();
   const bool into = (facing == 0 && dx < 0) || (facing == 1 && dy < 0) || (facing == 2 && dx > 0) ||

@@ -74,13 +74,13 @@ void TSpider::layoutDead() {
   for (TSprite* leg : legs) leg->hide();
 }
 
-// The body's height over a point: it follows the ground down, and up by small steps only.
+// The body stands its lift above the surface under it, up or down. The surface is sought
+// from a little above the feet, so that a step up onto the next tile is found too.
 float TSpider::standHeight(float px, float py) {
   if (!world) return z;
   int kind = 0;
   const float feet = z - BodyLift;
-  const float g = world->SurfaceHeight(px, py, feet, kind, number, prey ? prey->number : -1);
-  return g - feet < 0.2f ? g + BodyLift : z;
+  return world->SurfaceHeight(px, py, feet + StepReach, kind, number, prey ? prey->number : -1) + BodyLift;
 }
 
 bool TSpider::carryingBeaten() const { return prey && wrestleTicks <= 0 && prey->dead; }
@@ -319,6 +319,16 @@ void TSpider::blockedBy(const TStaticBound* against, TSprite* myPart) {
     x = prevX, y = prevY, z = prevZ;
     layout();
   }
+  touching = true;
+}
+
+// The map's edge undoes the move whole; what the spider carries comes back with it.
+void TSpider::collideWithEdge(TSprite* part) {
+  TCritter::collideWithThing(nullptr, part);
+  if (dead) return;
+  x = prevX, y = prevY, z = prevZ;
+  layout();
+  if (carryingBeaten()) carryPrey();
   touching = true;
 }
 

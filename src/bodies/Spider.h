@@ -11,6 +11,8 @@ class TSpider : public TCritter {
   static constexpr int LegCount = 8;
   static constexpr int DeadFrame = 24;
   static constexpr float BodyLift = 0.3f;
+  // How far above the feet the ground is sought when the spider steps.
+  static constexpr float StepReach = 0.2f;
   static constexpr float Stride = 0.4f;
   static constexpr int WrestleTime = 100;
   static constexpr int PanicTime = 50;
@@ -25,6 +27,7 @@ class TSpider : public TCritter {
   void step() override;
   void collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPart) override;
   void collideWithThing(TStaticBound* thing, TSprite* myPart) override;
+  void collideWithEdge(TSprite* part) override;
   bool reset() override;
   void senseBody(TCritter* other) override;
   int getHeading() override { return spiderHeading; }

@@ -89,6 +89,7 @@ void TWorm::step() {
 
 void TWorm::move(const int32_t* out) {
   prevX = x, prevY = y, prevZ = z;
+  const float frontOffBefore = offMap(front), backOffBefore = offMap(back);
   saveOld();
   int newHeight = midHeight;
   const int raise = Out(out, OutCh::RaiseMid), lower = Out(out, OutCh::LowerMid);
@@ -133,18 +134,18 @@ void TWorm::move(const int32_t* out) {
     backAngle = WrapFine(backAngle - w / 2);
     layout();
   }
-  keepOnMap();
+  keepOnMap(frontOffBefore, backOffBefore);
 }
 
-// The map's edge stops a worm as a stone would: a move that takes an end off the map
-// is taken back whole, and the end feels the bump.
-void TWorm::keepOnMap() {
-  auto off = [&](const TSprite* end) {
-    return end->x < 0 || end->y < 0 || end->x >= static_cast<float>(worldWidth) ||
-           end->y >= static_cast<float>(worldHeight);
-  };
-  if (worldWidth <= 0 || worldHeight <= 0) return;
-  const bool frontOff = off(front), backOff = off(back);
+float TWorm::offMap(const TSprite* end) const {
+  return end && worldWidth > 0 && worldHeight > 0 ? OffMapDistance(end->x, end->y, worldWidth, worldHeight) : 0;
+}
+
+// The map's edge stops a worm as a stone would: a move that takes an end further off the
+// map is taken back whole, and the end feels the bump. A worm placed with an end off the
+// map may still crawl back in.
+void TWorm::keepOnMap(float frontBefore, float backBefore) {
+  const bool frontOff = offMap(front) > frontBefore + 1e-5f, backOff = offMap(back) > backBefore + 1e-5f;
   if (!frontOff && !backOff) return;
   restoreMove();
   noseBumped = noseBumped || frontOff;
@@ -182,7 +183,9 @@ void TWorm::collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherP
   // eaten is gone, so no mushroom feeds (or poisons) the worm twice.
   if (myPart == front && other->typeCode == TypeCodes::Mushroom && other->placedMode == 0) {
     energy = std::clamp(energy + other->energy, 0.0f, EatCap);
-    other->kill();
+    // Eaten is not shot: a mushroom that cannon balls spare is still gone once eaten.
+    other->dead = true;
+    other->hideParts();
     return;
   }
   if (otherPart) undoMove(*otherPart, myPart);
@@ -194,6 +197,13 @@ void TWorm::collideWithThing(TStaticBound* thing, TSprite* myPart) {
   TCritter::collideWithThing(thing, myPart);
   if (thing) undoMove(*thing, myPart);
   bumpedBy(myPart);
+}
+
+void TWorm::collideWithEdge(TSprite* part) {
+  if (dead || atHome) return;
+  TCritter::collideWithThing(nullptr, part);
+  restoreMove();
+  bumpedBy(part);
 }
 
 void TWorm::bumpedBy(const TSprite* myPart) {

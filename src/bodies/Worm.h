@@ -20,6 +20,7 @@ class TWorm : public TCritter {
   void step() override;
   void collideWithCritter(TCritter* other, TSprite* myPart, TSprite* otherPart) override;
   void collideWithThing(TStaticBound* thing, TSprite* myPart) override;
+  void collideWithEdge(TSprite* part) override;
   bool reset() override;
   void senseBody(TCritter* other) override;
   int getHeading() override;
@@ -54,6 +55,7 @@ class TWorm : public TCritter {
   void undoMove(const TStaticBound& against, const TSprite* myPart);
   void saveOld();
   void bumpedBy(const TSprite* myPart);
-  void keepOnMap();
+  void keepOnMap(float frontBefore, float backBefore);
+  float offMap(const TSprite* end) const;
   void restoreMove();
 };

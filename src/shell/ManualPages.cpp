@@ -5,6 +5,7 @@
 #include <climits>
 #include <sstream>
 
+#include "platform/DataNames.h"
 #include "platform/Files.h"
 
 namespace {
@@ -218,7 +219,8 @@ class ManualPageDrawer {
 
   void Picture(const std::string& args) {
     auto words = Words(args);
-    if (!first_ || words.empty()) return;
+    // Pictures come from the "manual" folder only.
+    if (!first_ || words.empty() || !DataNameStaysInside(words[0])) return;
     out_.picture = ManualPicture{"manual\\" + words[0], x_, y_};
   }
 

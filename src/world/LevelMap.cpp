@@ -1,9 +1,9 @@
 #include "world/LevelMap.h"
 
-
 #include <cstdio>
 
 #include "bodies/CritterTypes.h"
+#include "platform/DataNames.h"
 #include "platform/Files.h"
 #include "platform/Host.h"
 
@@ -167,7 +167,7 @@ bool LevelMap::LevelAvailable(int level, int progress, std::string* missingName)
 }
 
 bool LevelMap::WorldAvailable(const std::string& name, int progress, std::string* missingName) {
-  auto text = ReadFileText(Path("worlds\\" + name + ".wld"), MaxMapBytes);
+  auto text = DataNameStaysInside(name) ? ReadFileText(Path("worlds\\" + name + ".wld"), MaxMapBytes) : std::nullopt;
   if (!text) {
     Report("Couldn't open world file");
     return false;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/DataNames.h"
 #include "platform/Host.h"
 #include "world/World.h"
 
@@ -17,9 +18,13 @@ TestSection ReadTestSection(const std::vector<std::string>& lines, IMessages* me
   for (size_t i = 1; i < lines.size(); ++i) {
     const std::string line = lines[i].substr(0, MaxLine);
     if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-    if (auto step = ParseMovieScriptLine(line))
+    auto step = ParseMovieScriptLine(line);
+    // A movie is read from the data folder only; one named outside it cannot be opened.
+    if (step && (step->code == MovieRun || step->code == MovieFadeIn) && !DataNameStaysInside(step->text)) {
+      if (messages) messages->ShowMessage("Can't open movie", "Movie play error");
+    } else if (step) {
       test.script.push_back(*step);
-    else if (messages)
+    } else if (messages)
       messages->ShowMessage("Unknown movie command", "Load Test Error");
   }
   return test;

@@ -197,6 +197,8 @@ class TWorld : public IWorldWindow, public ICritterWorld {
   void FollowCamera();
   void CollisionPass();
   void CollideSprite(TSprite* sprite);
+  void MarkMapEdge();
+  void EdgePass();
   void TriggerPass();
   void SoundPass(bool running);
   void DrawSpritesInGrid();

@@ -35,6 +35,7 @@ void TWorld::RunPass(int tick, bool running, bool testMode) {
   dirty.clear();
   for (auto& g : gizmos) g->step(tick, view.image, testMode, dirty);
   for (size_t k = sprites.size(); k-- > 0;) sprites[k]->erase(target, &dirty);
+  MarkMapEdge();
   for (size_t k = 0; k < critters.size(); ++k) critters[k]->step();
   CollisionPass();
   for (auto& a : critters)
@@ -78,37 +79,78 @@ void TWorld::FollowCamera() {
   }
 }
 
-// Each sprite against the objects around it; a pair of critters is handled once, by the
-// sprite of the lower critter number.
+namespace {
+// One contact found by the collision pass: a part against a fixed thing, or the parts of
+// two critters (the first of the lower number).
+struct TContact {
+  TSprite* mine;
+  TSprite* other;
+  TStaticBound* thing;
+};
+// Scratch of the pass, kept from tick to tick (the pass never runs inside itself).
+std::vector<TContact> contacts;
+std::vector<float> offMapBefore;
+
+float OffMap(float x, float y, int X, int Y) { return OffMapDistance(x, y, X, Y); }
+}  // namespace
+
+// Every contact is found first and answered afterwards, and each critter sees the others
+// as they stood before any answer: a body that steps back from a push has still pushed,
+// whatever the numbering of the two.
 void TWorld::CollisionPass() {
+  contacts.clear();
   for (size_t k = 0; k < sprites.size(); ++k) CollideSprite(sprites[k]);
+  for (auto& c : critters) c->holdSeen();
+  for (const TContact& k : contacts) {
+    if (!k.mine->active()) continue;
+    if (k.thing) {
+      k.mine->owner->collideWithThing(k.thing, k.mine);
+      continue;
+    }
+    if (!k.other->active()) continue;
+    k.mine->owner->collideWithCritter(k.other->owner, k.mine, k.other);
+    k.other->owner->collideWithCritter(k.mine->owner, k.other, k.mine);
+  }
+  for (auto& c : critters) c->releaseSeen();
+  EdgePass();
+}
+
+// Notes how far each part stands off the map before the critters move.
+void TWorld::MarkMapEdge() {
+  offMapBefore.resize(sprites.size());
+  for (size_t k = 0; k < sprites.size(); ++k) offMapBefore[k] = OffMap(sprites[k]->x, sprites[k]->y, X, Y);
+}
+
+// A part that this tick took further off the map bumps into its edge; a body placed
+// partly off the map may still come back in. Each critter hears of it once.
+void TWorld::EdgePass() {
+  TCritter* last = nullptr;
+  for (size_t k = 0; k < sprites.size() && k < offMapBefore.size(); ++k) {
+    TSprite* s = sprites[k];
+    if (!s->active() || !s->owner || s->owner == last || s->owner->dead) continue;
+    if (OffMap(s->x, s->y, X, Y) <= offMapBefore[k] + 1e-5f) continue;
+    last = s->owner;
+    s->owner->collideWithEdge(s);
+  }
 }
 
 void TWorld::CollideSprite(TSprite* sprite) {
   if (!sprite->active() || !sprite->hasShape() || !sprite->owner) return;
   int x0, x1, y0, y1;
   CellRange(sprite->x, sprite->y, x0, x1, y0, y1);
-  // The chains are copied first: a callback may move a sprite into another cell, and
-  // walking its new chain would skip the rest of this one. The copy's storage is kept
-  // from sprite to sprite and tick to tick (the pass never runs inside itself).
-  static std::vector<TStaticPic*> near;
-  near.clear();
   for (int cx = x0; cx < x1; ++cx)
     for (int cy = y0; cy < y1; ++cy)
-      for (TStaticPic* p = CellAt(cx, cy)->head; p; p = p->nextInCell) near.push_back(p);
-  for (TStaticPic* p : near) {
-    TStaticBound* object = p->asBound();
-    if (!object || object == sprite) continue;
-    TSprite* other = object->asSprite();
-    if (!other) {
-      if (sprite->overlaps(*object)) sprite->owner->collideWithThing(object, sprite);
-      continue;
-    }
-    if (!other->active() || !other->owner || other->critterNumber <= sprite->critterNumber) continue;
-    if (!sprite->overlaps(*other)) continue;
-    sprite->owner->collideWithCritter(other->owner, sprite, other);
-    other->owner->collideWithCritter(sprite->owner, other, sprite);
-  }
+      for (TStaticPic* p = CellAt(cx, cy)->head; p; p = p->nextInCell) {
+        TStaticBound* object = p->asBound();
+        if (!object || object == sprite) continue;
+        TSprite* other = object->asSprite();
+        if (!other) {
+          if (sprite->overlaps(*object)) contacts.push_back({sprite, nullptr, object});
+          continue;
+        }
+        if (!other->active() || !other->owner || other->critterNumber <= sprite->critterNumber) continue;
+        if (sprite->overlaps(*other)) contacts.push_back({sprite, other, nullptr});
+      }
 }
 
 void TWorld::TriggerPass() {
