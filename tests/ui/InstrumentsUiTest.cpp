@@ -57,8 +57,11 @@ TEST(WorldInstruments, TheSamplePanelComesWithAChalkBoardAndGoesWithIt) {
   EXPECT_TRUE(f.window.chalkArea()->isVisible());
   EXPECT_EQ(f.window.chalkArea()->geometry(), QRect(20, 19, 180, 200));
   QTest::qWait(20);
-  EXPECT_EQ(f.window.width(), width + 96);
-  EXPECT_EQ(f.window.samplePanelWidget()->geometry(), QRect(width, 0, 96, f.window.height()));
+  // The board has its own column right of the view, then the panel: neither covers the
+  // bench's lamps nor the verdict movie.
+  EXPECT_EQ(f.window.width(), width + 220 + 96);
+  EXPECT_EQ(f.window.chalkArea()->mapTo(&f.window, QPoint(0, 0)), QPoint(width + 20, 19));
+  EXPECT_EQ(f.window.samplePanelWidget()->geometry(), QRect(width + 220, 0, 96, f.window.height()));
   // Every control fits beside a bench of 240 rows.
   for (QWidget* w : f.window.samplePanelWidget()->findChildren<QWidget*>()) EXPECT_LE(w->geometry().bottom(), 239);
   EXPECT_EQ(f.window.world().clientWidth(), width);  // the view keeps its size

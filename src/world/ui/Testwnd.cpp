@@ -124,7 +124,7 @@ void TTestWorld::resizeEvent(QResizeEvent*) {
   } else {
     w.SetClientSize(ViewWidth(), height());
   }
-  if (samplePanelWidget_) samplePanelWidget_->setGeometry(ViewWidth(), 0, PanelWidth(), height());
+  LayOutInstruments();
   UpdateMonitor();
 }
 

@@ -60,6 +60,8 @@ class TTestWorld : public QWidget, public IWorldScreen {
   void ResizeClient(int width, int height);
   // The panel follows the world's chalk board: shown with one, hidden without.
   void SyncSamplePanel();
+  // The window grew or shrank by the sample panel: the windows are laid out again.
+  std::function<void()> onSizeChanged;
   TSamplePanel& samplePanel() { return *samplePanel_; }
   TSamplePanelWidget* samplePanelWidget() { return samplePanelWidget_; }
   TChalkArea* chalkArea() { return chalkArea_; }
@@ -79,8 +81,11 @@ class TTestWorld : public QWidget, public IWorldScreen {
   bool MovieOrPauseActive() const;
   void SetMaximiseButton(bool on);
   QRect DragRect() const;
+  // The chalk board's column and the sample panel, right of the view while they show.
+  static constexpr int ChalkColumnWidth = 2 * TSamplePanel::AreaLeft + TSamplePanel::AreaWidth;
   int PanelWidth() const;
   int ViewWidth() const { return width() - PanelWidth(); }
+  void LayOutInstruments();
   void BuildInstruments();
   void MonitorPressed(MonitorZone zone);
 
@@ -91,6 +96,7 @@ class TTestWorld : public QWidget, public IWorldScreen {
   QPoint dragStart_, dragNow_;
   QSize freeSize_;  // the resizable view's size before a fixed-size world
   std::unique_ptr<TSamplePanel> samplePanel_;
+  QWidget* chalkFrame_ = nullptr;  // holds the chalk area
   TChalkArea* chalkArea_ = nullptr;
   TSamplePanelWidget* samplePanelWidget_ = nullptr;
   TMonitorPanel* monitorPanel_ = nullptr;

@@ -1,6 +1,7 @@
 // The world window's two instruments: the chalk area with its sample panel, shown while
 // the world holds a chalk board, and the monitor strip with the test bars.
 #include <QPainter>
+#include <QPalette>
 #include <QScreen>
 
 #include "bodies/GizmoChalk.h"
@@ -12,11 +13,19 @@
 
 void TTestWorld::BuildInstruments() {
   samplePanel_ = std::make_unique<TSamplePanel>(host_);
-  chalkArea_ = new TChalkArea(*samplePanel_, this);
+  // The board has a column of its own beside the view, so the bench's lamps and the
+  // verdict movie stay in sight while the learner draws.
+  chalkFrame_ = new QWidget(this);
+  chalkFrame_->setObjectName("ChalkFrame");
+  chalkFrame_->setAutoFillBackground(true);
+  QPalette wood = chalkFrame_->palette();
+  wood.setColor(QPalette::Window, QColor(92, 64, 40));
+  chalkFrame_->setPalette(wood);
+  chalkArea_ = new TChalkArea(*samplePanel_, chalkFrame_);
   samplePanelWidget_ = new TSamplePanelWidget(*samplePanel_, *chalkArea_, this);
   samplePanelWidget_->beforeAction = [this] { SyncSamplePanel(); };
   chalkArea_->beforeAction = [this] { SyncSamplePanel(); };
-  chalkArea_->hide();
+  chalkFrame_->hide();
   samplePanelWidget_->hide();
   monitorPanel_ = new TMonitorPanel(this);
   monitorPanel_->hide();
@@ -24,7 +33,15 @@ void TTestWorld::BuildInstruments() {
   monitorPanel_->onRelease = [this] { UpdateMonitor(); };
 }
 
-int TTestWorld::PanelWidth() const { return samplePanel_ && samplePanel_->Shown() ? TSamplePanelWidget::PanelWidth : 0; }
+int TTestWorld::PanelWidth() const {
+  return samplePanel_ && samplePanel_->Shown() ? ChalkColumnWidth + TSamplePanelWidget::PanelWidth : 0;
+}
+
+void TTestWorld::LayOutInstruments() {
+  if (!samplePanelWidget_) return;
+  chalkFrame_->setGeometry(ViewWidth(), 0, ChalkColumnWidth, height());
+  samplePanelWidget_->setGeometry(ViewWidth() + ChalkColumnWidth, 0, TSamplePanelWidget::PanelWidth, height());
+}
 
 void TTestWorld::ResizeClient(int width, int height) {
   SyncSamplePanel();
@@ -42,13 +59,14 @@ void TTestWorld::SyncSamplePanel() {
   }
   samplePanelWidget_->Refresh();
   if (samplePanel_->Shown() == wasShown) return;
-  chalkArea_->setVisible(samplePanel_->Shown());
+  chalkFrame_->setVisible(samplePanel_->Shown());
   samplePanelWidget_->setVisible(samplePanel_->Shown());
-  // The view keeps its size; the window grows or shrinks by the panel.
-  const int change = samplePanel_->Shown() ? TSamplePanelWidget::PanelWidth : -TSamplePanelWidget::PanelWidth;
+  // The view keeps its size; the window grows or shrinks by the board and the panel.
+  const int column = ChalkColumnWidth + TSamplePanelWidget::PanelWidth;
+  const int change = samplePanel_->Shown() ? column : -column;
   if (minimumWidth() == maximumWidth()) setFixedSize(width() + change, height());
   else resize(width() + change, height());
-  samplePanelWidget_->setGeometry(ViewWidth(), 0, PanelWidth(), height());
+  LayOutInstruments();
   if (onSizeChanged) onSizeChanged();
 }
 
