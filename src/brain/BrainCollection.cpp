@@ -99,15 +99,18 @@ void TBrainCollection::Delete(int number) {
   if (i >= 0) brains_.erase(brains_.begin() + i);
 }
 
-void TBrainCollection::ReleaseBrain(int number) {
+void TBrainCollection::ReleaseBrain(int number, bool deleteDrawn) {
   const int i = number < 0 ? -1 : IndexOf(number);
   if (i < 0) return;
   BrainEntry& e = brains_[i];
-  if (e.board->kind == HiddenBoard || tabs_.size() > 1) {
+  if (e.board->kind == HiddenBoard) {
     Delete(number);
   } else {
     Unbind(*e.board);
-    e.name = EmptyName;
+    // What the learner drew stays under its name (a body asking for that name again gets
+    // it back); only a board with nothing of the learner's goes.
+    if (tabs_.size() <= 1) e.name = EmptyName;
+    else if (deleteDrawn || !e.board->HasContent()) Delete(number);
   }
   selected_ = -1;
   for (BrainEntry& b : brains_) b.board->visible = false;

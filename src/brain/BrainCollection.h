@@ -27,7 +27,9 @@ class TBrainCollection : public IBrainWindow {
                   const ChannelMask& outputMask);
   ChannelBlock* BrainIO(int number);
   std::string BrainName(int number) const;
-  void ReleaseBrain(int number);
+  // A body lets go of its brain: a hidden brain goes; a board keeps what the learner drew
+  // on it under its name unless deleteDrawn (the learner asked for it to go).
+  void ReleaseBrain(int number, bool deleteDrawn = false);
   void ReleaseWorldBrains();
   void StepAll(bool running) override;
   void ResetAll() override;

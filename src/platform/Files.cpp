@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/FilesProbe.h"
+#include "platform/Host.h"
 
 namespace fs = std::filesystem;
 
@@ -135,6 +136,14 @@ bool WriteFileAtomic(const std::string& path, const std::string& text) {
 bool FileExists(const std::string& path) {
   std::error_code ec;
   return fs::is_regular_file(NativePath(path), ec);
+}
+
+bool MayReplaceFile(IMessages* messages, const std::string& path, const std::string& caption) {
+  std::error_code ec;
+  if (!fs::exists(fs::path(path), ec)) return true;
+  if (!messages) return false;
+  const std::string name = fs::path(path).filename().string();
+  return messages->AskYesNo(name + " already exists.\nDo you want to replace it?", caption) == Answer::Yes;
 }
 
 bool FolderWritable(const std::string& folder) {

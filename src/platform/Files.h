@@ -23,6 +23,9 @@ inline bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>&
 }
 
 bool FileExists(const std::string& path);
+// Before a save replaces an existing file: asks (caption = the dialog's title) and answers
+// whether it may. Without a way to ask, an existing file is kept.
+bool MayReplaceFile(class IMessages* messages, const std::string& path, const std::string& caption);
 bool FolderWritable(const std::string& folder);
 // Splits text into lines, accepting CR LF, LF or CR line ends.
 std::vector<std::string> SplitLines(const std::string& text);

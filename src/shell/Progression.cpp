@@ -33,15 +33,17 @@ void Progression::FillWorldList() {
   worldListShown_ = true;
 }
 
-// The unsaved-changes question; false when the user cancels.
+// The unsaved-changes question; false when the user cancels or the save fails. Edits the
+// learner turns down leave with the world, so nothing can save them later.
 bool Progression::EditorLetsGo() {
   if (!editor || !editor->Exists()) return true;
   if (editor->HasUnsavedChanges()) {
     Answer a = host_.messages ? host_.messages->AskYesNoCancel("Do you want to save the changes?", "World Changed")
                               : Answer::No;
     if (a == Answer::Cancel) return false;
-    if (a == Answer::Yes) editor->Save();
+    if (a == Answer::Yes && !editor->Save()) return false;
     editor->ForgetChanges();
+    if (a == Answer::No) UnloadWorld();
   }
   editor->Hide();
   return true;
@@ -77,7 +79,6 @@ bool Progression::CanShowPage(int page, std::string& missing) {
 }
 
 void Progression::ShowPage(int page) {
-  if (!EditorLetsGo()) return;
   const int book = shell_.CurrentBook;
   const int key = book * 100 + page;
   if (page < 0 || page >= PageCount(book) || key > shell_.Progress) return;
@@ -87,6 +88,8 @@ void Progression::ShowPage(int page) {
     if (!missing.empty()) host_.Message("You don't yet have the " + missing, "Can't Load World");
     return;
   }
+  // Only a page change that will happen asks about the editor's changes.
+  if (!EditorLetsGo()) return;
   if (rooms) rooms->HideWorldListControls();
   worldListShown_ = worldListShown_ && book == 3;
   shell_.CurrentPage = page;

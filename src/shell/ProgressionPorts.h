@@ -21,7 +21,8 @@ class IEditorGate {
   virtual ~IEditorGate() = default;
   virtual bool Exists() = 0;
   virtual bool HasUnsavedChanges() = 0;
-  virtual void Save() = 0;
+  // False when the world was not written (the learner's edits are still unsaved).
+  virtual bool Save() = 0;
   virtual void ForgetChanges() = 0;
   virtual void Hide() = 0;
 };

@@ -154,16 +154,16 @@ class ViewPainter {
 };
 }  // namespace
 
-Thumbnail FrameThumbnail(const TPic& pic, int frame) {
+Thumbnail FrameThumbnail(const TPic& pic, int frame, int step) {
   Thumbnail t;
-  if (!pic.hasFrame(frame) || pic.frameWidth <= 0 || pic.frameHeight <= 0) return t;
+  if (step < 1 || !pic.hasFrame(frame) || pic.frameWidth <= 0 || pic.frameHeight <= 0) return t;
   const int W = pic.frameWidth, H = pic.frameHeight;
   std::vector<uint8_t> pixels(static_cast<size_t>(W) * H, 0);
   std::vector<int16_t> depth(static_cast<size_t>(W) * H, -32768);
   DrawFrame(pic, frame, TDrawTarget{pixels.data(), depth.data(), W, H}, 0, 0, 0);
-  t.width = (W + 3) / 4, t.height = (H + 3) / 4;
-  for (int y = 0; y < H; y += 4)
-    for (int x = 0; x < W; x += 4) {
+  t.width = (W + step - 1) / step, t.height = (H + step - 1) / step;
+  for (int y = 0; y < H; y += step)
+    for (int x = 0; x < W; x += step) {
       const size_t at = static_cast<size_t>(y) * W + x;
       t.pixels.push_back(pixels[at]);
       t.drawn.push_back(depth[at] > -32768 ? 1 : 0);

@@ -23,13 +23,13 @@ constexpr uint32_t Grey = 0x808080, DarkRed = 0x800000, Silver = 0xC0C0C0, Lime 
                    White = 0xFFFFFF;
 }
 
-// A frame reduced to a quarter: every fourth pixel of every fourth row; drawn[k] is 0
-// where the frame leaves the background.
+// A frame reduced by `step`: every step-th pixel of every step-th row (1: the whole
+// frame); drawn[k] is 0 where the frame leaves the background.
 struct Thumbnail {
   int width = 0, height = 0;
   std::vector<uint8_t> pixels, drawn;
 };
-Thumbnail FrameThumbnail(const TPic& pic, int frame);
+Thumbnail FrameThumbnail(const TPic& pic, int frame, int step = 4);
 
 // The plan (or, in elevation, the side view of the shown row) for a view of W x H pixels.
 std::vector<PlanShape> DrawEditorView(TWorldEditing& editor, int W, int H);

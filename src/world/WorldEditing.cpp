@@ -22,6 +22,15 @@ bool LettersAndDigits(const std::string& s) {
 }
 
 constexpr size_t MaxCatalogueEntries = 1000;
+
+// Another critter drives its body with the same board: letting this one go must not take
+// the board from it.
+bool BrainShared(const TWorld& world, const TCritter& self) {
+  if (self.brainMode != 1 || self.brainNumber < 0) return false;
+  return std::any_of(world.critters.begin(), world.critters.end(), [&](const auto& c) {
+    return c.get() != &self && c->brainMode == 1 && c->brainNumber == self.brainNumber;
+  });
+}
 }  // namespace
 
 std::string PlacementText(const TPlacement& r) {
@@ -37,6 +46,12 @@ bool ReadFloatBox(const std::string& text, float& value) {
   if (!scan.Float(v) || !scan.AtEnd()) return false;
   value = v;
   return true;
+}
+
+std::string DescriptionProblem(const std::string& text) {
+  for (const std::string& line : SplitLines(text))
+    if (line.rfind("[", 0) == 0) return "Please don't start a line of the description with [";
+  return {};
 }
 
 TWorldEditing::TWorldEditing(TWorld& world, Host host, IEditorBrains* brains, IWorldTestHolder* test)
@@ -57,7 +72,8 @@ void TWorldEditing::OpenEditor(int userProgress) {
   critter = trigger = -1;
   pictureChoice = frameChoice = -1;
   elevation = false;
-  changed = false;
+  // Opened again on the same world, edits not yet saved stay unsaved: a page change asks
+  // about them (a page change or a close settles them before another world comes).
   scrollH = 50;
   boxes = EditorBoxes();
   const int X = world_.X, Y = world_.Y;
@@ -104,8 +120,10 @@ void TWorldEditing::PlanOrigin(int W, int H, int& ox, int& oy) const {
 void TWorldEditing::CellAtMouse(int W, int H, int mx, int my, int& x, int& y) const {
   int ox, oy;
   PlanOrigin(W, H, ox, oy);
-  x = static_cast<int>(std::lround(static_cast<double>(ox - mx) / zoom));
-  y = elevation ? scrollY : static_cast<int>(std::lround(static_cast<double>(my + oy) / zoom));
+  // The square the pointer is in: cell x spans ox - (x + 1) s .. ox - x s, cell y spans
+  // y s - oy .. (y + 1) s - oy.
+  x = static_cast<int>(std::floor(static_cast<double>(ox - mx) / zoom));
+  y = elevation ? scrollY : static_cast<int>(std::floor(static_cast<double>(my + oy) / zoom));
 }
 
 bool TWorldEditing::ChooseCell(int x, int y) {
@@ -151,6 +169,7 @@ void TWorldEditing::ChangeHeight(float step) {
   const int X = world_.X, Y = world_.Y;
   if (X <= 0 || Y <= 0 || heightGrid.size() != static_cast<size_t>(X) * Y) return;
   auto h = [&](int i, int j) -> float& { return heightGrid[static_cast<size_t>(i) * Y + j]; };
+  const std::vector<float> before = heightGrid;
   const float h0 = h(cellX, cellY) + step;
   h(cellX, cellY) = h0;
   // No slope steeper than 0.2 per cell around the changed point.
@@ -161,12 +180,23 @@ void TWorldEditing::ChangeHeight(float step) {
       if (step > 0 && h(i, j) < h0 - d - 0.05f) h(i, j) = h0 - d;
       if (step < 0 && h(i, j) > h0 + d + 0.05f) h(i, j) = h0 + d;
     }
-  for (int i = 0; i < X - 1; ++i)
-    for (int j = 0; j < Y - 1; ++j) {
-      if (FixedAt(i, j)) continue;
-      const float m = std::min({h(i, j), h(i, j + 1), h(i + 1, j + 1), h(i + 1, j)});
-      const int frame = (h(i, j) > m + 0.05f ? 1 : 0) | (h(i, j + 1) > m + 0.05f ? 2 : 0) |
-                        (h(i + 1, j + 1) > m + 0.05f ? 4 : 0) | (h(i + 1, j) > m + 0.05f ? 8 : 0);
+  // Every tile with a corner that moved takes its cell's height, so the ground and the
+  // grid agree everywhere. The last row and column have no corner beyond the map: the
+  // edge's own height stands in. A fixed tile keeps its shape and moves with its cell.
+  auto corner = [&](int i, int j) { return h(std::min(i, X - 1), std::min(j, Y - 1)); };
+  auto moved = [&](int i, int j) {
+    const size_t at = static_cast<size_t>(std::min(i, X - 1)) * Y + std::min(j, Y - 1);
+    return heightGrid[at] != before[at];
+  };
+  for (int i = 0; i < X; ++i)
+    for (int j = 0; j < Y; ++j) {
+      if (!moved(i, j) && !moved(i, j + 1) && !moved(i + 1, j + 1) && !moved(i + 1, j)) continue;
+      int frame = FrameAt(i, j);
+      if (!FixedAt(i, j)) {
+        const float c0 = corner(i, j), c1 = corner(i, j + 1), c2 = corner(i + 1, j + 1), c3 = corner(i + 1, j);
+        const float m = std::min({c0, c1, c2, c3});
+        frame = (c0 > m + 0.05f ? 1 : 0) | (c1 > m + 0.05f ? 2 : 0) | (c2 > m + 0.05f ? 4 : 0) | (c3 > m + 0.05f ? 8 : 0);
+      }
       world_.SetTile(i, j, frame, h(i, j));
     }
   changed = true;
@@ -246,10 +276,13 @@ bool TWorldEditing::ChangeThing(const std::string& xs, const std::string& ys, co
   float x, y, z;
   if (!ReadPosition(xs, ys, zs, x, y, z, caption)) return false;
   if (!(x >= 0 && x < world_.X && y >= 0 && y < world_.Y)) return Refuse("Please place the thing on the map", caption);
-  world_.MoveBetweenCells(thing, x, y);
-  thing->setPosition(x, y, z);
+  TStaticBound* moved = thing;
+  world_.MoveBetweenCells(moved, x, y);
+  moved->setPosition(x, y, z);
   changed = true;
-  RedrawWorld();
+  // The thing stays chosen in its new cell, and the boxes keep the place typed.
+  ChooseCellOf(x, y);
+  ChooseThing(moved);
   return true;
 }
 
@@ -382,7 +415,7 @@ bool TWorldEditing::DeleteCritter() {
   const int n = critter;
   if (n < 0 || n >= static_cast<int>(world_.critters.size())) return false;
   TCritter* gone = world_.critters[static_cast<size_t>(n)].get();
-  if (brains_ && gone->brainMode != 0) brains_->ReleaseBrain(gone->brainNumber);
+  if (brains_ && gone->brainMode != 0 && !BrainShared(world_, *gone)) brains_->ReleaseBrain(gone->brainNumber);
   world_.RemoveCritter(n);
   std::vector<int> map(world_.critters.size() + 1);
   for (int k = 0; k < static_cast<int>(map.size()); ++k) map[static_cast<size_t>(k)] = k < n ? k : k == n ? -1 : k - 1;
@@ -466,7 +499,21 @@ TCritter* TWorldEditing::CritterForProperties() {
 
 void TWorldEditing::ApplyBrain(TCritter& c, int mode, const std::string& name, const TChannelFlags& inputs,
                                const TChannelFlags& outputs) {
-  if (brains_ && c.brainMode != 0) brains_->ReleaseBrain(c.brainNumber);
+  // A hidden brain is read from "worlds" and nowhere else.
+  if (mode == 2 && !DataNameStaysInside(name)) {
+    Refuse("Please use a file name without folders", "Hidden Brain Error");
+    return;
+  }
+  const std::string oldName = brains_ && c.brainMode != 0 ? brains_->BrainName(c.brainNumber) : std::string();
+  const bool sameBrain = mode == c.brainMode && (mode == 0 || name == oldName);
+  const TChannelFlags wantedIn = mode == 1 ? inputs & c.typeInputs : c.typeInputs;
+  const TChannelFlags wantedOut = mode == 1 ? outputs & c.typeOutputs : c.typeOutputs;
+  // OK without a change changes nothing.
+  if (sameBrain && (mode != 1 || (wantedIn == c.enabledInputs && wantedOut == c.enabledOutputs))) return;
+  // The same board with other channels is offered them again under its name; a board
+  // another critter drives stays with it.
+  const bool keepBoard = (mode == 1 && sameBrain) || BrainShared(world_, c);
+  if (brains_ && c.brainMode != 0 && !keepBoard) brains_->ReleaseBrain(c.brainNumber);
   c.brainNumber = -1;
   c.brainMode = 0;
   if (mode == 2) {
@@ -509,9 +556,11 @@ void TWorldEditing::ApplyTest(int testCritter, int followCritter, int kind, int 
   changed = true;
 }
 
-void TWorldEditing::ApplyDescription(const std::string& text) {
+bool TWorldEditing::ApplyDescription(const std::string& text) {
+  if (!DescriptionProblem(text).empty()) return Refuse(DescriptionProblem(text), "World Description");
   world_.description = text + "\n#\n";
   changed = true;
+  return true;
 }
 
 std::string TWorldEditing::DescriptionForDialog() const {

@@ -4,6 +4,7 @@
 // test and the description) and saves it. Every edit goes through here and marks the
 // world changed; the window and the command line only forward what the user chose and
 // show the state kept here. A refused edit shows its message and changes nothing.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -48,6 +49,9 @@ enum class EditorUpdate { No = 0, Keep = 1, Clear = 2 };
 std::string PlacementText(const TPlacement& rule);
 // A float box: the whole text must be a number (blanks around it allowed).
 bool ReadFloatBox(const std::string& text, float& value);
+// Why a description cannot be stored (a line starting with "[" would end the world file's
+// text there), or an empty text.
+std::string DescriptionProblem(const std::string& text);
 
 class TWorldEditing {
  public:
@@ -72,7 +76,9 @@ class TWorldEditing {
   void CellAtMouse(int W, int H, int mx, int my, int& x, int& y) const;
   // Chooses a cell; false (and nothing changes) outside the map.
   bool ChooseCell(int x, int y);
-  void ZoomIn() { zoom *= 2; }
+  // Past this the plan's coordinates would leave the integers.
+  static constexpr int MaxZoom = 640;
+  void ZoomIn() { zoom = std::min(zoom * 2, MaxZoom); }
   void ZoomOut() { zoom = zoom > 1 ? zoom / 2 : 1; }
   void ToggleElevation();
   void ScrollRow(int row);
@@ -124,7 +130,8 @@ class TWorldEditing {
   void ApplySmell(TCritter& c, int smell1, int smell2);
   // test and follow are critter numbers or -1.
   void ApplyTest(int testCritter, int followCritter, int kind, int time, int energy);
-  void ApplyDescription(const std::string& text);
+  // False (reported) when the text cannot be stored.
+  bool ApplyDescription(const std::string& text);
   // The description without the "#" line that ends it.
   std::string DescriptionForDialog() const;
 

@@ -44,6 +44,7 @@ class TWorldFile {
   // largest window side a [SIZE] may ask for (a larger one is passed over). Tools that
   // read many hostile files quickly may lower them.
   static constexpr int MaxMapCells = 250000;
+  static constexpr int MaxMapSide = 1000;
   static constexpr int MaxViewSide = 4096;
   int maxMapCells = MaxMapCells;
   int maxViewSide = MaxViewSide;

@@ -15,7 +15,7 @@
 #include "world/WorldFileScan.h"
 
 namespace {
-constexpr int MaxMapSide = 1000;
+constexpr int MaxMapSide = TWorldFile::MaxMapSide;
 
 bool Blank(const std::string& line) { return line.find_first_not_of(" \t\r") == std::string::npos; }
 bool StartsWith(const std::string& line, const char* header) { return line.rfind(header, 0) == 0; }

@@ -54,10 +54,13 @@ struct FakeLoader : IWorldLoader {
 struct FakeEditor : IEditorGate {
   bool Exists() override { return true; }
   bool HasUnsavedChanges() override { return changed; }
-  void Save() override { ++saves; }
+  bool Save() override {
+    ++saves;
+    return saveWorks;
+  }
   void ForgetChanges() override { changed = false; }
   void Hide() override { ++hides; }
-  bool changed = false;
+  bool changed = false, saveWorks = true;
   int saves = 0, hides = 0;
 };
 
@@ -297,6 +300,41 @@ TEST_F(ProgressionFixture, UnsavedEditorChangesAreAskedAboutBeforeThePageChanges
   EXPECT_FALSE(editor.changed);
   progression.ShowBook(0);  // nothing unsaved: no question, the editor hides with the book
   EXPECT_EQ(fakes.messages.asked.size(), 2u);
+  progression.editor = nullptr;
+}
+
+// The question comes only for a page change that will happen; a failed save keeps the
+// page; edits turned down leave with the world, which the next showing reads afresh.
+TEST_F(ProgressionFixture, TheWorldChangedQuestionComesOnlyForAPageChangeThatHappens) {
+  FakeEditor editor;
+  progression.editor = &editor;
+  shell.Progress = 400;
+  progression.ShowBook(3);
+  progression.ShowPage(1);
+  progression.AddWorld("garden");
+  progression.ShowPage(2);
+  ASSERT_EQ(shell.CurrentPage, 2);
+  editor.changed = true;
+  const int hides = editor.hides;
+  progression.NextPage();  // past the last page: refused, nothing asked, the editor stays
+  EXPECT_EQ(shell.CurrentPage, 2);
+  EXPECT_TRUE(fakes.messages.asked.empty());
+  EXPECT_EQ(editor.hides, hides);
+  EXPECT_TRUE(editor.changed);
+  editor.saveWorks = false;
+  fakes.messages.answers = {Answer::Yes};
+  progression.PreviousPage();  // Yes, but the world could not be written
+  EXPECT_EQ(shell.CurrentPage, 2);
+  EXPECT_TRUE(editor.changed);
+  EXPECT_EQ(editor.hides, hides);
+  fakes.messages.answers = {Answer::No};
+  progression.PreviousPage();
+  EXPECT_EQ(shell.CurrentPage, 1);
+  EXPECT_FALSE(editor.changed);
+  EXPECT_EQ(shell.WorldId, 0);  // the rejected world is gone
+  progression.AddWorld("garden");  // the list page read the (empty) folder again
+  progression.ShowPage(2);
+  EXPECT_EQ(loader.worldLoads, (std::vector<std::string>{"garden", "garden"}));
   progression.editor = nullptr;
 }
 

@@ -26,7 +26,7 @@ class EditorWindow : public EditingTest {
 
 TEST_F(EditorWindow, OpensWithItsCaptionSizeAndTheTypesOfTheUsersProgress) {
   EXPECT_EQ(form->windowTitle(), "World Editor");
-  EXPECT_EQ(form->size(), QSize(624, 466));
+  EXPECT_EQ(form->width(), TEditForm::PanelWidth + 480);
   EXPECT_EQ(form->PageControl->tabText(0), "World");
   EXPECT_EQ(form->PageControl->tabText(2), "Triggers");
   ASSERT_EQ(form->CritterTypeBox->count(), 3);
@@ -41,11 +41,12 @@ TEST_F(EditorWindow, OpensWithItsCaptionSizeAndTheTypesOfTheUsersProgress) {
   EXPECT_EQ(pages, std::vector<int>{EditorHelp::Editor});
 }
 
-TEST_F(EditorWindow, AClickOnThePlanChoosesTheNearestCell) {
+TEST_F(EditorWindow, AClickOnThePlanChoosesTheSquareItLandsIn) {
   int ox, oy;
   const int W = form->PlanPic->width(), H = form->PlanPic->height();
   form->editing().PlanOrigin(W, H, ox, oy);
-  QTest::mouseClick(form->PlanPic, Qt::LeftButton, {}, QPoint(ox - 3 * 20 + 2, 4 * 20 - oy - 3));
+  // Near the square's far corner, closer to the grid point of (4, 5).
+  QTest::mouseClick(form->PlanPic, Qt::LeftButton, {}, QPoint(ox - 3 * 20 - 17, 4 * 20 - oy + 17));
   EXPECT_EQ(form->editing().cellX, 3);
   EXPECT_EQ(form->editing().cellY, 4);
   EXPECT_EQ(form->CritterXBox->text(), "3.00");
@@ -87,9 +88,18 @@ TEST_F(EditorWindow, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
   EXPECT_EQ(fake.messages.asked.back(), (ShownMessage{"Do you want to save the changes?", "World Changed"}));
   bool closed = false;
   form->onClosed = [&closed] { closed = true; };
+  // Yes with a save that fails (no file, the chooser cancelled) keeps the window too.
+  fake.messages.answers = {Answer::Yes};
+  EXPECT_FALSE(form->close());
+  EXPECT_TRUE(form->HasChanges());
+  // No: the turned-down changes are reported, so the world they live in can go.
+  bool dropped = false;
+  form->onChangesDropped = [&dropped] { dropped = true; };
   fake.messages.answers = {Answer::No};
   EXPECT_TRUE(form->close());
   EXPECT_TRUE(closed);
+  EXPECT_TRUE(dropped);
+  EXPECT_FALSE(form->HasChanges());
 }
 
 TEST(EditorDialogs, TheTestDialogStaysOpenUntilItsChecksHold) {

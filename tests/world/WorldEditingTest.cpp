@@ -57,14 +57,14 @@ TEST_F(EditingTest, AMissingCatalogueIsReportedAndLeavesTheListsEmpty) {
   EXPECT_EQ(fake.messages.shown.back(), (ShownMessage{"Could not find fixed.lst", "Edit Error"}));
 }
 
-TEST_F(EditingTest, ThePlanGrowsXToTheLeftAndPicksTheNearestCell) {
+TEST_F(EditingTest, ThePlanGrowsXToTheLeftAndPicksTheSquareUnderThePointer) {
   Load(FlatWorld(20, 20));
   int ox, oy;
   ed.PlanOrigin(400, 300, ox, oy);
   EXPECT_EQ(ox, 200 + 10 * 20);
   EXPECT_EQ(oy, 10 * 20 - 150);
   int x, y;
-  ed.CellAtMouse(400, 300, ox - 3 * 20 + 4, 5 * 20 - oy - 6, x, y);
+  ed.CellAtMouse(400, 300, ox - 3 * 20 - 4, 5 * 20 - oy + 6, x, y);
   EXPECT_EQ(x, 3);
   EXPECT_EQ(y, 5);
   ed.CellAtMouse(400, 300, ox - 3 * 20 - 20, 5 * 20 - oy, x, y);
@@ -131,9 +131,9 @@ TEST_F(EditingTest, SceneryIsAddedMovedAndDeletedInItsCell) {
   EXPECT_EQ(ed.ThingText(ed.ThingsInCell()[0]), "twig 5");
   EXPECT_EQ(ed.thing, ed.ThingsInCell()[0]);
   ASSERT_TRUE(ed.ChangeThing("6.2", "1.5", "0"));
-  EXPECT_TRUE(ed.ThingsInCell().empty());
-  ed.ChooseCell(6, 1);
+  EXPECT_EQ(ed.cellX, 6);  // the chosen cell follows the thing
   ASSERT_EQ(ed.ThingsInCell().size(), 1u);
+  EXPECT_EQ(ed.thing, ed.ThingsInCell()[0]);
   EXPECT_FLOAT_EQ(ed.ThingsInCell()[0]->x, 6.2f);
   ASSERT_TRUE(ed.DeleteThing());
   EXPECT_TRUE(ed.ThingsInCell().empty());

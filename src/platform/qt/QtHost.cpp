@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPainter>
 
+#include "platform/Files.h"
 #include "platform/IndexedImage.h"
 #include "platform/KeyCodes.h"
 #include "platform/WaveFile.h"
@@ -183,10 +184,18 @@ std::string QtFileChooser::ChooseSave(const FileChoice& choice) {
   QFileDialog dialog(parent_, Q(choice.title), Q(choice.initialName), QtFilter(choice.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(Q(choice.defaultExtension));
-  if (!choice.promptOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  QString name = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                     ? dialog.selectedFiles().first()
-                     : QString();
+  // The question is ours, asked of the path the dialog hands back (its default extension
+  // added), so it comes once whichever dialog the desktop shows.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  QString name;
+  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString chosen = dialog.selectedFiles().first();
+    if (!choice.promptOverwrite || MayReplaceFile(messages_, chosen.toStdString(), choice.title)) {
+      name = chosen;
+      break;
+    }
+    dialog.selectFile(chosen);
+  }
   QDir::setCurrent(keep);
   return name.toStdString();
 }

@@ -68,12 +68,17 @@ class QtSoundOut : public QObject, public ISoundOut {
 
 class QtFileChooser : public IFileChooser {
  public:
-  explicit QtFileChooser(QWidget* parent = nullptr) : parent_(parent) {}
+  explicit QtFileChooser(QWidget* parent = nullptr, IMessages* messages = nullptr)
+      : parent_(parent), messages_(messages) {}
   std::string ChooseOpen(const FileChoice& choice) override;
+  // A chosen file that exists is replaced only after the learner says so (every save
+  // dialog of the program comes here); No opens the dialog again.
   std::string ChooseSave(const FileChoice& choice) override;
+  void SetMessages(IMessages* messages) { messages_ = messages; }
 
  private:
   QWidget* parent_;
+  IMessages* messages_;
 };
 
 class QtTextDraw : public ITextDraw {
@@ -96,6 +101,7 @@ struct QtHost {
     h.clipboard = &clipboard;
     h.keys = &keys;
     h.sound = &sound;
+    files.SetMessages(&messages);
     h.files = &files;
     h.text = &text;
     return h;

@@ -300,7 +300,7 @@ void TBrainForm::closeEvent(QCloseEvent* e) {
     return;
   }
   const Answer a = host_.messages ? host_.messages->AskYesNo("Do you want to quit Quorbit?", "Confirm") : Answer::Yes;
-  if (a != Answer::Yes) {
+  if (a != Answer::Yes || (mayQuit && !mayQuit())) {
     e->ignore();
     return;
   }

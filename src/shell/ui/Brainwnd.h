@@ -37,6 +37,8 @@ class TBrainForm : public QWidget, public IBrainWindow, public IBrainLoader {
   void SetPalette(const Palette& palette);
   // Yes to the quit question.
   std::function<void()> onQuit;
+  // Asked after the learner said Yes to quitting; false keeps the program running.
+  std::function<bool()> mayQuit;
   bool programEnding = false;
 
   // Bodies and worlds.

@@ -151,7 +151,7 @@ void TBrainForm::ClearTab(int tab) {
     clear();
     brains_.ReleaseBrain(number);  // the only tab: it keeps its board, named "Empty"
   } else {
-    brains_.ReleaseBrain(number);  // deleted with its tab
+    brains_.ReleaseBrain(number, true);  // deleted with its tab
   }
 }
 

@@ -14,11 +14,11 @@
 #include <QVBoxLayout>
 
 #include "bodies/PaletteFile.h"
+#include "platform/Files.h"
 #include "world/EditorPlan.h"
 #include "world/ui/EdDialogs.h"
 
 namespace {
-constexpr int PanelWidth = 170;
 
 QColor Colour(uint32_t rgb) { return QColor((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff); }
 
@@ -35,10 +35,24 @@ QPushButton* Button(const QString& text, int width = 0) {
   return b;
 }
 
-// Thumbnail rows (PicList, ThingList): the frame at a quarter size with its text at
-// (40, 7), on blue when chosen and on white otherwise. The item holds the frame, the
-// picture's place in the world's list and the text.
+// Thumbnail rows (PicList, ThingList): the frame fitted into a square big enough to tell a
+// stone from a bush, with its text beside it, on blue when chosen and on white otherwise.
+// The item holds the frame, the picture's place in the world's list and the text.
 enum ThumbnailRole { FrameRole = Qt::UserRole, PictureRole, LabelRole };
+constexpr int ThumbSide = 40, ThumbRow = ThumbSide + 4;
+
+// A tool button's picture, drawn by the asset generator into the data folder.
+// Drawn on black, which is left out so the button's face shows around the picture.
+QIcon ToolPicture(const char* name) {
+  QImage image(QString::fromStdString(NativePath(std::string("pics\\editor\\") + name + ".bmp")));
+  if (image.isNull()) return QIcon();
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  const QRgb around = image.pixel(0, 0);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == around) image.setPixel(x, y, qRgba(0, 0, 0, 0));
+  return QIcon(QPixmap::fromImage(image));
+}
 
 class ThumbnailDelegate : public QStyledItemDelegate {
  public:
@@ -48,7 +62,7 @@ class ThumbnailDelegate : public QStyledItemDelegate {
     p->fillRect(option.rect, chosen ? QColor(0, 0, 255) : QColor(255, 255, 255));
     const int frame = index.data(FrameRole).toInt();
     if (const TPic* pic = form_.editing().world().Picture(index.data(PictureRole).toInt())) {
-      Thumbnail t = FrameThumbnail(*pic, frame);
+      Thumbnail t = FrameThumbnail(*pic, frame, 1);
       QImage image(std::max(1, t.width), std::max(1, t.height), QImage::Format_ARGB32);
       image.fill(Qt::transparent);
       const Palette& pal = form_.palette();
@@ -59,15 +73,21 @@ class ThumbnailDelegate : public QStyledItemDelegate {
           const Rgb c = pal[t.pixels[at]];
           image.setPixel(x, y, qRgb(c.r, c.g, c.b));
         }
+      // Small pictures grow up to twice their size, large ones shrink to fit.
+      const double scale = std::min({2.0, double(ThumbSide) / image.width(), double(ThumbSide) / image.height()});
+      const QSize shown(std::max(1, int(image.width() * scale)), std::max(1, int(image.height() * scale)));
+      const QRect box(option.rect.left() + 2 + (ThumbSide - shown.width()) / 2,
+                      option.rect.top() + (option.rect.height() - shown.height()) / 2, shown.width(), shown.height());
       p->save();
       p->setClipRect(option.rect);
-      p->drawImage(option.rect.topLeft(), image);
+      p->drawImage(box, image.scaled(shown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
       p->restore();
     }
     p->setPen(chosen ? Qt::white : Qt::black);
-    p->drawText(option.rect.topLeft() + QPoint(40, 7 + p->fontMetrics().ascent()), index.data(LabelRole).toString());
+    const QRect text = option.rect.adjusted(ThumbSide + 8, 0, 0, 0);
+    p->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, index.data(LabelRole).toString());
   }
-  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {120, 32}; }
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {120, ThumbRow}; }
 
  private:
   TEditForm& form_;
@@ -148,12 +168,10 @@ TEditForm::TEditForm(TWorld& world, Host host, IEditorBrains* brains, IWorldTest
       showManual_(std::move(showManual)) {
   setWindowTitle("World Editor");
   setAttribute(Qt::WA_DeleteOnClose, false);
-  resize(624, 466);
+  // Wide enough for the panel's labels in the desktop's own font, with room for the plan.
+  resize(PanelWidth + 480, 540);
   if (auto pal = LoadPalette("quorbit.pal")) palette_ = *pal;
   else host_.Message("Could not find quorbit.pal", "Editor Error");
-  QFont f = font();
-  f.setPointSize(8);
-  setFont(f);
 
   auto* panel = new QWidget(this);
   panel->setFixedWidth(PanelWidth);
@@ -164,7 +182,6 @@ TEditForm::TEditForm(TWorld& world, Host host, IEditorBrains* brains, IWorldTest
   PageControl = new QTabWidget;
   PageControl->setObjectName("PageControl");
   PageControl->setUsesScrollButtons(false);
-  PageControl->setStyleSheet("QTabBar::tab { padding: 2px 6px; }");
   PageControl->addTab(BuildWorldTab(), "World");
   PageControl->addTab(BuildCrittersTab(), "Critters");
   PageControl->addTab(BuildTriggersTab(), "Triggers");
@@ -197,7 +214,6 @@ TEditForm::TEditForm(TWorld& world, Host host, IEditorBrains* brains, IWorldTest
     editing_.ClearSelections();
     RefreshAll();
   });
-  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 TEditForm::~TEditForm() = default;
@@ -211,20 +227,29 @@ std::function<void()> TEditForm::Help(int page) {
 void TEditForm::BuildSpeedBar(QWidget* panel) {
   auto* bar = new QHBoxLayout;
   bar->setSpacing(1);
-  auto make = [&](QToolButton*& b, const char* name, const char* glyph, const char* hint) {
+  // Pictures with their names as hints; a missing picture leaves the name to read.
+  auto make = [&](QToolButton*& b, const char* name, const char* picture, const char* hint) {
     b = new QToolButton;
     b->setObjectName(name);
-    b->setText(glyph);
+    b->setText(hint);
     b->setToolTip(hint);
-    b->setFixedSize(27, 24);
+    b->setAccessibleName(hint);
+    const QIcon icon = ToolPicture(picture);
+    if (!icon.isNull()) {
+      b->setIcon(icon);
+      b->setIconSize(QSize(24, 24));
+      b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+    b->setFixedSize(36, 32);
     bar->addWidget(b);
   };
-  make(SaveButton, "SaveButton", "S", "Save");
-  make(SaveAsButton, "SaveAsButton", "S..", "Save as");
-  make(ZoomInButton, "ZoomInButton", "+", "Zoom in");
-  make(ZoomOutButton, "ZoomOutButton", "-", "Zoom out");
-  make(XZButton, "XZButton", "XZ", "Elevation");
-  make(HelpButton, "HelpButton", "?", "Help");
+  make(SaveButton, "SaveButton", "save", "Save");
+  make(SaveAsButton, "SaveAsButton", "saveas", "Save as");
+  make(ZoomInButton, "ZoomInButton", "zoomin", "Zoom in");
+  make(ZoomOutButton, "ZoomOutButton", "zoomout", "Zoom out");
+  make(XZButton, "XZButton", "elevation", "Elevation");
+  make(HelpButton, "HelpButton", "help", "Help");
+  bar->addStretch(1);
   static_cast<QVBoxLayout*>(panel->layout())->addLayout(bar);
   connect(SaveButton, &QToolButton::clicked, this, [this] { SaveClick(); });
   connect(SaveAsButton, &QToolButton::clicked, this, [this] { SaveAsClick(); });
@@ -247,7 +272,7 @@ QWidget* TEditForm::BuildWorldTab() {
   v->setSpacing(2);
   ThingList = new QListWidget;
   ThingList->setObjectName("ThingList");
-  ThingList->setFixedHeight(66);
+  ThingList->setFixedHeight(2 * ThumbRow + 6);
   ThingList->setItemDelegate(new ThumbnailDelegate(*this, ThingList));
   v->addWidget(ThingList);
   auto* edits = new QHBoxLayout;
@@ -276,7 +301,7 @@ QWidget* TEditForm::BuildWorldTab() {
   lists->addWidget(CmpList, 1, 0);
   lists->addWidget(PicList, 1, 1);
   lists->setColumnStretch(1, 1);
-  CmpList->setFixedWidth(58);
+  CmpList->setFixedWidth(80);
   v->addLayout(lists, 1);
   auto* props = new QHBoxLayout;
   TestButton = Button("Test");
@@ -317,9 +342,9 @@ QWidget* TEditForm::BuildWorldTab() {
   auto* hg = new QGridLayout(height);
   hg->setContentsMargins(2, 2, 2, 2);
   hg->setSpacing(1);
-  UpButton = Button("Up", 38);
+  UpButton = Button("Up", 56);
   UpButton->setObjectName("UpButton");
-  DownButton = Button("Down", 38);
+  DownButton = Button("Down", 56);
   DownButton->setObjectName("DownButton");
   DispHeightCheck = new QCheckBox("Show");
   FixCheck = new QCheckBox("Fix");
@@ -327,7 +352,7 @@ QWidget* TEditForm::BuildWorldTab() {
   hg->addWidget(DispHeightCheck, 0, 1);
   hg->addWidget(DownButton, 1, 0);
   hg->addWidget(FixCheck, 1, 1);
-  update->setFixedWidth(58);
+  update->setFixedWidth(80);
   bottom->addWidget(update);
   bottom->addWidget(height, 1);
   v->addLayout(bottom);
@@ -492,11 +517,31 @@ QWidget* TEditForm::BuildTriggersTab() {
   return tab;
 }
 
+// The close question: Cancel, or a Yes whose save failed, keeps the window and the edits.
 void TEditForm::closeEvent(QCloseEvent* e) {
-  if (!editing_.MayClose()) {
-    e->ignore();
-    return;
+  bool dropped = false;
+  if (HasChanges() && host_.messages) {
+    const Answer a = host_.messages->AskYesNoCancel("Do you want to save the changes?", "World Changed");
+    if (a == Answer::Cancel || (a == Answer::Yes && !SaveChanges())) {
+      e->ignore();
+      return;
+    }
+    if (a == Answer::No) {
+      ForgetChanges();
+      dropped = true;
+    }
   }
   e->accept();
+  if (dropped && onChangesDropped) onChangesDropped();
   if (onClosed) onClosed();
+}
+
+void TEditForm::ShowViewButton() {
+  // The picture shows the view the button leads to.
+  const char* hint = editing_.elevation ? "Plan" : "Elevation";
+  const QIcon icon = ToolPicture(editing_.elevation ? "plan" : "elevation");
+  XZButton->setText(hint);
+  XZButton->setToolTip(hint);
+  XZButton->setAccessibleName(hint);
+  if (!icon.isNull()) XZButton->setIcon(icon);
 }

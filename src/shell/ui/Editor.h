@@ -58,11 +58,17 @@ class TEditForm : public QWidget {
   void OpenEditor(int progress);
   bool HasChanges() const { return editing_.HasChanges(); }
   void ForgetChanges() { editing_.ForgetChanges(); }
-  void SaveChanges();
+  // False when the world was not written.
+  bool SaveChanges();
   // Every tick: with "Keep" the plan is painted over itself, with "Clear" anew.
   void Update();
   // The window closed and may be destroyed (the shell makes a new one at the next "Edit").
   std::function<void()> onClosed;
+  // The learner closed the window and turned the unsaved changes down: they are still in
+  // the world the world window holds, which must go so that nothing saves them later.
+  std::function<void()> onChangesDropped;
+  // The width of the panel of lists and fields beside the plan.
+  static constexpr int PanelWidth = 250;
 
   TWorldEditing& editing() { return editing_; }
   const Palette& palette() const { return palette_; }
@@ -137,6 +143,8 @@ class TEditForm : public QWidget {
   QWidget* BuildCrittersTab();
   QWidget* BuildTriggersTab();
   void BuildSpeedBar(QWidget* panel);
+  // The Elevation button's picture and hint: which view comes next.
+  void ShowViewButton();
   // The lists and boxes from the editing state.
   void RefreshAll();
   void RefreshThings();

@@ -34,7 +34,7 @@ void TEditForm::OpenEditor(int progress) {
   }
   filling_ = false;
   ScrollH->hide();
-  XZButton->setToolTip("Elevation");
+  ShowViewButton();
   RefreshScrollBars();
   RefreshAll();
 }
@@ -147,8 +147,7 @@ void TEditForm::HeightClick(bool up) {
 void TEditForm::XZClick() {
   editing_.ToggleElevation();
   ScrollH->setVisible(editing_.elevation);
-  XZButton->setText(editing_.elevation ? "XY" : "XZ");
-  XZButton->setToolTip(editing_.elevation ? "Plan" : "Elevation");
+  ShowViewButton();
   if (editing_.elevation) editing_.ScrollRow(ScrollY->value());
   RefreshThings();
   RefreshBoxes();
@@ -358,6 +357,6 @@ void TEditForm::TriggerListClick() {
 
 // ---- saving ---------------------------------------------------------------------------------
 
-void TEditForm::SaveChanges() { editing_.SaveChanges(); }
+bool TEditForm::SaveChanges() { return editing_.SaveChanges(); }
 void TEditForm::SaveClick() { editing_.SaveChanges(); }
 void TEditForm::SaveAsClick() { editing_.SaveAs(); }

@@ -33,13 +33,16 @@ class TEditorHolder : public IEditorGate, public IWorldEditor {
   // "Edit": makes the window when there is none, opens it on the world and shows it.
   void Open();
   TEditForm* form() { return form_; }
+  // The window a new editor leaves in view (the main window, with its Run and Test): the
+  // editor goes beside the other windows, or where it hides least of them.
+  QWidget* keepInView = nullptr;
+  // The learner closed the editor and turned its changes down.
+  std::function<void()> onChangesDropped;
 
   // IEditorGate
   bool Exists() override { return form_ != nullptr; }
   bool HasUnsavedChanges() override { return form_ && form_->HasChanges(); }
-  void Save() override {
-    if (form_) form_->SaveChanges();
-  }
+  bool Save() override { return form_ && form_->SaveChanges(); }
   void ForgetChanges() override {
     if (form_) form_->ForgetChanges();
   }
@@ -57,4 +60,5 @@ class TEditorHolder : public IEditorGate, public IWorldEditor {
   std::function<void(int)> showManual_;
   std::function<int()> progress_;
   TEditForm* form_ = nullptr;
+  void Place();
 };

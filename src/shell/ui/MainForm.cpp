@@ -92,6 +92,7 @@ void TMainForm::CreateWorldWindow() {
   worldMovies_->Attach(&world_->world());
   world_->onResetExperiment = [this] { shell_.ResetExperiment(); };
   world_->onQuit = [this] { EndProgram(); };
+  world_->mayQuit = [this] { return EditorLetsQuit(); };
   // The monitor strip mirrors the top row: test, reset, and run or (while running) stop.
   world_->monitorShell.press = [this](MonitorZone zone) {
     if (zone == MonitorZone::Test) shell_.StartTest();
@@ -195,7 +196,7 @@ void TMainForm::TimerTimer() {
 void TMainForm::closeEvent(QCloseEvent* e) {
   if (!ending_) {
     Answer a = host_.messages ? host_.messages->AskYesNo("Do you want to quit Quorbit?", "Confirm") : Answer::Yes;
-    if (a != Answer::Yes) {
+    if (a != Answer::Yes || !EditorLetsQuit()) {
       e->ignore();
       return;
     }
@@ -204,12 +205,25 @@ void TMainForm::closeEvent(QCloseEvent* e) {
   EndProgram();
 }
 
+bool TMainForm::EditorLetsQuit() {
+  IEditorGate* editor = progression_.editor;
+  if (ending_ || !editor || !editor->Exists() || !editor->HasUnsavedChanges()) return true;
+  const Answer a =
+      host_.messages ? host_.messages->AskYesNoCancel("Do you want to save the changes?", "World Changed") : Answer::No;
+  if (a == Answer::Cancel) return false;
+  if (a == Answer::Yes && !editor->Save()) return false;
+  editor->ForgetChanges();
+  return true;
+}
+
 void TMainForm::EndProgram() {
   if (ending_) return;
   ending_ = true;
   if (world_) world_->programEnding = true;
   if (onEnding) onEnding();
-  QApplication::quit();
+  // Not quit(): that asks every window to close, and a window that refuses would leave
+  // the program running without its main window. The questions were asked before here.
+  QCoreApplication::exit(0);
 }
 
 void TMainForm::SetTimerInterval(int ms) {

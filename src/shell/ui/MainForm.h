@@ -47,6 +47,10 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   void TimerTimer();
   // Ends the program without the quit question (the desktop session is ending).
   void EndProgram();
+  // Before the program ends on the learner's word: the world editor's unsaved changes are
+  // asked about ("World Changed"); false (Cancel, or a save that failed) keeps it running
+  // with every window as it was.
+  bool EditorLetsQuit();
 
   // The other windows, as they come: placed once, shown from the rooms.
   QWidget* brainWindow = nullptr;

@@ -1,5 +1,7 @@
 #include "shell/ui/MainWiring.h"
 
+#include <QTimer>
+
 #include "shell/ui/MainForm.h"
 #include "world/ui/Testwnd.h"
 
@@ -32,6 +34,7 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
   main.progression().brains = &brains;
   brains.SetPalette(main.palette());
   brains.onQuit = [&main] { main.EndProgram(); };
+  brains.mayQuit = [&main] { return main.EditorLetsQuit(); };
   main.onEnding = [&brains] { brains.programEnding = true; };
   brains.services.showManual = [&main](int page) { main.OpenManual(page); };
   brains.services.getInterval = [&main] { return main.GetTimerInterval(); };
@@ -44,6 +47,16 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
   };
   const Host host = main.host();
   main.openEditor = [this] { editor.Open(); };
+  editor.keepInView = &main;
+  // Edits the learner turned down on closing the editor leave with the world: the page
+  // reads its world afresh (after the close is over).
+  editor.onChangesDropped = [&main] {
+    QTimer::singleShot(0, &main, [&main] {
+      const int page = main.shell().CurrentPage;
+      main.progression().UnloadWorld();
+      if (main.shell().CurrentBook > 0) main.progression().ShowPage(page);
+    });
+  };
   main.progression().editor = &editor;
   main.shell().editor = &editor;
   main.newWorld = [host](const std::string& name, int x, int y) { return TWorldFile::NewWorld(host, name, x, y); };

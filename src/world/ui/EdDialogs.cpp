@@ -121,6 +121,8 @@ TEdDescDlg::TEdDescDlg(QWidget* parent, Host host, std::function<void()> help)
   resize(420, 300);
 }
 
+bool TEdDescDlg::Checks() { return !Refused({DescriptionProblem(DescBox->toPlainText().toStdString()), 1}, DescBox); }
+
 // ---- the brain ------------------------------------------------------------------------------
 
 namespace {

@@ -63,6 +63,10 @@ class TEdDescDlg : public TEdDialog {
  public:
   TEdDescDlg(QWidget* parent, Host host, std::function<void()> help);
   QPlainTextEdit* DescBox;
+
+ protected:
+  // A line starting with "[" would end the world file's text there on the next reading.
+  bool Checks() override;
 };
 
 class TEdBrainDlg : public TEdDialog {

@@ -171,7 +171,7 @@ void TTestWorld::closeEvent(QCloseEvent* e) {
     return;
   }
   Answer a = host_.messages ? host_.messages->AskYesNo("Do you want to quit Quorbit?", "Confirm") : Answer::Yes;
-  if (a == Answer::Yes) {
+  if (a == Answer::Yes && (!mayQuit || mayQuit())) {
     e->accept();
     if (onQuit) onQuit();
   } else {

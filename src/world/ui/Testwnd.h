@@ -30,6 +30,8 @@ class TTestWorld : public QWidget, public IWorldScreen {
   std::function<void()> onResetExperiment;
   // Yes to the quit question.
   std::function<void()> onQuit;
+  // Asked after the learner said Yes to quitting; false keeps the program running.
+  std::function<bool()> mayQuit;
   // Set while the program itself is ending: closing then asks nothing.
   bool programEnding = false;
   // [SIZE]: the client area stays at this size.
