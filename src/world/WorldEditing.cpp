@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "bodies/CritterTypes.h"
+#include "platform/DataNames.h"
 #include "platform/Files.h"
 #include "world/WorldFileScan.h"
 
@@ -339,6 +340,9 @@ bool TWorldEditing::AddCritter(int type, const std::string& name, const std::str
   if (!ReadPosition(xs, ys, zs, x, y, z, caption)) return false;
   if (!(x >= 0 && x < world_.X)) return Refuse("Critter X off map", caption);
   if (!(y >= 0 && y < world_.Y)) return Refuse("Critter Y off map", caption);
+  // A world file keeps no more critters than its reader takes.
+  if (world_.critters.size() >= static_cast<size_t>(TWorldFile::MaxCritters))
+    return Refuse("A world holds at most 1000 critters", caption);
   if (!CheckName(name, nullptr, caption)) return false;
   const EditorType& t = types[static_cast<size_t>(type)];
   const CritterTypeInfo* info = FindCritterType(t.word);
@@ -663,6 +667,13 @@ void TWorldEditing::ClearSelections() {
 // ---- saving ----------------------------------------------------------------------------
 
 bool TWorldEditing::Save(const std::string& path) {
+  // What the file names is read back from the data folder only; a world that names a
+  // file elsewhere (read from a damaged file) is not written.
+  for (const auto& c : world_.critters)
+    if (c->brainMode == 2 && brains_ && !DataNameStaysInside(brains_->BrainName(c->brainNumber)))
+      return Refuse("Please use a file name without folders", "Hidden Brain Error");
+  for (const auto& pic : world_.pictures)
+    if (!DataNameStaysInside(pic->name)) return Refuse("Couldn't open " + pic->name + ".cmp", "Pic Error");
   TWorldFile file(world_, brains_, test_);
   if (!file.SaveWorld(path)) return false;
   changed = false;

@@ -9,6 +9,7 @@
 #include "bodies/CritterTypes.h"
 #include "bodies/Nest.h"
 #include "platform/BmpFile.h"
+#include "platform/DataNames.h"
 #include "platform/Files.h"
 #include "world/LevelTest.h"
 #include "world/WorldFile.h"
@@ -121,7 +122,8 @@ class WorldReader {
   void Background() {
     std::string line, name;
     if (!Next(line) || !LineScan(line).Word(name)) return;
-    if (auto image = LoadBmp(NativePath(name))) world_.background = std::move(*image);
+    if (!DataNameStaysInside(name)) Report("Couldn't open " + name, "Load World");
+    else if (auto image = LoadBmp(NativePath(name))) world_.background = std::move(*image);
     else Report("Couldn't open " + name, "Load World");
   }
 
@@ -336,6 +338,12 @@ class WorldReader {
       c->enabledOutputs = MaskFlags(out);
       c->brainMode = mode;
       c->brainNumber = -1;
+      // A hidden brain is read from "worlds": a name that leads elsewhere gets no brain.
+      if (mode == 2 && !DataNameStaysInside(name)) {
+        Report("Couldn't open worlds\\" + name, "Hidden Brain Error");
+        c->brainMode = 0;
+        continue;
+      }
       if (mode != 0 && file_.brains()) c->brainNumber = file_.brains()->AttachBrain(name, in, mode == 2, out);
     }
   }
@@ -524,7 +532,7 @@ void TWorldFile::ReadWorldText(const std::string& text) { ReadWorld(SplitLines(t
 
 bool TWorldFile::LoadWorldFile(const std::string& name) {
   const std::string path = "worlds\\" + name + ".wld";
-  auto text = ReadFileText(NativePath(path));
+  auto text = DataNameStaysInside(name) ? ReadFileText(NativePath(path)) : std::nullopt;
   if (!text) {
     // The world in memory keeps its own name, so a later save cannot write it over the
     // file that was asked for.

@@ -157,6 +157,21 @@ TEST(Worm, EatsAMushroomItCrawlsIntoInTheWorld) {
   EXPECT_FLOAT_EQ(w->energy, 65);
 }
 
+// Spared by cannon balls is not spared by worms: a poisoned mushroom the world lists as
+// not to be shot is still eaten once, not again every tick.
+TEST(Worm, EatsAMushroomThatShotsSpareOnlyOnce) {
+  BunkerFixture f;
+  TWorm* w = f.Worm(5, 5, 0);
+  TCritter* poisoned = f.Mushroom(5.66f, 5, 15);
+  poisoned->noKill = true;
+  poisoned->triggerFired(nullptr);  // poisoned: eating it costs 15
+  f.world.StartWorld();
+  for (int t = 0; t < 5; ++t) f.world.Step(t, true, false);
+  EXPECT_FLOAT_EQ(w->energy, 35);
+  EXPECT_TRUE(poisoned->dead);
+  EXPECT_FALSE(poisoned->parts[0]->active());
+}
+
 // A stone behind the tail that the back end reaches only when the middle moves forward.
 struct UndoFixture : BunkerFixture {
   UndoFixture() {

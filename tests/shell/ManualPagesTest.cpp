@@ -172,6 +172,15 @@ TEST(ManualPages, PictureRegionsAndNameBoxComeWithTheFirstDrawing) {
   EXPECT_EQ(pages.regions().size(), 1u);
 }
 
+TEST(ManualPages, APictureNamedOutsideTheManualFolderIsNotShown) {
+  for (const char* name : {"..\\..\\secret.bmp", "/etc/passwd", "C:\\boot.bmp", "sub/../../x.bmp"}) {
+    ManualPages pages = OnPage(std::string("<p 1>\n<i ") + name + "><e>", 1);
+    EXPECT_FALSE(Draw(pages).picture) << name;
+  }
+  ManualPages below = OnPage("<p 1>\n<i cells\\neuron.bmp><e>", 1);
+  ASSERT_TRUE(Draw(below).picture);
+}
+
 TEST(ManualPages, NextPageComesFromTheDrawing) {
   ManualPages pages = OnPage("<p 1>a<x 2>b<e><p 2>c<x 9><x -1><e>", 1);
   EXPECT_EQ(pages.nextPage(), -1);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "bodies/Ant.h"
 #include "bodies/Nest.h"
 #include "world/WorldFile.h"
@@ -41,6 +43,27 @@ TEST(WorldFileInNest, AnAntStartsInsideItsNest) {
   EXPECT_EQ(static_cast<TAnt*>(f.world.critters[0].get())->nest, nullptr);
   f.world.ResetWorld();
   EXPECT_EQ(ant->nestTicks, 30);
+}
+
+// A count at or past the tick the ant comes out would keep it hidden for good.
+TEST(WorldFileInNest, ACountPastTheWayOutStillLetsTheAntComeOut) {
+  InNestFixture f;
+  struct OneBrain : IWorldBrains {
+    int32_t* BrainInputs(int n) override { return n == 0 ? in.data() : nullptr; }
+    const int32_t* BrainOutputs(int n) override { return n == 0 ? out.data() : nullptr; }
+    std::array<int32_t, 512> in{}, out{};
+  } brain;
+  f.world.brains = &brain;
+  f.file.ReadWorldText(std::string(IslandCritters) + "[INNEST]\n2 1 5000\n[END]\n");
+  auto* ant = dynamic_cast<TAnt*>(f.world.critters[2].get());
+  ASSERT_TRUE(ant);
+  ant->brainMode = 1, ant->brainNumber = 0;
+  f.world.ResetWorld();
+  f.world.StartWorld();
+  for (int t = 0; t < 20 && ant->nestTicks != 0; ++t) f.world.Step(t, true, false);
+  EXPECT_EQ(ant->nestTicks, 0);
+  EXPECT_EQ(ant->nest, nullptr);
+  for (auto& part : ant->parts) EXPECT_TRUE(part->active());
 }
 
 TEST(WorldFileInNest, LinesNamingTheWrongBodiesAreReportedAndSkipped) {
