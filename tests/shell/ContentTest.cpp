@@ -217,7 +217,7 @@ TEST(NotebookContent, EveryExperimentPageLoadsItsOwnLevelAtItsOwnKey) {
 TEST(NotebookContent, BookSevenWalksTheIslandInNinePages) {
   Notebook book;
   const std::vector<std::string> want = {"Book 7: The island", "1. A walking gait", "2. Turning on six legs",
-                                         "3. Finding food with the antennae", "4. Picking up and carrying",
+                                         "3. Smelling the way home", "4. Picking up and carrying",
                                          "5. Bringing food home", "6. Laying a scent trail", "7. Following a trail",
                                          "8. The colony challenge"};
   ASSERT_EQ(book.index.PageCount(7), static_cast<int>(want.size()));
@@ -232,6 +232,11 @@ TEST(NotebookContent, BookSevenWalksTheIslandInNinePages) {
     EXPECT_EQ(critter, 1) << level;
     EXPECT_LE(ticks, 999) << level;
     EXPECT_GT(goal, 50) << level;  // the nest starts at 50: it has to be fed
+    // The page says what its test judges: the nest's energy from 50 to the goal, and the time.
+    std::string page;
+    for (const auto& line : book.TextLines(7, level - 700)) page += line + " ";
+    EXPECT_NE(page.find("nest 50 to " + std::to_string(goal)), std::string::npos) << level << ": " << page;
+    EXPECT_NE(page.find(std::to_string((ticks + 10) / 20) + " s"), std::string::npos) << level << ": " << page;
   }
 }
 
