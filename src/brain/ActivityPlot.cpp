@@ -199,7 +199,7 @@ IndexedImage RenderChart(const ChartPlan& plan) {
     const int count = plan.series.empty() ? plan.span : static_cast<int>(plan.series[0].values.size());
     const int x = ChartColumn(plan, plan.markAt, count);
     for (int y = top; y < bottom; y += 2) image.set(x, y, ChartMark);
-    if (!plan.series.empty() && plan.markAt < count && !std::isnan(plan.series[0].values[plan.markAt])) {
+    if (plan.markDot && !plan.series.empty() && plan.markAt < count && !std::isnan(plan.series[0].values[plan.markAt])) {
       const int y = ChartRow(plan, plan.series[0].values[plan.markAt]);
       image.fillRect(x - 2, y - 2, 5, 5, ChartMark);
     }

@@ -42,6 +42,7 @@ struct ChartPlan {
   // A point marked on the chart: a vertical line at sample `markAt` with its label.
   int markAt = -1;
   std::string markLabel;
+  bool markDot = true;  // a dot where the first series crosses the mark
   // Shown in the middle while no series holds a sample.
   std::string hint;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cctype>
 #include <cstdio>
 
 #include "channels/ChannelNumbers.h"
@@ -56,11 +57,8 @@ void TTestRun::Clear() { *this = TTestRun(); }
 std::string TTestRun::At(int tick) const { return Format("%.1f s", static_cast<double>((tick + 1) * SecondsPerTick)); }
 
 void TTestRun::StartDials(TWorld& world) {
-  bool scope = false, chalk = false;
-  for (const auto& g : world.gizmos) {
-    scope = scope || dynamic_cast<const TOscilloscope*>(g.get());
-    chalk = chalk || dynamic_cast<const TChalk*>(g.get());
-  }
+  bool scope = false;
+  for (const auto& g : world.gizmos) scope = scope || dynamic_cast<const TOscilloscope*>(g.get());
   auto add = [this](std::string name, float goal = -1, std::string goalLabel = "") {
     TestRunDial d;
     d.name = std::move(name);
@@ -70,14 +68,14 @@ void TTestRun::StartDials(TWorld& world) {
     dials.push_back(std::move(d));
   };
   for (const auto& g : world.gizmos) {
-    watches_.push_back({g.get(), -1, 0, ""});
+    watches_.push_back({g.get(), {}});
     if (const auto* lamp = dynamic_cast<const TLamp*>(g.get())) add("Light " + std::to_string(lamp->number + 1));
     else if (dynamic_cast<const TLeg*>(g.get())) add("Leg position");
     else if (dynamic_cast<const TBeer*>(g.get())) add("Glass", TBeer::AchievedLevel + 1, Format("full %d", TBeer::AchievedLevel + 1));
     else if (dynamic_cast<const THeart1*>(g.get())) add("Pumped", 100, "goal 100");
     else if (dynamic_cast<const THeart3*>(g.get())) add("Pumped", THeart3::Goal + 1, Format("goal %d", THeart3::Goal + 1));
   }
-  hasTargets_ = scope || chalk;
+  hasTargets_ = scope;
 }
 
 void TTestRun::Sample(TWorld& world) {
@@ -100,17 +98,9 @@ void TTestRun::Sample(TWorld& world) {
     ++ticks_;
     return;
   }
-  const TChalk* chalk = nullptr;
   const TOscilloscope* scope = nullptr;
-  for (const auto& g : world.gizmos) {
-    if (!chalk) chalk = dynamic_cast<const TChalk*>(g.get());
+  for (const auto& g : world.gizmos)
     if (!scope) scope = dynamic_cast<const TOscilloscope*>(g.get());
-  }
-  int fed = -1;
-  if (chalk)
-    for (int k = 0; k < TChalk::CategoryCount && fed < 0; ++k)
-      if (LabInput(world, *chalk, TChalk::FirstCategory + k) >= 50) fed = k;
-  category_.push_back(fed);
   size_t d = 0;
   for (const auto& g : world.gizmos) {
     if (d >= dials.size()) break;
@@ -120,7 +110,6 @@ void TTestRun::Sample(TWorld& world) {
     if (const auto* lamp = dynamic_cast<const TLamp*>(g.get())) {
       value = static_cast<float>(LabOutput(world, *lamp, OutCh::Light1 + lamp->number));
       if (scope) target = static_cast<float>(LabInput(world, *scope, TOscilloscope::FirstTarget + lamp->number));
-      else if (chalk) target = ticks_ > 0 && category_[static_cast<size_t>(ticks_ - 1)] == lamp->number ? 100.0f : 0.0f;
     } else if (const auto* leg = dynamic_cast<const TLeg*>(g.get())) {
       value = static_cast<float>(leg->position) / 10;
     } else if (const auto* beer = dynamic_cast<const TBeer*>(g.get())) {
@@ -140,11 +129,9 @@ void TTestRun::Sample(TWorld& world) {
   for (size_t k = 0; k < watches_.size() && k < world.gizmos.size(); ++k) {
     GizmoWatch& w = watches_[k];
     const int code = world.gizmos[k]->verdict;
-    if (code >= 2 && code <= 5 && w.firstAt < 0) {
-      w.firstAt = ticks_;
-      w.code = code;
-      w.sentence = Describe(world, w, code);
-    }
+    if (code < ActedTooEarly) continue;
+    if (std::none_of(w.seen.begin(), w.seen.end(), [code](const CodeSeen& c) { return c.code == code; }))
+      w.seen.push_back({code, ticks_, Describe(world, w, code)});
   }
   ++ticks_;
 }
@@ -163,14 +150,15 @@ std::string TTestRun::Describe(TWorld& world, const GizmoWatch& w, int code) con
              ScopeInputs(world, *s) + ".";
     }
   }
-  if (const auto* c = dynamic_cast<const TChalk*>(w.gizmo)) {
-    const int fed = ticks_ > 0 ? category_[static_cast<size_t>(ticks_ - 1)] : -1;
-    for (int k = 0; k < 4; ++k) {
-      const bool on = LabOutput(world, *c, OutCh::Light1 + k) >= 50;
-      if (on == (k == fed)) continue;
-      if (fed < 0) return Format("Light %d was on at %s while no sample was shown.", k + 1, when.c_str());
-      return Format("Light %d was %s at %s while the sample shown was a %d.", k + 1, on ? "on" : "off", when.c_str(), fed);
-    }
+  if (dynamic_cast<const TChalk*>(w.gizmo)) {
+    std::string lit;
+    for (const auto& g : world.gizmos)
+      if (const auto* lamp = dynamic_cast<const TLamp*>(g.get()); lamp && LabOutput(world, *lamp, OutCh::Light1 + lamp->number) >= 50)
+        lit += (lit.empty() ? "Light " : " and Light ") + std::to_string(lamp->number + 1);
+    if (code == WrongDigit)
+      return "At " + when + ", on a digit it had not learned from, " + (lit.empty() ? "no light was on" : lit + " lit") + ".";
+    if (code == NothingLearned) return "The lights gave the same answer to every digit, or no digit was kept back to test.";
+    if (code == NothingRecorded) return "Too few digits were recorded and saved for each light.";
   }
   if (dynamic_cast<const TLeg*>(w.gizmo)) {
     if (code == ActedTooEarly) return "The leg moved at " + when + ", before the light came on.";
@@ -184,7 +172,10 @@ std::string TTestRun::Describe(TWorld& world, const GizmoWatch& w, int code) con
 }
 
 std::string TTestRun::CreatureWhy(const VerdictFacts& f, bool passed) const {
-  const char* who = body.c_str();
+  // "The ladybug", as the pages speak of it.
+  std::string name = body;
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const char* who = name.c_str();
   const int n = static_cast<int>(energy.size());
   if (f.critterDead) {
     const std::string when = diedAt >= 0 ? " at " + At(diedAt) : "";
@@ -201,11 +192,12 @@ std::string TTestRun::CreatureWhy(const VerdictFacts& f, bool passed) const {
   if (passed) return Format("The %s reached %d of the %d energy it needed.", who, reached, goal);
   std::string s = Format("The %s reached %d of the %d energy it needed when the time ran out at %s.", who, reached,
                          goal, At(std::max(0, n - 1)).c_str());
+  // A goal met on the way and lost again is worth saying.
   int best = -1;
   for (int k = 0; k < n; ++k)
     if (best < 0 || energy[static_cast<size_t>(k)] > energy[static_cast<size_t>(best)]) best = k;
-  if (best >= 0 && Rounded(energy[static_cast<size_t>(best)]) > reached)
-    s += Format(" Its highest was %d, at %s.", Rounded(energy[static_cast<size_t>(best)]), At(best).c_str());
+  if (best >= 0 && Rounded(energy[static_cast<size_t>(best)]) >= goal)
+    s += Format(" It had %d at %s but lost it again.", Rounded(energy[static_cast<size_t>(best)]), At(best).c_str());
   return s;
 }
 
@@ -246,13 +238,16 @@ void TTestRun::Finish(TWorld& world, const VerdictFacts& f, bool passed) {
   for (size_t k = 0; k < world.gizmos.size(); ++k) {
     const int code = world.gizmos[k]->verdict;
     if (code == 0) continue;
-    const GizmoWatch* w = k < watches_.size() ? &watches_[k] : nullptr;
-    if (w && w->firstAt >= 0 && w->code == code) {
-      why = w->sentence;
-      failAt = w->firstAt;
-      return;
-    }
+    if (k < watches_.size())
+      for (const CodeSeen& c : watches_[k].seen)
+        if (c.code == code) {
+          why = c.sentence;
+          // What is judged only at the end fails there.
+          failAt = code == NothingLearned || code == NothingRecorded ? last : c.at;
+          return;
+        }
     failAt = last;
+    timedOut_ = true;
     const TGizmo* g = world.gizmos[k].get();
     const std::string end = "when the time ran out at " + At(last);
     if (const auto* leg = dynamic_cast<const TLeg*>(g)) {
@@ -304,7 +299,8 @@ ChartPlan TTestRun::Chart() const {
     if (!d.targets.empty()) plan.series.push_back({d.name + " wanted", Paler(d.colour), d.targets, true});
     if (d.goal >= 0) plan.levels.push_back({d.goal, d.goalLabel, d.colour});
   }
-  if (failAt >= 0) plan.markLabel = "wrong at " + At(failAt);
+  if (failAt >= 0) plan.markLabel = (timedOut_ ? "time up at " : "wrong at ") + At(failAt);
+  plan.markDot = false;
   plan.hint = dials.empty() ? "Nothing on this bench is judged by value." : "The test ran no ticks.";
   return plan;
 }

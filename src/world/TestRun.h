@@ -48,11 +48,16 @@ class TTestRun {
   bool passed = false;
 
  private:
+  // Each failing code a gizmo gave (2 and above): the tick it first appeared and what
+  // the bench looked like then.
+  struct CodeSeen {
+    int code = 0;
+    int at = -1;
+    std::string sentence;
+  };
   struct GizmoWatch {
     const TGizmo* gizmo = nullptr;
-    int firstAt = -1;  // tick index of its first failing code 2..5
-    int code = 0;
-    std::string sentence;
+    std::vector<CodeSeen> seen;
   };
   void StartDials(TWorld& world);
   std::string Describe(TWorld& world, const GizmoWatch& w, int code) const;
@@ -60,9 +65,9 @@ class TTestRun {
   std::string At(int tick) const;
 
   std::vector<GizmoWatch> watches_;
-  std::vector<int> category_;  // chalk board: the category fed at each tick, -1 none
   int ticks_ = 0;
   bool finished_ = false;
   int kind_ = 0;
-  bool hasTargets_ = false;  // the lights have targets (logic tester, chalk board)
+  bool timedOut_ = false;  // the bench failed by running out of time
+  bool hasTargets_ = false;  // the lights have targets (the logic tester)
 };

@@ -54,6 +54,19 @@ bool TWorldLoader::LoadWorldFile(const std::string& name) {
   return true;
 }
 
+bool TWorldLoader::LoadWorldPath(const std::string& path) {
+  auto text = ReadFileText(path);
+  if (!text) {
+    world_.host.Message("Couldn't open world file", "Load World Error");
+    return false;
+  }
+  world_.fileName = path;
+  file_.ReadWorldText(*text);
+  BuildGizmos();
+  worldName_.clear();
+  return true;
+}
+
 void TWorldLoader::ReloadTest() {
   world_.movieScript.clear();  // even when the file is gone: its old script must not play
   auto text = ReadFileText("worlds\\" + worldName_ + ".wld");

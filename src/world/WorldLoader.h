@@ -19,6 +19,9 @@ class TWorldLoader : public IWorldLoader {
   void ReloadLevelTest(int level) override;
   bool WorldAvailable(const std::string& name, int progress, std::string& missing) override;
   bool LoadWorldFile(const std::string& name) override;
+  // A world file given by its path rather than by a name in "worlds\" (the command
+  // line's tests); re-reading its test is not offered.
+  bool LoadWorldPath(const std::string& path);
   void ReloadTest() override;
   std::string DescriptionText() override { return world_.description; }
   bool IsEditable() override { return world_.editable; }

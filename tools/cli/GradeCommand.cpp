@@ -15,6 +15,7 @@
 #include "BrainCheck.h"
 #include "BrainJson.h"
 #include "Cli.h"
+#include "GradeRules.h"
 #include "LevelTestRun.h"
 #include "platform/Files.h"
 
@@ -190,18 +191,6 @@ std::string CsvField(const std::string& text) {
   return s + "\"";
 }
 
-// "A..B" (or a single seed): the seeds from A to B.
-bool ParseSeeds(const std::string& text, std::vector<uint32_t>& seeds) {
-  const size_t dots = text.find("..");
-  long a = 0, b = 0;
-  if (!ParseNumber(text.substr(0, dots), 0, 4294967295L, a)) return false;
-  if (dots == std::string::npos) b = a;
-  else if (!ParseNumber(text.substr(dots + 2), a, 4294967295L, b)) return false;
-  if (b - a >= 10000) return false;
-  for (long s = a; s <= b; ++s) seeds.push_back(static_cast<uint32_t>(s));
-  return true;
-}
-
 // A brain's verdict over its runs: an unreadable brain or a run without a verdict is an
 // error; over several seeds it passes when at least 19 runs of 20 pass.
 TestResult Summary(const std::vector<TestResult>& runs, int& passes) {
@@ -213,7 +202,7 @@ TestResult Summary(const std::vector<TestResult>& runs, int& passes) {
     else if (!failed) failed = &r;
   }
   const int n = static_cast<int>(runs.size());
-  if (n > 0 && passes * 20 >= n * 19)
+  if (PassesOverRuns(passes, n))
     for (const TestResult& p : runs)
       if (p.status == TestResult::Passed) return p;
   TestResult r = failed ? *failed : TestResult{};
@@ -235,7 +224,7 @@ int Grade(const std::vector<std::string>& args, Host& host) {
       continue;
     }
     if (a == "--seeds" && more) {
-      if (!ParseSeeds(args[++k], seeds)) return UsageError("--seeds takes A..B, at most 10000 seeds");
+      if (!ParseSeedRange(args[++k], seeds)) return UsageError("--seeds takes A..B, at most 10000 seeds");
       continue;
     }
     if (a == "--shown" || a == "--plot") return UsageError("grade takes the learners' brains as FILEs and draws no plot");

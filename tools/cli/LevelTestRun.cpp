@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 
 #include "Cli.h"
 #include "bodies/GizmoChalk.h"
@@ -20,17 +19,6 @@ TestResult Failure(const std::string& why, bool reported) {
   return r;
 }
 
-// The loader reads workshop worlds as "worlds\NAME.wld" from the data folder; a world
-// given as a path becomes the name that reaches it from there.
-std::string WorldNameFor(const std::string& target) {
-  if (!IsWorldPath(target)) return target;
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  fs::path file = fs::weakly_canonical(fs::absolute(target, ec), ec);
-  if (file.extension() == ".wld") file.replace_extension();
-  const fs::path worlds = fs::weakly_canonical(fs::current_path(ec) / "worlds", ec);
-  return file.lexically_relative(worlds).generic_string();
-}
 }  // namespace
 
 CliExperiment::CliExperiment(Host& h, uint32_t seed)
@@ -42,19 +30,19 @@ CliExperiment::CliExperiment(Host& h, uint32_t seed)
 
 bool CliExperiment::Load(const TestRequest& t, TestResult& failure) {
   const int levelNumber = t.level ? std::atoi(t.target.c_str()) : 0;
-  const std::string world = t.level ? "" : WorldNameFor(t.target);
-  if (!t.level && IsWorldPath(t.target) && (std::filesystem::path(t.target).extension() != ".wld" || world.empty())) {
-    failure = Failure("a world file's name ends in .wld: " + t.target, false);
-    return false;
-  }
+  // A world given as a path is the teacher's own file: it is not looked up in the map.
+  const bool path = !t.level && IsWorldPath(t.target);
   std::string missing;
   const bool available = t.level ? loader.LevelAvailable(levelNumber, t.progress, missing)
-                                 : loader.WorldAvailable(world, t.progress, missing);
+                         : path  ? true
+                                 : loader.WorldAvailable(t.target, t.progress, missing);
   if (!available) {
     failure = Failure(missing.empty() ? "not available" : "You don't yet have the " + missing, missing.empty());
     return false;
   }
-  const bool loaded = t.level ? loader.LoadLevel(levelNumber) : loader.LoadWorldFile(world);
+  const bool loaded = t.level ? loader.LoadLevel(levelNumber)
+                      : path  ? loader.LoadWorldPath(t.target)
+                              : loader.LoadWorldFile(t.target);
   if (!loaded) {
     failure = Failure("the world could not be loaded", true);
     return false;
