@@ -20,6 +20,24 @@ foreach(script IN LISTS QUORBIT_TESTBRAIN_SCRIPTS)
     COMMENT "Building reference brain ${level}")
   list(APPEND QUORBIT_TESTBRAINS ${brain})
 endforeach()
+# The hidden brains of the levels' own animals, built the same way into the worlds
+# folder, where a world's hidden brain line finds them.
+foreach(hidden hunter)
+  set(script ${CMAKE_SOURCE_DIR}/data/testbrain/scripts/${hidden}.txt)
+  file(STRINGS ${script} usage REGEX "--inputs [0-9A-Fa-f]+ --outputs [0-9A-Fa-f]+" LIMIT_COUNT 1)
+  if(NOT usage MATCHES "--inputs ([0-9A-Fa-f]+) --outputs ([0-9A-Fa-f]+)")
+    message(FATAL_ERROR "${script} does not name its channel masks")
+  endif()
+  set(brain ${QUORBIT_DATA_DIR}/worlds/${hidden}.brx)
+  add_custom_command(
+    OUTPUT ${brain}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORBIT_DATA_DIR}/worlds
+    COMMAND quorbit-cli brain-edit - --inputs ${CMAKE_MATCH_1} --outputs ${CMAKE_MATCH_2}
+            --script ${script} --save ${brain} > ${CMAKE_BINARY_DIR}/hiddenbrain-${hidden}.json
+    DEPENDS quorbit-cli ${script}
+    COMMENT "Building hidden brain ${hidden}")
+  list(APPEND QUORBIT_TESTBRAINS ${brain})
+endforeach()
 add_custom_target(quorbit_testbrains ALL DEPENDS ${QUORBIT_TESTBRAINS})
 if(TARGET quorbit_core_tests)
   add_dependencies(quorbit_core_tests quorbit_testbrains)

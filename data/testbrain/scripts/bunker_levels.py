@@ -12,6 +12,10 @@ WORM_IN_ALL = "000000000060FC00"   # Mid Height, Mid Angle, Bump Nose, BumpTail,
 WORM_OUT_ALL = "000000000007E000"  # Raise, Lower, Grab Front, Grab Back, Bend Left, Bend Right
 SPIDER_IN = "0000000000050090"     # Bump, Eye, Home Dist, Got Food
 SPIDER_OUT = "0000000000080070"    # Go Fwd, Turn Left, Turn Right, Go Back
+HUNTER_IN = "00000000000D0090"     # Bump, Eye, Home Dist, Got Food, Home Dir
+# The spider that hunts the learner's worm: a hidden brain (hidden_brains.py).
+def hunter(n):
+    return (n, 2, HUNTER_IN, SPIDER_OUT, "hunter.brx")
 
 
 def floor_map(w, h):
@@ -61,7 +65,7 @@ def level(n, w, h, stones, critters, brains, energy, smell, test, lookat, text, 
     lines += ["%d %g %g" % e for e in energy]
     if brains:
         lines.append("[BRAIN]")
-        lines += ["%d 1 %s %s %s" % b for b in brains]
+        lines += ["%d %d %s %s %s" % (b if len(b) == 5 else (b[0], 1) + tuple(b[1:])) for b in brains]
     if smell:
         lines.append("[SMELL]")
         lines += ["%d %d %d" % s for s in smell]
@@ -81,7 +85,7 @@ def levels():
     out.append(level(500, 14, 12, [(5, 3, 0), (9, 8, 1), (7, 9, 2)] + lair(11, 3),
                      [worm("Wiggles", 4, 6, 0), mushroom("Mush1", 7, 6), mushroom("Mush2", 9, 4.5),
                       mushroom("Mush3", 5, 9), spider("Webster", 11, 3, 12)],
-                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm")], [(0, 50, 0.01), (4, 50, 0.01)], [(0, 12, 0)],
+                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(4)], [(0, 50, 0.01), (4, 50, 0.01)], [(0, 12, 0)],
                      None, (7, 6), ["The bunker: dark, damp and quiet. A worm, three mushrooms, and in",
                                     "the corner, behind its stones, a spider."]))
     # 1: crawl straight on to the mushrooms ahead.
@@ -110,7 +114,7 @@ def levels():
     # 5: the spider hunts; the worm feels it coming.
     out.append(level(505, 14, 12, lair(11, 3),
                      [worm("Wiggles", 4, 7, 0), mushroom("Mush1", 7, 9), spider("Webster", 11, 3, 12)],
-                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm")], [(0, 50, 0.01), (2, 50, 0.01)], [(0, 12, 0)],
+                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(2)], [(0, 50, 0.01), (2, 50, 0.01)], [(0, 12, 0)],
                      None, (7, 6), ["The spider: it sees the ends of worms straight ahead of it."]))
     # 6 and 7: the spider's side.
     out.append(level(506, 14, 12, lair(3, 6),
@@ -125,7 +129,7 @@ def levels():
     out.append(level(508, 16, 14, [(5, 3, 0), (9, 10, 1), (12, 7, 2)] + lair(13, 3),
                      [worm("Wiggles", 3, 7, 0), mushroom("Mush1", 7, 4), mushroom("Mush2", 10, 8),
                       mushroom("Mush3", 5, 11), mushroom("Mush4", 12, 11), spider("Webster", 13, 3, 12)],
-                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm")], [(0, 40, 0.01), (5, 50, 0.01)], [(0, 12, 0)],
+                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(5)], [(0, 40, 0.01), (5, 50, 0.01)], [(0, 12, 0)],
                      None, (8, 7), ["The bunker challenge: four mushrooms, and a spider on the prowl."]))
     return out
 
