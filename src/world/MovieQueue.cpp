@@ -229,11 +229,13 @@ void MovieQueue::DrawLine(MovieScreen& screen, const std::string& text, bool tit
     style.family = "Arial";
     style.pointSize = 18;
     style.colour = textColour;
-    const int lineHeight = style.pointSize * 4 / 3;  // 18 points at 96 pixels an inch
     const int middle = title ? h / 2 - LineOffset : h / 2 + LineOffset;
     // A verdict's message may carry a second line that says why, in smaller letters.
     const size_t br = text.find('\n');
     const std::string first = text.substr(0, br);
+    // A long line ("Record some digits and let the brain learn first") shrinks to fit the view.
+    while (style.pointSize > 10 && text_->TextWidth(first, style) > w - 8) --style.pointSize;
+    const int lineHeight = style.pointSize * 4 / 3;  // points at 96 pixels an inch
     text_->DrawText(window, w / 2 - text_->TextWidth(first, style) / 2, middle - lineHeight / 2, first, style);
     if (br != std::string::npos) DrawSmallLines(window, w, middle + lineHeight / 2 + 6, text.substr(br + 1));
   }

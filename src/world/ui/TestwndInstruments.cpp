@@ -114,8 +114,8 @@ void TTestWorld::DrawTestMonitor() {
   update(strip);
 }
 
-// The run beside the verdict: to the right of the world window where the screen has room,
-// else below it, else over its corner.
+// The run beside the verdict, never over it while the screen has room: to the right of
+// the world window, else below, left or above it, else over its corner.
 void TTestWorld::ShowTestRun(const TTestRun& run) {
   if (!testRunWnd_) {
     testRunWnd_ = new TTestRunWnd(this);
@@ -125,9 +125,16 @@ void TTestWorld::ShowTestRun(const TTestRun& run) {
   const QRect frame = frameGeometry();
   const QSize size = testRunWnd_->size();
   QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
-  QPoint at(frame.right() + 8, frame.top());
-  if (at.x() + size.width() > room.right()) at = QPoint(frame.left(), frame.bottom() + 8);
-  if (at.y() + size.height() > room.bottom()) at = QPoint(frame.left() + 16, frame.top() + 40);
+  const QPoint places[] = {{frame.right() + 8, frame.top()},
+                           {frame.left(), frame.bottom() + 8},
+                           {frame.left() - 8 - size.width(), frame.top()},
+                           {frame.left(), frame.top() - 8 - size.height()}};
+  QPoint at(frame.left() + 16, frame.top() + 40);
+  for (const QPoint& p : places)
+    if (room.contains(QRect(p, size))) {
+      at = p;
+      break;
+    }
   testRunWnd_->move(at);
   testRunWnd_->show();
   testRunWnd_->raise();
