@@ -91,6 +91,38 @@ void SettingsStore::WriteSetting(const std::string& key, int value) {
   line = line.substr(0, line.find('=') + 1) + std::to_string(value);
 }
 
+namespace {
+const char* KindName(WorldKind kind) {
+  switch (kind) {
+    case WorldKind::Bench: return "Bench";
+    case WorldKind::Terrain: return "Terrain";
+    case WorldKind::Workshop: return "Workshop";
+    default: return "Room";
+  }
+}
+constexpr int LargestSize = 10000;
+}  // namespace
+
+WindowSizes ReadWindowSizes(const SettingsStore& settings, WorldKind kind) {
+  const std::string k = KindName(kind);
+  auto read = [&](const char* what) {
+    const int v = settings.ReadSetting(k + what);
+    return v > 0 && v <= LargestSize ? v : 0;
+  };
+  return {read("BrainWidth"), read("BrainHeight"), read("WorldWidth"), read("WorldHeight")};
+}
+
+void WriteWindowSizes(SettingsStore& settings, WorldKind kind, const WindowSizes& sizes) {
+  const std::string k = KindName(kind);
+  auto write = [&](const char* what, int v) {
+    if (v > 0 && v <= LargestSize) settings.WriteSetting(k + what, v);
+  };
+  write("BrainWidth", sizes.brainWidth);
+  write("BrainHeight", sizes.brainHeight);
+  write("WorldWidth", sizes.worldWidth);
+  write("WorldHeight", sizes.worldHeight);
+}
+
 std::string LocateSettingsFile(const std::string& executableFolder) {
   namespace fs = std::filesystem;
   std::string beside = (fs::path(executableFolder) / "quorbit.reg").string();

@@ -24,6 +24,19 @@ class SettingsStore {
   std::vector<std::string> lines_;
 };
 
+// The window sizes a learner chose, kept apart for each kind of world: the rooms with no
+// world, the lab bench (a world of fixed size), the level worlds with ground and critters,
+// and the learner's own workshop worlds. A size of 0 means none was kept.
+enum class WorldKind { Room, Bench, Terrain, Workshop };
+struct WindowSizes {
+  int brainWidth = 0, brainHeight = 0, worldWidth = 0, worldHeight = 0;
+  bool operator==(const WindowSizes&) const = default;
+};
+// Sizes outside 1..10000 (a damaged or hand-edited file) read as none kept.
+WindowSizes ReadWindowSizes(const SettingsStore& settings, WorldKind kind);
+// Writes the kept sizes of that kind (those above 0) under keys such as "BenchBrainWidth".
+void WriteWindowSizes(SettingsStore& settings, WorldKind kind, const WindowSizes& sizes);
+
 // Where the settings file lives: beside the executable, or, when that folder cannot be
 // written, in the user's configuration folder. Creates the file with the defaults when
 // it is missing. Returns the path to use for both reading and writing.

@@ -30,47 +30,6 @@ TEST(WindowPlacement, CentresOnWideScreensAndStacksOnSmallOnes) {
   EXPECT_EQ(small.worldLeft, 311);
 }
 
-// Frames as a desktop draws them: a title bar of 28 pixels and a border of 1.
-struct Desk {
-  PlaceRect screen;
-  int worldWidth, worldHeight;
-};
-
-TEST(WindowPlacement, TheWorldWindowCoversNeitherTheMainWindowNorTheBrainToolBar) {
-  const int mainW = 302, mainH = 430, brainW = 373, brainH = 428, toolH = 28 + 54;
-  for (const Desk& d : {Desk{{0, 0, 1280, 1024}, 642, 510}, Desk{{0, 0, 1920, 1080}, 642, 510},
-                        Desk{{0, 0, 1280, 1024}, 322, 270}, Desk{{0, 0, 1920, 1080}, 322, 270},
-                        Desk{{0, 0, 1920, 1050}, 642, 510}}) {
-    AllWindows a = PlaceAllWindows(d.screen, mainW, mainH, brainW, brainH, toolH, d.worldWidth, d.worldHeight);
-    PlaceRect world{a.world.left, a.world.top, d.worldWidth, d.worldHeight};
-    SCOPED_TRACE(testing::Message() << d.screen.width << "x" << d.screen.height << " world " << d.worldWidth);
-    EXPECT_TRUE(a.world.free);
-    EXPECT_TRUE(world.Inside(d.screen));
-    EXPECT_TRUE(a.main.Inside(d.screen));
-    EXPECT_TRUE(a.brain.Inside(d.screen));
-    EXPECT_FALSE(world.Intersects(a.main));
-    EXPECT_FALSE(world.Intersects({a.brain.left, a.brain.top, brainW, toolH}));
-    EXPECT_FALSE(a.brain.Intersects(a.main));
-    // A lab bench fits beside the two windows without hiding any of the brain board.
-    if (d.worldWidth < 400) EXPECT_FALSE(world.Intersects(a.brain));
-  }
-  // Where the usual place is free it is kept: a small world under a wide, short brain window.
-  AllWindows roomy = PlaceAllWindows({0, 0, 1920, 1080}, mainW, mainH, 700, 150, toolH, 322, 200);
-  WindowPlacement usual = PlaceWindows(1920, 1080, mainW, mainH, 700, 322, 200);
-  EXPECT_EQ(roomy.main.left, usual.mainLeft);
-  EXPECT_EQ(roomy.world.left, usual.worldLeft);
-  EXPECT_EQ(roomy.world.top, usual.worldTop);
-}
-
-TEST(WindowPlacement, WithNoRoomAnywhereTheWorldStaysOnTheScreen) {
-  PlaceRect screen{0, 0, 800, 600};
-  WorldSpot s = PlaceWorldWindow(screen, {98, 85, 302, 430}, {405, 85, 373, 428}, 82, 642, 510);
-  EXPECT_FALSE(s.free);
-  EXPECT_TRUE((PlaceRect{s.left, s.top, 642, 510}).Inside(screen));
-  EXPECT_EQ((PlaceRect{1, 1, 10, 10}).OverlapArea({5, 6, 10, 10}), 6 * 5);
-  EXPECT_FALSE((PlaceRect{0, 0, 10, 10}).Intersects({10, 0, 10, 10}));  // touching edges do not overlap
-}
-
 TEST(NewWorldCheck, RefusesInOrderAndReadsSizes) {
   std::vector<std::string> files{"garden.wld", "Maze.wld"};
   EXPECT_EQ(CheckNewWorld("", "20", "20", files), "Please enter a Name for the world");

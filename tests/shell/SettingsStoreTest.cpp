@@ -66,3 +66,28 @@ TEST(SettingsStore, MissingFileIsCreatedBesideTheProgramOrInTheUsersFolder) {
   EXPECT_EQ(fallback, home.file("quorbit/quorbit.reg"));
   EXPECT_TRUE(FileExists(fallback));
 }
+
+TEST(SettingsStore, WindowSizesAreKeptForEachKindOfWorldAndOldFilesStillRead) {
+  TempFolder dir;
+  SettingsStore s;
+  // A file from before sizes were kept: every kind reads as none kept, the old keys as before.
+  s.SetText("PageAccess=205\r\nMonitor=1\r\nOpenBook=2\r\nOpenPage=3\r\n");
+  for (WorldKind k : {WorldKind::Room, WorldKind::Bench, WorldKind::Terrain, WorldKind::Workshop})
+    EXPECT_EQ(ReadWindowSizes(s, k), WindowSizes{});
+  WriteWindowSizes(s, WorldKind::Terrain, {500, 600, 800, 560});
+  WriteWindowSizes(s, WorldKind::Bench, {420, 300, 0, 0});  // a bench's world has its own fixed size
+  ASSERT_TRUE(s.Save(dir.file("quorbit.reg")));
+  SettingsStore back;
+  ASSERT_TRUE(back.Load(dir.file("quorbit.reg")));
+  EXPECT_EQ(ReadWindowSizes(back, WorldKind::Terrain), (WindowSizes{500, 600, 800, 560}));
+  EXPECT_EQ(ReadWindowSizes(back, WorldKind::Bench), (WindowSizes{420, 300, 0, 0}));
+  EXPECT_EQ(ReadWindowSizes(back, WorldKind::Workshop), WindowSizes{});
+  EXPECT_EQ(back.ReadSetting("PageAccess"), 205);
+  EXPECT_EQ(back.lines().front(), "PageAccess=205");
+  // Damaged sizes are not kept: negative, zero, absurd or not numbers.
+  back.SetText("TerrainWorldWidth=-640\nTerrainWorldHeight=99999\nTerrainBrainWidth=abc\nterrainbrainheight=450");
+  EXPECT_EQ(ReadWindowSizes(back, WorldKind::Terrain), (WindowSizes{0, 450, 0, 0}));
+  // A new size replaces the old line in place.
+  WriteWindowSizes(back, WorldKind::Terrain, {0, 460, 0, 0});
+  EXPECT_EQ(back.lines().back(), "terrainbrainheight=460");
+}

@@ -206,6 +206,13 @@ TEST(BrainWindow, TheMouseDrawsASynapseThroughTheBoardEditor) {
   QLabel* status = f.window->statusPanel(0);
   EXPECT_EQ(status->text().toStdString(), "Drop the arrow on a free edge square of a neuron, coming straight in");
   EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->width());
+  // It stops short of the "Plot" button and is filled, so no panel frame shows through it.
+  const QWidget* plot = f.window->findChild<QWidget*>("PlotButton");
+  ASSERT_NE(plot, nullptr);
+  const QRect plotAt(plot->mapTo(f.window.get(), QPoint(0, 0)), plot->size());
+  EXPECT_FALSE(QRect(status->mapTo(f.window.get(), QPoint(0, 0)), status->size()).intersects(plotAt));
+  EXPECT_GT(status->width(), 300);
+  EXPECT_TRUE(status->autoFillBackground());
   EXPECT_EQ(f.shown().neurons[a].slots[2].kind, SlotEmpty);
 }
 

@@ -19,6 +19,7 @@
 
 namespace {
 constexpr int ClientWidth = 371, ClientHeight = 398, ToolHeight = 54, BarSize = 16, StatusHeight = 19;
+constexpr int LeastBoardHeight = 96;  // six rows of the largest cells
 const int StatusWidths[4] = {260, 50, 15, 50};
 
 QString BrainPicturePath(const std::string& name) {
@@ -64,6 +65,8 @@ TBrainForm::TBrainForm(Host host, uint32_t seed, QWidget* parent)
   for (int i = 0; i < 4; ++i) {
     StatusPanels[i] = new QLabel(StatusBar);
     StatusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Filled, so a long hint laid over the next panels hides their frames.
+    StatusPanels[i]->setAutoFillBackground(true);
     StatusPanels[i]->setGeometry(x, 0, StatusWidths[i], StatusHeight);
     x += StatusWidths[i];
   }
@@ -189,6 +192,11 @@ void TBrainForm::Layout() {
 
 void TBrainForm::resizeEvent(QResizeEvent*) { Layout(); }
 
+QSize TBrainForm::minimumSizeHint() const {
+  const int tabs = BrainTab && BrainTab->count() > 1 ? BrainTab->sizeHint().height() : 0;
+  return QSize(ClientWidth, ToolHeight + LeastBoardHeight + BarSize + tabs + StatusHeight);
+}
+
 BoardDraw* TBrainForm::shownDraw() {
   TBrainBoard* b = brains_.ShownBoard();
   auto it = b ? shown_.find(b->number) : shown_.end();
@@ -267,12 +275,12 @@ void TBrainForm::UpdateScrollBars() {
 void TBrainForm::ShowStatus() {
   BoardInput* input = shownInput();
   const StatusText s = input ? input->Status() : StatusText{};
-  // A long hint alone takes the whole bar, in a smaller letter if it must.
+  // A long hint alone takes the bar up to the "Plot" button, in a smaller letter if it must.
   const QString text = QString::fromStdString(s.text);
   QFont font = StatusBar->font();
   const bool wide = s.type.empty() && s.learn.empty() &&
                     QFontMetrics(font).horizontalAdvance(text) > StatusWidths[0] - 4;
-  const int width = wide ? std::max(StatusWidths[0], StatusBar->width()) : StatusWidths[0];
+  const int width = wide ? StatusPanels[3]->x() : StatusWidths[0];
   for (int px = QFontInfo(font).pixelSize(); px > 8 && QFontMetrics(font).horizontalAdvance(text) > width - 4; --px)
     font.setPixelSize(px - 1);
   StatusPanels[0]->setFont(font);

@@ -63,6 +63,9 @@ class TBrainForm : public QWidget, public IBrainWindow, public IBrainLoader {
   void PlotButtonClick();
   TPlotWnd* plotWindow() const { return PlotWindow; }
 
+  // The least size with the whole tool bar and a few rows of the board in view.
+  QSize minimumSizeHint() const override;
+
   // For tests and screenshots.
   TBoardView* boardView() const { return BoardView; }
   QTabBar* tabBar() const { return BrainTab; }

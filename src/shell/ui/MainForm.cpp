@@ -219,6 +219,7 @@ bool TMainForm::EditorLetsQuit() {
 void TMainForm::EndProgram() {
   if (ending_) return;
   ending_ = true;
+  RecordLearnerSizes(true);  // while the windows still stand
   if (world_) world_->programEnding = true;
   if (onEnding) onEnding();
   // Not quit(): that asks every window to close, and a window that refuses would leave
@@ -232,7 +233,13 @@ void TMainForm::SetTimerInterval(int ms) {
 }
 
 void TMainForm::ScaleDisplay(int percent) {
-  percent = std::clamp(percent, MinScalePercent, MaxScalePercent);
+  askedScale_ = std::clamp(percent, MinScalePercent, MaxScalePercent);
+  ApplyScale(askedScale_);
+  // A larger main window may now reach over the others.
+  if (WindowsPlaced) PlaceWindows();
+}
+
+void TMainForm::ApplyScale(int percent) {
   scalePercent_ = percent;
   shell_.FontScale = static_cast<float>(percent) / 100.0f;
   for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {

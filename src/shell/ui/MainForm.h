@@ -15,6 +15,7 @@
 #include "platform/Host.h"
 #include "shell/MainShell.h"
 #include "shell/Progression.h"
+#include "shell/SettingsStore.h"
 #include "shell/ShellSoundPort.h"
 #include "world/WorldMovies.h"
 #include "shell/ui/PictureBox.h"
@@ -41,7 +42,9 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   // The main window and its controls at `percent` of their design size (the notebook's
   // font too); the scale is absolute, so the same value twice changes nothing.
   void ScaleDisplay(int percent);
-  int ScalePercent() const { return scalePercent_; }
+  int ScalePercent() const { return askedScale_; }
+  // The scale shown: the one asked, or less while the screen has no room for it.
+  int ShownScalePercent() const { return scalePercent_; }
   static constexpr int MinScalePercent = 50, MaxScalePercent = 400;
   // One tick inside the error trap.
   void TimerTimer();
@@ -68,9 +71,18 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   void ManualClosed();
   // Every way into the manual comes here: the room's manual pictures go while it is open.
   void OpenManual(int page);
-  // Before the world window shows a new world: moved aside when it would cover the main
-  // window or the brain window's tool bar.
-  void PlaceWorldWindow();
+  // Lays the windows out again for the sizes they are about to have (a world loaded or
+  // resized, a new scale, the editor or the chalk board opening): all on the screen, none
+  // over another; the learner's own places and sizes stay while they hide nothing.
+  enum class WorldChange { None, Showing, Resized };
+  void PlaceWindows(WorldChange change = WorldChange::None);
+  // Before a new world changes the world window's size: a size the learner gave it is kept.
+  void NoteLearnerSizes() { RecordLearnerSizes(true); }
+  // The controls a learner must always see, those now shown: the page, the top row's
+  // buttons, the page corners and "Edit" (for tests and screenshots).
+  std::vector<QWidget*> KeyControls() const;
+  // The world editor's window while there is one; it joins the layout while shown.
+  std::function<QWidget*()> editorWindow;
 
   // IMainView
   void ShowTestButton(bool shown) override;
@@ -126,6 +138,12 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   void ExitRoom();
   void RoomNotebookClicked(int book);
   void PlaceWindowsOnce();
+  // MainPlacement.cpp: the desk layout applied to the real windows.
+  void LayOutWindows(WorldChange change, bool keep);
+  void ApplyScale(int percent);
+  WorldKind ShownWorldKind(bool worldShown) const;
+  // Sizes the learner gave the brain or world window since the last layout, kept per kind.
+  void RecordLearnerSizes(bool world);
   void ShowRoomNotebooks(Room room, bool visible);
   PictureBox* RoomBackground(Room room) const;
   PictureBox* RoomExit(Room room) const;
@@ -151,7 +169,12 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   bool ending_ = false;
   bool manualOpen_ = false;
   int scalePercent_ = 100;
-  QPoint worldPlacedAt_{-1, -1};  // where the world window was put last (frame)
+  int askedScale_ = 100;
+  bool placing_ = false;
+  bool worldPlaced_ = false;
+  const QWidget* placedEditor_ = nullptr;
+  WorldKind placedKind_ = WorldKind::Room;
+  QSize placedBrain_, placedWorld_;  // the client sizes the last layout gave
   std::string settingsPath_;
   QTimer Timer;
   QImage ledFace_, ledBuffer_, dialFrames_;

@@ -1,12 +1,9 @@
 // The title screen, the sign and the five rooms with their press-and-release pictures.
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include <utility>
 
 #include "shell/SignRules.h"
-#include "shell/WindowPlacement.h"
 #include "shell/ui/MainForm.h"
 
 namespace {
@@ -174,63 +171,6 @@ void TMainForm::ShowTitle(bool visible) {
   for (PictureBox* highlight : SignOn) highlight->hide();
   LedPic->hide();
   if (!visible) PlaceWindowsOnce();
-}
-
-namespace {
-// The brain window's picture tool bar; with the title bar above it, it stays in view.
-constexpr int BrainToolBarHeight = 54;
-
-// A window with its frame; one not shown yet is given the frame the main window has.
-QRect FrameOf(const QWidget* w, const QWidget* main) {
-  if (w->frameGeometry() != w->geometry() || w == main) return w->frameGeometry();
-  const QRect m = main->frameGeometry(), g = main->geometry();
-  return w->geometry().adjusted(m.left() - g.left(), m.top() - g.top(), m.right() - g.right(), m.bottom() - g.bottom());
-}
-PlaceRect Frame(const QWidget* w, const QWidget* main) {
-  QRect f = FrameOf(w, main);
-  return {f.x(), f.y(), f.width(), f.height()};
-}
-int TitleHeight(const QWidget* w, const QWidget* main) { return w->geometry().top() - FrameOf(w, main).top(); }
-}  // namespace
-
-void TMainForm::PlaceWindowsOnce() {
-  if (WindowsPlaced) return;
-  WindowsPlaced = true;
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  QRect s = screen->availableGeometry();
-  PlaceRect m = Frame(this, this);
-  PlaceRect b = brainWindow ? Frame(brainWindow, this) : PlaceRect{};
-  PlaceRect w = worldWindow ? Frame(worldWindow, this) : PlaceRect{};
-  const int toolBar = brainWindow ? TitleHeight(brainWindow, this) + BrainToolBarHeight : 0;
-  AllWindows a = PlaceAllWindows({s.x(), s.y(), s.width(), s.height()}, m.width, m.height, b.width, b.height, toolBar,
-                                 w.width, w.height);
-  move(a.main.left, a.main.top);
-  if (brainWindow) brainWindow->move(a.brain.left, a.brain.top);
-  if (worldWindow) worldWindow->move(a.world.left, a.world.top);
-  worldPlacedAt_ = QPoint(a.world.left, a.world.top);
-}
-
-void TMainForm::PlaceWorldWindow() {
-  if (!worldWindow || !WindowsPlaced) return;
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  QRect s = screen->availableGeometry();
-  PlaceRect screenRect{s.x(), s.y(), s.width(), s.height()};
-  PlaceRect m = Frame(this, this), w = Frame(worldWindow, this);
-  PlaceRect brain, toolBar;
-  int toolBarHeight = 0;
-  if (brainWindow && brainWindow->isVisible()) {
-    brain = Frame(brainWindow, this);
-    toolBarHeight = TitleHeight(brainWindow, this) + BrainToolBarHeight;
-    toolBar = {brain.left, brain.top, brain.width, toolBarHeight};
-  }
-  // A place the learner chose stays while it hides nothing that must stay in view.
-  const bool chosen = QPoint(w.left, w.top) != worldPlacedAt_;
-  if (chosen && w.Inside(screenRect) && !w.Intersects(m) && !w.Intersects(toolBar)) return;
-  WorldSpot spot = ::PlaceWorldWindow(screenRect, m, brain, toolBarHeight, w.width, w.height);
-  worldWindow->move(spot.left, spot.top);
-  worldPlacedAt_ = QPoint(spot.left, spot.top);
 }
 
 PictureBox* TMainForm::RoomBackground(Room room) const {

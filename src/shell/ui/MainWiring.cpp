@@ -21,12 +21,19 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
   TTestWorld* window = main.testWorld();
   loader.showWindow = [window, &main](bool shown) {
     if (shown) {
+      main.NoteLearnerSizes();
       window->FollowWorldSize();
-      main.PlaceWorldWindow();
+      main.PlaceWindows(TMainForm::WorldChange::Showing);
     }
     window->setVisible(shown);
   };
-  loader.resizeWindow = [window](int w, int h) { window->ResizeClient(w, h); };
+  loader.resizeWindow = [window, &main](int w, int h) {
+    window->ResizeClient(w, h);
+    if (window->isVisible()) main.PlaceWindows(TMainForm::WorldChange::Resized);
+  };
+  window->onSizeChanged = [window, &main] {
+    if (window->isVisible()) main.PlaceWindows(TMainForm::WorldChange::Resized);
+  };
   window->world().brains = &brains.worldBrains();
   main.shell().brains = &brains;
   main.brainWindow = &brains;
@@ -46,7 +53,12 @@ ProgramWiring::ProgramWiring(TMainForm& main, TBrainForm& brains)
     if (main.shell().world) main.shell().world->SetMonitorMode(mode);
   };
   const Host host = main.host();
-  main.openEditor = [this] { editor.Open(); };
+  // The editor joins the layout: it opens where it covers none of the other windows.
+  main.openEditor = [this, &main] {
+    editor.Open();
+    main.PlaceWindows();
+  };
+  main.editorWindow = [this]() -> QWidget* { return editor.form(); };
   editor.keepInView = &main;
   // Edits the learner turned down on closing the editor leave with the world: the page
   // reads its world afresh (after the close is over).
