@@ -147,6 +147,7 @@ void MainShell::ResetExperiment() {
 void MainShell::StartTest() {
   if (TestType == NoTest) return;
   ResetExperiment();
+  if (world) world->TestStarting();
   if (TestType == DialTest) {
     // The wind-up: the step is at least one tick so short tests wind up too.
     int step = std::max(1, TestDuration / 10);

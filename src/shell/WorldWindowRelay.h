@@ -10,6 +10,7 @@ class WorldWindowRelay : public IWorldWindow {
   void ResetWorld() override { world.ResetWorld(); }
   void StartWorld() override { world.StartWorld(); }
   void StopWorld() override { world.StopWorld(); }
+  void TestStarting() override { world.TestStarting(); }
   void TestReadouts(int& follow, int& test) override { world.TestReadouts(follow, test); }
   bool JudgeTest(int kind, int goal) override { return world.JudgeTest(kind, goal); }
   int GetMonitorMode() override { return world.GetMonitorMode(); }

@@ -205,6 +205,11 @@ void TWorld::ResetWorld() {
   followCritter = loadedFollow;
 }
 
+void TWorld::TestStarting() {
+  for (size_t k = scentDefinitions.size(); k < scents.size(); ++k) scents[k].active = false;
+  scentUsed = static_cast<int>(std::min(scents.size(), scentDefinitions.size()));
+}
+
 void TWorld::StartWorld() {
   if (movies && movies->WaitsForStart()) ResetWorld();
   for (auto& c : critters) c->start();

@@ -71,6 +71,8 @@ class TWorld : public IWorldWindow, public ICritterWorld {
   void ResetWorld() override;
   void StartWorld() override;
   void StopWorld() override;
+  // Scent trails laid in earlier runs are wiped; the world file's own trails stay.
+  void TestStarting() override;
   void TestReadouts(int& followEnergy, int& testEnergy) override;
   bool JudgeTest(int kind, int energyGoal) override;
   int GetMonitorMode() override { return monitorMode; }

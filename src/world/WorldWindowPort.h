@@ -9,6 +9,8 @@ class IWorldWindow {
   virtual void ResetWorld() = 0;
   virtual void StartWorld() = 0;
   virtual void StopWorld() = 0;
+  // A test starts, after the reset: nothing an earlier run left behind may help it pass.
+  virtual void TestStarting() {}
   // Energies of the follow and the test critter, each -1 when the world has none.
   virtual void TestReadouts(int& followEnergy, int& testEnergy) = 0;
   virtual bool JudgeTest(int kind, int energyGoal) = 0;
