@@ -73,8 +73,8 @@ class ThumbnailDelegate : public QStyledItemDelegate {
           const Rgb c = pal[t.pixels[at]];
           image.setPixel(x, y, qRgb(c.r, c.g, c.b));
         }
-      // Small pictures grow up to twice their size, large ones shrink to fit.
-      const double scale = std::min({2.0, double(ThumbSide) / image.width(), double(ThumbSide) / image.height()});
+      // Small pictures grow up to four times their size, large ones shrink to fit.
+      const double scale = std::min({4.0, double(ThumbSide) / image.width(), double(ThumbSide) / image.height()});
       const QSize shown(std::max(1, int(image.width() * scale)), std::max(1, int(image.height() * scale)));
       const QRect box(option.rect.left() + 2 + (ThumbSide - shown.width()) / 2,
                       option.rect.top() + (option.rect.height() - shown.height()) / 2, shown.width(), shown.height());
@@ -214,6 +214,51 @@ TEditForm::TEditForm(TWorld& world, Host host, IEditorBrains* brains, IWorldTest
     editing_.ClearSelections();
     RefreshAll();
   });
+  AddHints();
+}
+
+// What each control does, shown when the pointer rests on it.
+void TEditForm::AddHints() {
+  const std::pair<QWidget*, const char*> hints[] = {
+      {PlanPic, "The map from above: click a square to choose it"},
+      {ThingList, "The scenery in the chosen square"},
+      {ThingAddButton, "Put the thing chosen under Things at X, Y, Z"},
+      {ThingChangeButton, "Move the chosen thing to X, Y, Z"},
+      {ThingDelButton, "Take the chosen thing away"},
+      {CmpList, "Kinds of scenery"},
+      {PicList, "The pictures of the chosen kind"},
+      {TestButton, "The world's test: its kind, time, energy and test critter"},
+      {DescButton, "The text the notebook shows on the world's page"},
+      {UpButton, "Raise the chosen square (the ground around follows)"},
+      {DownButton, "Lower the chosen square (the ground around follows)"},
+      {DispHeightCheck, "Show every square's height on the map"},
+      {FixCheck, "Keep the chosen square's shape when heights around it change"},
+      {UpdateGroup->button(0), "Draw the map only when something changes"},
+      {UpdateGroup->button(1), "Draw the map over itself every tick: moving critters leave tracks"},
+      {UpdateGroup->button(2), "Draw the map afresh every tick"},
+      {CritterUsedList, "The world's critters, in order"},
+      {CritterUpButton, "Move the chosen critter up the list"},
+      {CritterDownButton, "Move the chosen critter down the list"},
+      {CritterAddButton, "Make a critter of the chosen type, with the name, at X, Y, Z"},
+      {CritterChangeButton, "Give the chosen critter the name and place in the boxes"},
+      {CritterDelButton, "Take the chosen critter out of the world"},
+      {RotateLeft4Button, "Turn a quarter back"},
+      {RotateLeftButton, "Turn one step back"},
+      {RotateRightButton, "Turn one step on"},
+      {RotateRight4Button, "Turn a quarter on"},
+      {BrainButton, "The chosen critter's brain and the channels it uses"},
+      {EnergyButton, "The chosen critter's energy"},
+      {RandomButton, "Where the chosen critter is put at random, and when"},
+      {SmellButton, "What the chosen critter smells of"},
+      {TriggerListBox, "Trigger zones: a critter of a type entering moves the target critter"},
+      {TriggerAddButton, "Make a zone from the boxes below"},
+      {TriggerChangeButton, "Give the chosen zone the values below"},
+      {TriggerDelButton, "Take the chosen zone away"},
+      {NewXBox, "Where the target critter is put: X"},
+      {NewYBox, "Where the target critter is put: Y"},
+  };
+  for (const auto& [widget, hint] : hints)
+    if (widget) widget->setToolTip(hint);
 }
 
 TEditForm::~TEditForm() = default;

@@ -145,6 +145,7 @@ class TEditForm : public QWidget {
   void BuildSpeedBar(QWidget* panel);
   // The Elevation button's picture and hint: which view comes next.
   void ShowViewButton();
+  void AddHints();
   // The lists and boxes from the editing state.
   void RefreshAll();
   void RefreshThings();
