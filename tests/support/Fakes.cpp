@@ -7,6 +7,7 @@
 
 void FakeText::DrawText(IndexedImage& image, int x, int y, const std::string& text, const TextStyle& style) {
   drawn.push_back(text);
+  sizes.push_back(style.pointSize);
   for (size_t i = 0; i < text.size(); ++i) image.set(x + static_cast<int>(i) * 8, y, style.colour);
 }
 

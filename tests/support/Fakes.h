@@ -89,6 +89,7 @@ class FakeText : public ITextDraw {
   void DrawText(IndexedImage& image, int x, int y, const std::string& text, const TextStyle& style) override;
   int TextWidth(const std::string& text, const TextStyle&) override { return static_cast<int>(text.size()) * 8; }
   std::vector<std::string> drawn;
+  std::vector<int> sizes;  // the point size of each text drawn
 };
 
 struct FakeHost {

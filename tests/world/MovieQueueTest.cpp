@@ -158,10 +158,13 @@ TEST(MovieQueue, TitleAndMessageGoOnTheWindowInWhiteArial) {
   EXPECT_EQ(s.window.at(0, 69), 0);   // title strip: rows 0 to 69
   EXPECT_EQ(s.window.at(0, 70), 3);   // the band is left alone
   EXPECT_EQ(s.window.at(0, 230), 0);  // message strip: row 230 down
+  // The title fits the 64 columns in 18 points; the message, 136 pixels wide, shrinks to
+  // the smallest size rather than run off the view.
+  EXPECT_EQ(s.fake.text.sizes, (std::vector<int>{18, 10}));
   // Centred on the middle column with their middles 100 rows from the view's middle;
   // FakeText puts one pixel at the top left of each 8-pixel character.
   EXPECT_EQ(s.window.at(32 - 20, 50 - 12), 15);
-  EXPECT_EQ(s.window.at(32 - 68 + 40, 250 - 12), 15);
+  EXPECT_EQ(s.window.at(32 - 68 + 40, 250 - 6), 15);
   EXPECT_EQ(s.view.pixels(), std::vector<uint8_t>(64 * 300, 0));
 }
 
