@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "bodies/GizmoFakes.h"
+#include "brain/BrainCollection.h"
+#include "brain/Brainboard.h"
 #include "platform/Files.h"
+#include "shell/GizmoPorts.h"
 #include "world/SamplePanel.h"
 
 namespace {
@@ -140,4 +143,59 @@ TEST(SamplePanel, WithoutAChalkBoardThePanelIsHiddenAndDoesNothing) {
   EXPECT_FALSE(panel.LoadFrom("x.txt"));
   EXPECT_TRUE(bench.fake.files.asked.empty());
   EXPECT_TRUE(bench.fake.messages.shown.empty());
+}
+
+// Digits drawn with the mouse and kept with the number buttons teach a learning brain;
+// the digit test fails it before it learned and passes it after, on the drawings it kept
+// back and never learned from.
+TEST(SamplePanel, DrawnDigitsTeachALearningBrainThatThenPassesTheDigitTest) {
+  FakeHost fake;
+  TBrainCollection brains(fake.host(), 1);
+  TCollectionGizmoBrains gizmoBrains(brains);
+  TChalk chalk(GizmoPorts{&gizmoBrains, nullptr, fake.host()});
+  ChannelMask lamps{}, none{};
+  lamps[0] = lamps[1] = true;  // the bench's Light 1 and Light 2
+  gizmoBrains.AttachBrain(LabBrainName, none, false, lamps);
+  TBrainBoard* lab = brains.Board(chalk.brainNumber);
+  ASSERT_TRUE(lab);
+  const auto bytes = ReadFileBytes(QUORBIT_TEST_DATA_DIR "/testbrain/w605.brn");
+  ASSERT_TRUE(bytes);
+  lab->LoadBrain(*bytes);
+  TSamplePanel panel(fake.host());
+  panel.Attach(&chalk);
+  panel.SetPointCount(3);
+  // A 0 is a stroke to the right and a 1 a stroke down, each a little askew.
+  for (int k = 0; k < 10; ++k) {
+    for (int digit = 0; digit < 2; ++digit) {
+      const int skew = k % 3 - 1;
+      panel.MouseDown(20, 20);
+      for (int p = 1; p < 30; ++p) panel.MouseMove(20 + p * (digit ? skew : 4), 20 + p * (digit ? 4 : skew));
+      panel.MouseUp();
+      panel.Repaint();
+      panel.NumberButton(digit);
+    }
+  }
+  ASSERT_EQ(chalk.samples.size(), 20u);
+  EXPECT_EQ(chalk.KeptBackCount(), 4);
+  IndexedImage canvas(320, 240, 0);
+  std::vector<TRect> dirty;
+  int tick = 0;
+  auto run = [&](int ticks, bool testMode) {
+    for (int k = 0; k < ticks; ++k, ++tick) {
+      chalk.step(tick, canvas, testMode, dirty);
+      brains.StepAll(true);
+    }
+  };
+  lab->learning = true;
+  lab->learnRate = 0.05f;
+  lab->momentum = 5;
+  chalk.reset();
+  run(200, true);
+  EXPECT_NE(chalk.verdict, Achieved);
+  panel.PlayButton();
+  ASSERT_TRUE(chalk.Playing());
+  run(1200, false);
+  chalk.reset();
+  run(200, true);
+  EXPECT_EQ(chalk.verdict, Achieved);
 }
