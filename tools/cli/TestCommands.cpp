@@ -49,7 +49,7 @@ int WorldTest(const std::vector<std::string>& args, Host& host) { return RunTest
 }  // namespace
 
 QUORBIT_CLI_COMMAND(level_test, "level-test",
-                    "level-test LEVEL|WORLD.wld [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] "
+                    "level-test N|WORLD.wld [--brain NAME=FILE]... [--shown FILE] [--progress P] [--max-ticks M] "
                     "[--seed N] [--learn] [--rate R] [--momentum M] [--samples FILE] [--train T] [--plot OUT.png]",
                     LevelTest);
 QUORBIT_CLI_COMMAND(world_test, "world-test",
