@@ -137,8 +137,9 @@ void TCritter::collideWithThing(TStaticBound*, TSprite*) {
 
 void TCritter::carriedCollided(TCritter*) {}
 
+// Each class answers the edge as it answers a stone; the move is undone in any case.
 void TCritter::collideWithEdge(TSprite* part) {
-  TCritter::collideWithThing(nullptr, part);
+  collideWithThing(nullptr, part);
   moveTo(prevX, prevY, prevZ);
 }
 

@@ -6,9 +6,13 @@
 #include "platform/DataNames.h"
 #include "platform/Files.h"
 
+// A set that fails to read has no frames: its sprites draw nothing and touch nothing,
+// rather than showing what was read before the fault.
 bool TPic::fail(const std::string& text) {
   error = true;
   errorText = text;
+  frames.clear();
+  frameCount = 0;
   return false;
 }
 
