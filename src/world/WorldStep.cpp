@@ -174,7 +174,7 @@ void TWorld::SoundPass(bool running) {
 void TWorld::DrawSpritesInGrid() {
   TDrawTarget target = view.target();
   for (TSprite* s : sprites)
-    if (s->x > 0 && s->y > 0 && s->x < X && s->y < Y) s->draw(target, &dirty);
+    if (s->x > 0 && s->y > 0 && s->x < X && s->y < Y) DrawSprite(s, target, &dirty);
 }
 
 void TWorld::CopyDirty() {

@@ -156,7 +156,8 @@ TEST(TerrainRender, DryGrassDrawsAsBeforeAndNewHeightsAreShadedAfresh) {
 // A spider holds its prey lower than the ground it walks on; drawn there the prey would
 // vanish under the floor.
 TEST(TerrainRender, CarriedBodiesAreDrawnAboveTheGround) {
-  auto inkCount = [](bool carried) {
+  // Drawn by a full redraw, or by a tick, which draws only what moved.
+  auto inkCount = [](bool carried, bool byTick) {
     WorldFixture f;
     for (int x = 0; x < 10; ++x)
       for (int y = 0; y < 10; ++y) f.world.SetTile(x, y, 0, 0.1f);
@@ -167,6 +168,11 @@ TEST(TerrainRender, CarriedBodiesAreDrawnAboveTheGround) {
         f.world.AddCritter(std::make_unique<TestCritter>(&f.world, box, 5, 5, -0.6f)));
     if (carried) held->carrier = carrier;
     f.world.FullRedraw();
+    if (byTick) {
+      for (uint8_t& v : f.world.view.image.pixels()) v = 0;
+      held->x += 0.5f;
+      f.world.Step(0, true, false);
+    }
     int n = 0;
     for (uint8_t v : f.world.view.image.pixels()) n += v == 3;
     float x, y, z;
@@ -174,8 +180,10 @@ TEST(TerrainRender, CarriedBodiesAreDrawnAboveTheGround) {
     EXPECT_FLOAT_EQ(z, -0.6f);  // the body itself stays where it is held
     return n;
   };
-  EXPECT_EQ(inkCount(false), 0);
-  EXPECT_EQ(inkCount(true), 100);
+  for (bool byTick : {false, true}) {
+    EXPECT_EQ(inkCount(false, byTick), 0) << byTick;
+    EXPECT_EQ(inkCount(true, byTick), 100) << byTick;
+  }
 }
 
 }  // namespace
