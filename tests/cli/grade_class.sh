@@ -16,7 +16,8 @@ out=$("$cli" --data "$data" grade 101 "$work" --csv "$work/marks.csv" 2>/dev/nul
 [ $code -eq 2 ] || fail "a class with an unreadable brain: exit $code (want 2)"
 echo "$out" | grep -q "^{\"file\":\"$work/bad.brn\",\"verdict\":\"failed\",\"caption\":\"[^\"]*\",\"message\":\"[^\"]*\",\"ticks\":[0-9]*}$" || fail "no failed line: $out"
 echo "$out" | grep -q "^{\"file\":\"$work/good.brn\",\"verdict\":\"passed\"" || fail "no passed line: $out"
-echo "$out" | grep -q "^{\"file\":\"$work/junk.brn\",\"verdict\":\"error\"" || fail "no error line: $out"
+echo "$out" | grep -q "^{\"file\":\"$work/junk.brn\",\"verdict\":\"error\",\"caption\":\"\",\"message\":\"Not a brain file: $work/junk.brn\"" ||
+  fail "no error line naming the problem: $out"
 [ "$(echo "$out" | tail -1)" = '{"passed":1,"failed":1,"errors":1}' ] || fail "totals: $(echo "$out" | tail -1)"
 [ "$(wc -l < "$work/marks.csv")" -eq 4 ] || fail "CSV rows: $(cat "$work/marks.csv")"
 head -1 "$work/marks.csv" | grep -q '^file,verdict,caption,message,ticks$' || fail "CSV header"
