@@ -213,6 +213,7 @@ TEST(BrainWindow, TheMouseDrawsASynapseThroughTheBoardEditor) {
   EXPECT_FALSE(QRect(status->mapTo(f.window.get(), QPoint(0, 0)), status->size()).intersects(plotAt));
   EXPECT_GT(status->width(), 300);
   EXPECT_TRUE(status->autoFillBackground());
+  if (const char* shots = std::getenv("QUORBIT_SCREENSHOTS")) f.window->grab().save(QString(shots) + "/status-hint.png");
   EXPECT_EQ(f.shown().neurons[a].slots[2].kind, SlotEmpty);
 }
 

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "platform/qt/QtHost.h"
+#include "shell/WindowPlacement.h"
 #include "shell/ui/MainForm.h"
 #include "shell/ui/MainWiring.h"
 #include "support/Fakes.h"
@@ -204,6 +205,24 @@ TEST(DesktopPlacement, TheLearnersWindowSizeIsKeptForItsKindOfWorld) {
   world.world().Step(0, true, false);
   QTest::qWait(30);
   SaveShot(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), "lab");
+  // The learner moves the bench to a free place; the next bench of that size stays there.
+  auto rect = [](const QWidget& w) {
+    const QRect f = w.frameGeometry();
+    return PlaceRect{f.x(), f.y(), f.width(), f.height()};
+  };
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const PlaceRect bench = rect(world);
+  const PlaceRect screen{area.x(), area.y(), area.width(), area.height()};
+  auto spot = FindFreeSpot(screen, {rect(main), rect(brains), bench}, {bench.width, bench.height},
+                           {bench.width, bench.height});
+  if (spot) {
+    world.move(spot->left, spot->top);
+    QTest::qWait(30);
+    ASSERT_TRUE(OpenLevelPage(main, 1, 102));
+    QTest::qWait(30);
+    EXPECT_EQ(world.frameGeometry().topLeft(), QPoint(spot->left, spot->top));
+    ExpectControlsInView({&main, &brains, &world}, main.KeyControls());
+  }
   main.progression().ShowBook(0);
   main.ShowRoom(Room::Lab, false);
   main.ShowRoom(Room::LadyBugWorld, true);
