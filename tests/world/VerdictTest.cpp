@@ -42,6 +42,13 @@ TEST(Verdict, GizmoCodesPickTheFirstFailureAndIncorrectOutputStartsItsMovieFirst
   EXPECT_EQ(wrong.steps[5], (MovieStep{MoviePause, "-1"}));
   f.gizmoCodes = {5};
   EXPECT_EQ(JudgeVerdict(f).steps[4].text, "Don't waste it!");
+  // The chalk board's codes say what to do.
+  f.gizmoCodes = {6};
+  EXPECT_EQ(JudgeVerdict(f).steps[4].text, "Record some digits and let the brain learn first");
+  f.gizmoCodes = {0, 7};
+  EXPECT_EQ(JudgeVerdict(f).steps[4].text, "A digit it never learned from lit the wrong lamp");
+  f.gizmoCodes = {8};
+  EXPECT_EQ(JudgeVerdict(f).steps[4].text, "Record five of each digit, then Save them");
   f.gizmoCodes = {9};
   Verdict odd = JudgeVerdict(f);
   EXPECT_FALSE(odd.passed);
