@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 
 #include "shell/ui/Brainwnd.h"
 #include "shell/ui/MainForm.h"
@@ -63,9 +64,18 @@ TEST_F(QuitFixture, CancelInTheWorldChangedQuestionCancelsTheQuit) {
   EXPECT_TRUE(editor.changed);
   EXPECT_EQ(editor.saves, 1);
 
-  // No lets the program end, once, without asking the editor again.
+  // No lets the program end, once, without asking the editor again: the program's loop
+  // runs here, and the quit ends it.
   fakes.messages.answers = {Answer::Yes, Answer::No};
-  EXPECT_TRUE(Close(form));
+  bool closed = false;
+  QTimer::singleShot(0, &form, [&] { closed = Close(form); });
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  guard.start(10000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  guard.stop();
+  EXPECT_TRUE(closed);
   EXPECT_FALSE(editor.changed);
   EXPECT_TRUE(form.EditorLetsQuit());
   EXPECT_EQ(fakes.messages.asked.size(), 6u);
