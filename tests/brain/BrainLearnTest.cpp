@@ -96,6 +96,11 @@ TEST_F(LearnTest, LearningRunsOnlyWhenAllowedAndSwitchedOn) {
   EXPECT_TRUE(board.learning);
   board.Step(false);
   EXPECT_EQ(N(out).threshold, 0);
+  // A body that feeds nothing to learn from holds one step's learning, no more.
+  board.learningHeld = true;
+  board.Step(true);
+  EXPECT_EQ(N(out).threshold, 0);
+  EXPECT_FALSE(board.learningHeld);
   board.Step(true);
   EXPECT_NE(N(out).threshold, 0);
 }
