@@ -203,7 +203,6 @@ std::string TTestRun::CreatureWhy(const VerdictFacts& f, bool passed) const {
 
 void TTestRun::Finish(TWorld& world, const VerdictFacts& f, bool passed) {
   if (finished_) return;
-  kind_ = f.kind;
   if (ticks_ == 0 && !f.hasTestCritter) StartDials(world);
   creature = f.hasTestCritter;
   finished_ = true;

@@ -43,7 +43,7 @@ class TTestRun {
   int diedAt = -1;             // tick index where the body was first seen dead
   int goal = -1, reached = -1;  // creature tests, once finished
   std::vector<TestRunDial> dials;
-  int failAt = -1;  // tick index where the verdict's reason happened; -1 at the end
+  int failAt = -1;  // tick index where the verdict's reason happened; -1 on a pass
   std::string why;
   bool passed = false;
 
@@ -67,7 +67,6 @@ class TTestRun {
   std::vector<GizmoWatch> watches_;
   int ticks_ = 0;
   bool finished_ = false;
-  int kind_ = 0;
   bool timedOut_ = false;  // the bench failed by running out of time
   bool hasTargets_ = false;  // the lights have targets (the logic tester)
 };
