@@ -14,8 +14,10 @@
 #include "platform/Files.h"
 #include "shell/ui/MainForm.h"
 #include "shell/ui/MainWiring.h"
+#include "shell/ui/Manual.h"
 #include "shell/ui/ShellDialogs.h"
 #include "support/Fakes.h"
+#include "world/ui/EdDialogs.h"
 #include "world/ui/Testwnd.h"
 
 namespace {
@@ -175,6 +177,22 @@ TEST(EditorWalk, NewEditMouseEditsSaveRunNextPageAndBackLoseNothing) {
     EXPECT_FALSE(form->HasChanges());
     QTest::qWait(50);
     Shot(form, "6-back");
+
+    // Help opens the manual's editor page, which leads to the page naming the buttons.
+    THelpForm manual(fakes.host(), [&main] { return main.shell().Progress; });
+    std::vector<int> pages;
+    main.showManual = [&](int page) {
+      pages.push_back(page);
+      manual.ShowManualPage(page);
+    };
+    Click(form->HelpButton);
+    EXPECT_EQ(pages, std::vector<int>{EditorHelp::Editor});
+    EXPECT_TRUE(manual.isVisible());
+    manual.ShowManualPage(133);
+    QTest::qWait(50);
+    Shot(&manual, "7-manual-buttons");
+    manual.hide();
+    main.showManual = nullptr;
 
     main.timer().stop();
     main.onEnding();
