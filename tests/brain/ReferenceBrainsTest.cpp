@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "brain/BrainFileFormat.h"
 #include "brain/Brainboard.h"
@@ -13,17 +14,20 @@ namespace {
 
 TEST(ReferenceBrains, EveryScriptHasABuiltBrainThatLoads) {
   const std::vector<std::string> scripts = ListFiles(QUORBIT_SOURCE_DIR "/data/testbrain/scripts", ".txt");
-  // Books 1 and 2 at least; every reference brain comes with its failing twin.
-  ASSERT_GE(scripts.size(), 36u);
+  // Books 1 and 2 at least; every solution comes with its failing twin, every page brain
+  // with the solution of its level. Other scripts are the levels' hidden brains.
+  ASSERT_GE(scripts.size(), 54u);
+  auto has = [&](const std::string& name) { return std::find(scripts.begin(), scripts.end(), name) != scripts.end(); };
   for (const std::string& script : scripts) {
     const std::string level = script.substr(0, script.find('.'));
-    if (level.back() != 'f') {
-      EXPECT_NE(std::find(scripts.begin(), scripts.end(), level + "f.txt"), scripts.end()) << level;
-    }
-    const auto bytes = ReadFileBytes(QUORBIT_TEST_DATA_DIR "/testbrain/" + level + ".brn");
+    const bool test = level.size() >= 4 && level[0] == 'w' && std::isdigit(static_cast<unsigned char>(level[1]));
+    if (test && std::isdigit(static_cast<unsigned char>(level.back()))) EXPECT_TRUE(has(level + "f.txt")) << level;
+    if (test && level.back() == 'p') EXPECT_TRUE(has(level.substr(0, level.size() - 1) + ".txt")) << level;
+    const auto bytes = ReadFileBytes(test ? QUORBIT_TEST_DATA_DIR "/testbrain/" + level + ".brn"
+                                          : QUORBIT_TEST_DATA_DIR "/worlds/" + level + ".brx");
     ASSERT_TRUE(bytes) << level;
     FakeHost fake;
-    TBrainBoard board(fake.host(), 1);
+    TBrainBoard board(fake.host(), 1, !test);
     ChannelMask in{}, out{};
     ReadBoundChannels(bytes->data(), bytes->size(), in, out);
     board.SetIO(&in, &out);
