@@ -173,3 +173,17 @@ TEST(EditorDialogs, TheRandomizeDialogEditsItsRuleList) {
   EXPECT_TRUE(dialog.rules.empty());
   EXPECT_TRUE(dialog.CenterXBox->text().isEmpty());
 }
+
+TEST(EditorDialogs, TheDescriptionDialogRefusesALineTheWorldFileWouldEndOn) {
+  FakeHost fake;
+  TEdDescDlg dialog(nullptr, fake.host(), nullptr);
+  dialog.DescBox->setPlainText("Find the aphid.\n[MAP]\nthen rest");
+  dialog.OKBtn->click();
+  EXPECT_FALSE(dialog.closeAllowed);
+  EXPECT_EQ(fake.messages.shown.back(),
+            (ShownMessage{"Please don't start a line of the description with [", "World Description"}));
+  dialog.DescBox->setPlainText("Find the aphid.\n [MAP] is fine inside a line");
+  dialog.OKBtn->click();
+  EXPECT_TRUE(dialog.closeAllowed);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
