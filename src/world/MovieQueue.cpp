@@ -12,6 +12,7 @@ namespace {
 constexpr int TickMilliseconds = 50;
 constexpr int BandHalf = 80;   // the movie band: 80 rows above and below the middle
 constexpr int LineOffset = 100;  // title and message lines: their middle from the view's middle
+constexpr int SmallLineRows = 20;  // a message's second line: the gap above it and its letters
 constexpr size_t MaxMovieBytes = 32u << 20;
 constexpr int64_t MaxFrameDelay = 10000;  // milliseconds
 
@@ -229,13 +230,18 @@ void MovieQueue::DrawLine(MovieScreen& screen, const std::string& text, bool tit
     style.family = "Arial";
     style.pointSize = 18;
     style.colour = textColour;
-    const int middle = title ? h / 2 - LineOffset : h / 2 + LineOffset;
+    int middle = title ? h / 2 - LineOffset : h / 2 + LineOffset;
     // A verdict's message may carry a second line that says why, in smaller letters.
     const size_t br = text.find('\n');
     const std::string first = text.substr(0, br);
     // A long line ("Record some digits and let the brain learn first") shrinks to fit the view.
     while (style.pointSize > 10 && text_->TextWidth(first, style) > w - 8) --style.pointSize;
-    const int lineHeight = style.pointSize * 4 / 3;  // points at 96 pixels an inch
+    int lineHeight = style.pointSize * 4 / 3;  // points at 96 pixels an inch
+    if (br != std::string::npos) {
+      // A short view's band holds both lines: the first gets smaller and moves up.
+      while (style.pointSize > 10 && lineHeight + SmallLineRows > bottom - top) lineHeight = --style.pointSize * 4 / 3;
+      middle = std::max(std::min(middle, bottom - SmallLineRows - lineHeight / 2), top + lineHeight / 2);
+    }
     text_->DrawText(window, w / 2 - text_->TextWidth(first, style) / 2, middle - lineHeight / 2, first, style);
     if (br != std::string::npos) DrawSmallLines(window, w, middle + lineHeight / 2 + 6, text.substr(br + 1));
   }

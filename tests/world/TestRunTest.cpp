@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "world/MovieQueue.h"
 #include "world/WorldFixtures.h"
 
 namespace {
@@ -135,6 +136,34 @@ TEST_F(TestRunTest, TheChartDrawsTheEnergyAgainstItsGoalWithTheFailingPoint) {
   EXPECT_EQ(picture.palette[picture.at(ChartLeft, ChartRow(plan, 40))], plan.series[0].colour);
   const int x = ChartColumn(plan, 4, 6);
   EXPECT_EQ(picture.palette[picture.at(x, ChartTop(plan) + 40)], (Rgb{220, 0, 0}));
+}
+
+// The message's second line is drawn smaller under the first (broken into lines that fit
+// the view); in a short view both share the band below the movie, the first line made
+// smaller and moved up.
+TEST(VerdictMessage, TheSecondLineStandsUnderTheFirstInSmallerLetters) {
+  for (int height : {480, 240}) {
+    FakeHost fake;
+    MovieQueue queue{&fake.messages, &fake.text, nullptr};
+    IndexedImage view{320, height, 0}, window{320, height, 0};
+    MovieScreen screen{&view, &window, nullptr};
+    queue.QueueMovieStep(MovieMessage, "Time's up\nIt had 45 of 50.");
+    queue.Step(screen);
+    ASSERT_EQ(fake.text.drawn.size(), 2u) << height;
+    EXPECT_EQ(fake.text.drawn[0], "Time's up");
+    EXPECT_EQ(fake.text.drawn[1], "It had 45 of 50.");
+    ASSERT_EQ(fake.text.sizes.size(), 2u);
+    EXPECT_LT(fake.text.sizes[1], fake.text.sizes[0]);
+    // FakeText marks the top left of each letter: both lines lie in the message band,
+    // the second below the first and within the view.
+    std::vector<int> rows;
+    for (int y = height / 2 + 80; y < height; ++y)
+      for (int x = 0; x < 320; ++x)
+        if (window.at(x, y) != 0 && (rows.empty() || rows.back() != y)) rows.push_back(y);
+    ASSERT_EQ(rows.size(), 2u) << height;
+    EXPECT_GT(rows[1], rows[0]);
+    EXPECT_LE(rows[1] + 13, height) << "the second line's letters fit the view";
+  }
 }
 
 }  // namespace
