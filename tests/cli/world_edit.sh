@@ -40,6 +40,11 @@ expect "$(cat worlds/Garden.wld)" '0 1 780000000F9BC0F8 0000001000200070 LadyBug
 [ $? -eq 1 ] || { echo "the mistaken brain did not fail"; bad=1; }
 "$cli" world-edit Missing script.txt >/dev/null 2>&1
 [ $? -eq 2 ] || { echo "an unreadable world is not a usage error"; bad=1; }
+# New makes no world the program could not read back or open from the notebook.
+"$cli" world-new Huge 1000 1000 >/dev/null 2>&1
+[ $? -eq 2 ] && [ ! -e worlds/Huge.wld ] || { echo "world-new made a world too large to read"; bad=1; }
+"$cli" world-new My.World 20 20 >/dev/null 2>&1
+[ $? -eq 2 ] || { echo "world-new took a name with a dot"; bad=1; }
 # Each bad line stops the run at its number; the file to save is not written.
 refuse() {  # SCRIPT-TEXT LINE-NUMBER EXPECTED-ERROR-PART
   printf '%b' "$1" > bad.txt

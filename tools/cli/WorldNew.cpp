@@ -19,6 +19,10 @@ int WorldNew(const std::vector<std::string>& args, Host& host) {
   if (args.size() != 3 || args[0].empty() || !Side(args[1], x) || !Side(args[2], y))
     return UsageError("usage: world-new NAME X Y (sides from 1 to 1000)");
   if (args[0].find_first_of("/\\ ") != std::string::npos) return UsageError("a world name is one word without folders");
+  // No larger, and no name the world list cannot open, than the program itself reads back.
+  if (x * y > TWorldFile::MaxMapCells)
+    return UsageError("a world has at most " + std::to_string(TWorldFile::MaxMapCells) + " cells (X times Y)");
+  if (args[0].find('.') != std::string::npos) return UsageError("a world name holds no \".\"");
   if (!TWorldFile::NewWorld(host, args[0], x, y)) return ExitFailed;
   std::printf("{\"created\":%s,\"x\":%d,\"y\":%d}\n", JsonString("worlds\\" + args[0] + ".wld").c_str(), x, y);
   return ExitOk;
