@@ -64,22 +64,31 @@ void THeart3::reset() {
   verdict = NotYetAchieved;
 }
 
-// Chamber 1 takes blood in, chamber 2 passes it on while there is blood on either side,
-// chamber 3 pushes it out; all three full at once lets blood flow back.
+// Only blood that is there moves. A squeezed chamber pushes up to 2 into the next one
+// as far as it has room (the chambers ahead move first); what cannot go on goes back into
+// a relaxed chamber behind (chamber 1's goes back to the veins). Chamber 3 pushes into the body,
+// and only that fills the gauge. Chamber 1 refills from the veins while relaxed. All
+// three full at once is a stalled heart: blood flows back and the gauge drops.
 void THeart3::Beat() {
-  int& a = volumes[0];
-  int& b = volumes[1];
-  int& c = volumes[2];
-  const bool on1 = OutputOn(FirstChamber), on2 = OutputOn(FirstChamber + 1), on3 = OutputOn(FirstChamber + 2);
-  a += on1 ? -2 : 1;
-  if (a > 0 || c > 0) {
-    b += on2 ? -2 : 1;
-    if (c > 0) pumped += on2 ? 2 : -1;
+  bool on[3];
+  for (int k = 0; k < 3; ++k) on[k] = OutputOn(FirstChamber + k);
+  if (on[2]) {
+    const int out = std::min(2, volumes[2]);
+    volumes[2] -= out;
+    pumped += out;
   }
-  c += on3 ? -2 : 1;
-  pumped += on3 ? 2 : -1;
-  for (int& v : volumes) v = std::clamp(v, 0, MaxVolume);
-  if (a > 0 && b > 0 && c > 0) pumped -= Backflow;
+  for (int k = 1; k >= 0; --k) {
+    if (!on[k]) continue;
+    const int forward = std::min({2, volumes[k], MaxVolume - volumes[k + 1]});
+    volumes[k] -= forward;
+    volumes[k + 1] += forward;
+    int back = std::min(2 - forward, volumes[k]);
+    if (k > 0) back = on[k - 1] ? 0 : std::min(back, MaxVolume - volumes[k - 1]);
+    volumes[k] -= back;
+    if (k > 0) volumes[k - 1] += back;
+  }
+  if (!on[0]) volumes[0] = std::min(MaxVolume, volumes[0] + 1);
+  if (volumes[0] == MaxVolume && volumes[1] == MaxVolume && volumes[2] == MaxVolume) pumped -= Backflow;
   pumped = std::clamp(pumped, 0, 99);
 }
 

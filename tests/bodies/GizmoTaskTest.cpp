@@ -272,34 +272,55 @@ TEST(GizmoHeart, OneChamberPushesOutOnlyWhatItHolds) {
   EXPECT_EQ(heart.volume, 1);
 }
 
-// Blood flows back whenever all three chambers hold some, so one of them must stay
-// empty: here the last chamber keeps squeezing while the first one beats every other tick.
-TEST(GizmoHeart, ThreeChambersPumpAndBackflowWhenAllHoldBlood) {
+// Only blood that is there moves: a ring squeezing the chambers in turn fills the gauge,
+// while a chamber held on (or all three) pushes out what it holds once and then nothing.
+TEST(GizmoHeart, ThreeChambersPumpOnlyTheBloodTheyHold) {
+  auto run = [](auto pattern, int ticks) {
+    GizmoBench b;
+    THeart3 heart(b.Ports());
+    heart.start();
+    for (int tick = 1; tick <= ticks; ++tick) {
+      for (int c = 0; c < 3; ++c) b.brain.Out(9 + c) = pattern(tick, c) ? 100 : 0;
+      b.Step(heart, tick, true);
+    }
+    return std::make_pair(heart.pumped, heart.verdict);
+  };
+  for (int len = 1; len <= 3; ++len) {
+    const auto [pumped, verdict] = run([len](int t, int c) { return (t / len) % 3 == c; }, 300);
+    EXPECT_GT(pumped, 81) << "ring of " << len;
+    EXPECT_LT(pumped, 100);
+    EXPECT_EQ(verdict, 0);
+  }
+  for (int held = 0; held < 3; ++held) {
+    const auto [pumped, verdict] = run([held](int, int c) { return c == held; }, 300);
+    EXPECT_EQ(pumped, held == 2 ? 9 : 0) << "chamber " << held + 1 << " held";
+    EXPECT_EQ(verdict, 1);
+  }
+  EXPECT_LT(run([](int, int) { return true; }, 300).first, 30);
+}
+
+TEST(GizmoHeart, ThreeChambersBlockedForwardGoBackAndFullHeartFlowsBack) {
   GizmoBench b;
   THeart3 heart(b.Ports());
   for (int c = 9; c <= 11; ++c) EXPECT_TRUE(b.brain.outputs[static_cast<size_t>(c)]);
   heart.start();
-  b.Step(heart, 1, true);  // all full and idle: blood flows back, but never below 0
-  EXPECT_EQ(heart.pumped, 0);
-  b.brain.Out(11) = 100;
-  b.Step(heart, 1, true);  // the last chamber squeezes: +2, yet all three still hold blood
+  heart.pumped = 30;
+  b.Step(heart, 1, true);  // all full and idle: blood flows back
+  EXPECT_EQ(heart.pumped, 10);
+  b.brain.Out(10) = 100;  // chamber 2 squeezed with chamber 3 full: back into chamber 1
+  heart.volumes[0] = 5;
+  b.Step(heart, 2, true);
+  EXPECT_EQ(heart.volumes[1], 7);
+  EXPECT_EQ(heart.volumes[0], 8);  // 2 back, 1 from the veins
+  EXPECT_EQ(heart.pumped, 10);
+  b.brain.Out(10) = 0;
+  b.brain.Out(11) = 100;  // chamber 3 pushes what it holds into the body
+  b.Step(heart, 3, true);
   EXPECT_EQ(heart.volumes[2], 7);
-  EXPECT_EQ(heart.pumped, 0);
-  const int wave[2][3] = {{0, 0, 100}, {100, 0, 100}};
-  for (int tick = 2; tick < 300 && heart.verdict != 0; ++tick) {
-    for (int c = 0; c < 3; ++c) b.brain.Out(9 + c) = wave[tick % 2][c];
-    b.Step(heart, tick, true);
-    if (heart.pumped < 82) {
-      EXPECT_EQ(heart.verdict, 1);
-    }
-  }
-  EXPECT_GT(heart.pumped, 81);
-  EXPECT_LT(heart.pumped, 100);
-  EXPECT_EQ(heart.verdict, 0);
+  EXPECT_EQ(heart.pumped, 12);
   heart.stop();
-  const int held = heart.pumped;
-  b.Step(heart, 400, true);
-  EXPECT_EQ(heart.pumped, held);  // a stopped heart does not beat
+  b.Step(heart, 4, true);
+  EXPECT_EQ(heart.pumped, 12);  // a stopped heart does not beat
   heart.reset();
   EXPECT_EQ(heart.volumes[1], 9);
   EXPECT_EQ(heart.pumped, 0);

@@ -22,7 +22,8 @@ LAB_IN = {"Switch 1": 0, "Switch 2": 1, "Slider": 2, "Target 1": 28}
 LAB_IN.update({"Point %d" % (k + 1): 32 + k for k in range(10)})
 LAB_IN.update({"Category %d" % k: 42 + k for k in range(10)})
 LAB_IN.update({"Eyes": 8, "Leg Pos": 9})
-LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3, "Raise Leg": 7, "Lower Leg": 8, "Heart": 12}
+LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3, "Raise Leg": 7, "Lower Leg": 8, "Heart": 12,
+           "Chamber 1": 9, "Chamber 2": 10, "Chamber 3": 11}
 BUG_IN = {"Branch Fwd": 3, "Bump": 4, "Branch Left": 5, "Branch Right": 6, "Eye": 7,
           "Smell Left": 14, "Smell Right": 15}
 BUG_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6}
@@ -337,6 +338,23 @@ def heart_brains(B):
             b.synapse("A", "B", 100)
             b.back_synapse("B", "A", -100, [(20, 7), (19, 8), (9, 8), (8, 7), (8, 5), (9, 4), (11, 4)])
         b.wire("A", "Heart")
+        B[key] = b
+    # Page 10: a ring of three squeezes the chambers in turn; squeezing all three at once
+    # pushes out what they hold and then nothing.
+    for key, ring in (("w410", True), ("w410f", False)):
+        b = lab("0", "E00")
+        b.neuron("A", 12, 4, 0)
+        if ring:
+            b.neuron("B", 20, 4, 50)
+            b.neuron("C", 28, 4, 50)
+            b.synapse("A", "B", 100)
+            b.synapse("B", "C", 100)
+            b.back_synapse("C", "A", -100, [(28, 7), (27, 8), (9, 8), (8, 7), (8, 5), (9, 4), (11, 4)])
+            for n, out in (("A", "Chamber 1"), ("B", "Chamber 2"), ("C", "Chamber 3")):
+                b.wire(n, out)
+        else:
+            for out in ("Chamber 1", "Chamber 2", "Chamber 3"):
+                b.wire("A", out)
         B[key] = b
 
 
