@@ -107,6 +107,7 @@ void TChalk::Judge(int category) {
   }
   if (std::find(answers_.begin(), answers_.end(), pattern) == answers_.end()) answers_.push_back(pattern);
   ++judged_;
+  judgedDigit = category;
 }
 
 // Every lamp needs five samples of its digit (so one kept back for the digit test), and
@@ -122,7 +123,9 @@ void TChalk::UpdateVerdict() {
   for (int k = 0; k < LightCount && lights; ++k)
     if ((*lights)[static_cast<size_t>(k)] && count[static_cast<size_t>(k)] < (recording ? KeptEvery : 1)) covered = false;
   if (!covered || tests_.empty()) verdict = recording ? NothingRecorded : NothingLearned;
-  else if (judged_ < tests_.size()) verdict = NotYetAchieved;
+  // A wrong lamp shows at once, so the run can tell when; a brain that turns out to
+  // answer every digit alike is told so once all were judged.
+  else if (judged_ < tests_.size()) verdict = !wrong_ ? NotYetAchieved : recording ? WrongOutput : WrongDigit;
   else if (answers_.size() < 2) verdict = recording ? WrongOutput : NothingLearned;
   else if (wrong_) verdict = recording ? WrongOutput : WrongDigit;
   else verdict = Achieved;

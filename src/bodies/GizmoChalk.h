@@ -74,6 +74,7 @@ class TChalk : public TGizmo {
   std::vector<ChalkSample> samples;
   ChalkSample current{{}, 0};
   bool currentKept = false;  // the current drawing is a kept-back sample just added
+  int judgedDigit = -1;      // the digit a test last judged the lamps on
   int playIndex = -1;
 
  private:

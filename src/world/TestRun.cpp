@@ -155,8 +155,11 @@ std::string TTestRun::Describe(TWorld& world, const GizmoWatch& w, int code) con
     for (const auto& g : world.gizmos)
       if (const auto* lamp = dynamic_cast<const TLamp*>(g.get()); lamp && LabOutput(world, *lamp, OutCh::Light1 + lamp->number) >= 50)
         lit += (lit.empty() ? "Light " : " and Light ") + std::to_string(lamp->number + 1);
+    const auto* chalk = static_cast<const TChalk*>(w.gizmo);
+    const std::string shown = chalk->judgedDigit >= 0 ? " a " + std::to_string(chalk->judgedDigit) : " a digit";
     if (code == WrongDigit)
-      return "At " + when + ", on a digit it had not learned from, " + (lit.empty() ? "no light was on" : lit + " lit") + ".";
+      return "At " + when + ", on" + shown + " it had not learned from, " + (lit.empty() ? "no light was on" : lit + " lit") + ".";
+    if (code == WrongOutput) return "At " + when + ", on" + shown + ", " + (lit.empty() ? "no light was on" : lit + " lit") + ".";
     if (code == NothingLearned) return "The lights gave the same answer to every digit, or no digit was kept back to test.";
     if (code == NothingRecorded) return "Too few digits were recorded and saved for each light.";
   }

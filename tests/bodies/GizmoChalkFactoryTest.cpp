@@ -137,8 +137,11 @@ TEST(GizmoChalk, TheDigitTestJudgesTheLampsOnEveryKeptBackDigitShownWithoutItsLa
   // Swapped lamps, and one test digit missed, fail for the wrong lamp.
   EXPECT_EQ(d.RunTest([](const FakeLabBrain& b) { return Learned(b) ^ 3u; }), WrongDigit);
   EXPECT_EQ(d.RunTest([](const FakeLabBrain& b) { return b.In(33) == 9 ? 3u : Learned(b); }), WrongDigit);
-  // Every test digit must be judged before the time runs out.
+  // Every test digit must be judged before the time runs out; a wrong lamp shows at once,
+  // with the digit it was judged on.
   EXPECT_EQ(d.RunTest(Learned, 10), NotYetAchieved);
+  EXPECT_EQ(d.RunTest([](const FakeLabBrain& b) { return Learned(b) ^ 3u; }, 5), WrongDigit);
+  EXPECT_EQ(d.chalk.judgedDigit, 0);
   // A lamp whose digit has no kept-back sample cannot be judged.
   DigitBench few;
   few.Record(4);
