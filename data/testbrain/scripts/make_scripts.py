@@ -21,9 +21,9 @@ DY = [0, 1, 1, 1, 0, -1, -1, -1]
 LAB_IN = {"Switch 1": 0, "Switch 2": 1, "Slider": 2, "Target 1": 28}
 LAB_IN.update({"Point %d" % (k + 1): 32 + k for k in range(10)})
 LAB_IN.update({"Category %d" % k: 42 + k for k in range(10)})
-LAB_IN.update({"Eyes": 8, "Leg Pos": 9})
+LAB_IN.update({"Eyes": 8, "Leg Pos": 9, "Glass": 58})
 LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3, "Raise Leg": 7, "Lower Leg": 8, "Heart": 12,
-           "Chamber 1": 9, "Chamber 2": 10, "Chamber 3": 11}
+           "Chamber 1": 9, "Chamber 2": 10, "Chamber 3": 11, "Arm Up": 31, "Arm Down": 32}
 BUG_IN = {"Branch Fwd": 3, "Bump": 4, "Branch Left": 5, "Branch Right": 6, "Eye": 7,
           "Smell Left": 14, "Smell Right": 15}
 BUG_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6}
@@ -33,6 +33,9 @@ WORM_OUT = {"Raise Mid": 13, "Lower Mid": 14, "Grab Front": 15, "Grab Back": 16,
             "Bend Right": 18}
 SPIDER_IN = {"Bump": 4, "Eye": 7, "Home Dist": 16, "Got Food": 18}
 SPIDER_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6, "Go Back": 19}
+
+
+BEER_DECAY = 7.5
 
 
 class RouteError(Exception):
@@ -358,6 +361,20 @@ def heart_brains(B):
         B[key] = b
 
 
+def beer_brains(B):
+    """Book 4, page 14: Glass opens the tap through a synapse that tires, so it closes in
+    time; without the decay the tap pours on and the glass spills."""
+    for key, decay in (("w414", BEER_DECAY), ("w414f", 0)):
+        b = lab("400000000000000", "180000000")
+        b.neuron("D", 12, 4, 50)
+        b.synapse("Glass", "D", 100)
+        if decay:
+            slot = b.expect[-1][3]
+            b.say("synapse %d %d decay %g" % (12 + DX[slot], 4 + DY[slot], decay))
+        b.wire("D", "Arm Down")
+        B[key] = b
+
+
 def brains():
     B = {}
     for key, digits, kw in (("w605", (0, 1), {}), ("w605f", (0, 1), {"swap": True}),
@@ -405,6 +422,7 @@ def brains():
 
     leg_brains(B)
     heart_brains(B)
+    beer_brains(B)
 
     b = bug("0"); b.neuron("A", 12, 4, 0); b.wire("A", "Go Fwd"); B["w201"] = b
     b = bug("0"); b.neuron("A", 12, 4, 50); b.wire("A", "Go Fwd"); B["w201f"] = b
