@@ -100,10 +100,10 @@ def levels():
                      [worm("Wiggles", 6, 3.8, 0)] + [mushroom("Mush%d" % (k + 1), x, y) for k, (x, y) in enumerate(ring)],
                      [(0, "0000000000000400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [],
                      (0, 1, 600, 60), (6, 6), ["Turning: mushrooms on a ring to the worm's left."]))
-    # 3 and 4: smell, and a patch where a trigger poisons the mushrooms.
+    # 3 and 4: smell (with Bump Nose, which page 3 asks for), and a patch where a trigger poisons the mushrooms.
     out.append(level(503, 14, 12, [(4, 3, 0), (10, 9, 1), (7, 7, 3)],
                      [worm("Wiggles", 3, 6, 0), mushroom("Mush1", 9, 3), mushroom("Mush2", 11, 8)],
-                     [(0, "000000000000C400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [(0, 12, 0)],
+                     [(0, "000000000000D400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [(0, 12, 0)],
                      None, (7, 6), ["Smell: two mushrooms somewhere in the dark. Follow your nose."]))
     out.append(level(504, 14, 12, [(4, 3, 0), (10, 9, 1)],
                      [worm("Wiggles", 3, 6, 0), mushroom("Good", 9, 3), mushroom("Bad", 9, 9)],
@@ -130,7 +130,7 @@ def levels():
                      [worm("Wiggles", 3, 7, 0), mushroom("Mush1", 7, 4), mushroom("Mush2", 10, 8),
                       mushroom("Mush3", 5, 11), mushroom("Mush4", 12, 11), spider("Webster", 13, 3, 12)],
                      [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(5)], [(0, 40, 0.01), (5, 50, 0.01)], [(0, 12, 0)],
-                     None, (8, 7), ["The bunker challenge: four mushrooms, and a spider on the prowl."]))
+                     None, (8, 7), ["The bunker challenge: four mushrooms, and a spider watching from its lair."]))
     return out
 
 
