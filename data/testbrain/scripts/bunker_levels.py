@@ -115,7 +115,7 @@ def levels():
     out.append(level(505, 14, 12, lair(11, 3),
                      [worm("Wiggles", 4, 7, 0), mushroom("Mush1", 7, 9), spider("Webster", 11, 3, 12)],
                      [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(2)], [(0, 50, 0.01), (2, 50, 0.01)], [(0, 12, 0)],
-                     None, (7, 6), ["The spider: it sees the ends of worms straight ahead of it."]))
+                     (0, 3, 1200, 0), (7, 6), ["The spider: it sees the ends of worms straight ahead of it."]))
     # 6 and 7: the spider's side.
     out.append(level(506, 14, 12, lair(3, 6),
                      [spider("Webster", 3, 6, 0), worm("Snack", 7.5, 6, 6)],

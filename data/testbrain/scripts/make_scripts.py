@@ -217,6 +217,19 @@ def crawler(b, up_grip, down_grip):
     simple(b, "D", 50, [("Mid Height", 100)], ["Lower Mid", down_grip], y=10)
 
 
+def flee_spider(b):
+    """Turns away from the stronger spider side: to turn right, bend right on the
+    back-gripping step (D) and left on the front-gripping one (U); mirrored to turn left."""
+    simple(b, "SL", 1, [("Spider Left", 100), ("Spider Right", -100)], [], x=18, y=14)
+    simple(b, "SR", 1, [("Spider Right", 100), ("Spider Left", -100)], [], x=18, y=20)
+    simple(b, "RF", 75, [("U", 50), ("SL", 50)], [], x=34, y=4)
+    simple(b, "LB", 75, [("D", 50), ("SR", 50)], [], x=34, y=10)
+    simple(b, "RB", 75, [("D", 50), ("SL", 50)], [], x=34, y=16)
+    simple(b, "LF", 75, [("U", 50), ("SR", 50)], [], x=34, y=22)
+    simple(b, "BL", 50, [("RF", 100), ("LB", 100)], ["Bend Left"], x=42, y=7)
+    simple(b, "BR", 50, [("RB", 100), ("LF", 100)], ["Bend Right"], x=42, y=19)
+
+
 def simple(b, name, th, inputs, outs, x=12, y=None):
     b.neuron(name, x, y if y is not None else b.row_of(inputs[0][0]), th)
     for src, w in inputs:
@@ -474,6 +487,12 @@ def brains():
 
     b = worm("400", "1E000"); crawler(b, "Grab Front", "Grab Back"); B["w501"] = b
     b = worm("400", "1E000"); crawler(b, "Grab Back", "Grab Front"); B["w501f"] = b
+    for key, flee in (("w505", True), ("w505f", False)):
+        b = worm("600400", "7E000")
+        crawler(b, "Grab Front", "Grab Back")
+        if flee:
+            flee_spider(b)
+        B[key] = b
     for key, homing in (("w507", True), ("w507f", False)):
         b = spider("50090")
         simple(b, "G", 0, [("Got Food", -100)], ["Go Fwd"])
