@@ -122,6 +122,8 @@ TEST(EditorWalk, NewEditMouseEditsSaveRunNextPageAndBackLoseNothing) {
     form->ThingZBox->setText("0.6");
     Click(form->ThingAddButton);
     ASSERT_EQ(form->ThingList->count(), 1);
+    QTest::qWait(20);
+    Shot(form, "3-scenery");
     // A ladybug and an aphid on the Critters tab.
     form->PageControl->setCurrentIndex(1);
     QTest::qWait(10);

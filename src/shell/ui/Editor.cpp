@@ -63,17 +63,21 @@ class ThumbnailDelegate : public QStyledItemDelegate {
     const int frame = index.data(FrameRole).toInt();
     if (const TPic* pic = form_.editing().world().Picture(index.data(PictureRole).toInt())) {
       Thumbnail t = FrameThumbnail(*pic, frame, 1);
-      QImage image(std::max(1, t.width), std::max(1, t.height), QImage::Format_ARGB32);
-      image.fill(Qt::transparent);
+      QImage whole(std::max(1, t.width), std::max(1, t.height), QImage::Format_ARGB32);
+      whole.fill(Qt::transparent);
       const Palette& pal = form_.palette();
+      QRect drawn;
       for (int y = 0; y < t.height; ++y)
         for (int x = 0; x < t.width; ++x) {
           const size_t at = static_cast<size_t>(y) * t.width + x;
           if (!t.drawn[at]) continue;
           const Rgb c = pal[t.pixels[at]];
-          image.setPixel(x, y, qRgb(c.r, c.g, c.b));
+          whole.setPixel(x, y, qRgb(c.r, c.g, c.b));
+          drawn |= QRect(x, y, 1, 1);
         }
-      // Small pictures grow up to four times their size, large ones shrink to fit.
+      // Only what the frame draws; small pictures grow up to four times their size, large
+      // ones shrink to fit.
+      const QImage image = drawn.isEmpty() ? whole : whole.copy(drawn);
       const double scale = std::min({4.0, double(ThumbSide) / image.width(), double(ThumbSide) / image.height()});
       const QSize shown(std::max(1, int(image.width() * scale)), std::max(1, int(image.height() * scale)));
       const QRect box(option.rect.left() + 2 + (ThumbSide - shown.width()) / 2,
