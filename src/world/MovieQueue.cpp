@@ -198,25 +198,38 @@ MovieRect MovieQueue::DrawFrame(int index, IndexedImage& view) {
   return rect;
 }
 
-// Words broken into centred lines that fit the width, at most three.
-void MovieQueue::DrawSmallLines(IndexedImage& window, int w, int y, const std::string& text) {
+// Words broken into centred lines that fit the width and the rows down to `bottom`: the
+// letters get smaller (10 points down to 7) until they do; a sentence that still does not
+// fit ends in "..." on the last row there is.
+void MovieQueue::DrawSmallLines(IndexedImage& window, int w, int y, int bottom, const std::string& text) {
   TextStyle style;
   style.family = "Arial";
-  style.pointSize = 10;
   style.colour = textColour;
-  std::vector<std::string> lines{""};
-  size_t at = 0;
-  while (at < text.size()) {
-    size_t end = text.find(' ', at);
-    if (end == std::string::npos) end = text.size();
-    const std::string word = text.substr(at, end - at);
-    const std::string joined = lines.back().empty() ? word : lines.back() + " " + word;
-    if (!lines.back().empty() && text_->TextWidth(joined, style) > w - 16) lines.push_back(word);
-    else lines.back() = joined;
-    at = end + 1;
+  std::vector<std::string> lines;
+  int step = 0;
+  for (style.pointSize = 10; style.pointSize >= 7; --style.pointSize) {
+    lines.assign(1, "");
+    size_t at = 0;
+    while (at < text.size()) {
+      size_t end = text.find(' ', at);
+      if (end == std::string::npos) end = text.size();
+      const std::string word = text.substr(at, end - at);
+      const std::string joined = lines.back().empty() ? word : lines.back() + " " + word;
+      if (!lines.back().empty() && text_->TextWidth(joined, style) > w - 16) lines.push_back(word);
+      else lines.back() = joined;
+      at = end + 1;
+    }
+    step = style.pointSize * 4 / 3 + 2;
+    if (y + static_cast<int>(lines.size()) * step <= bottom + 2) break;
   }
-  for (size_t k = 0; k < lines.size() && k < 3; ++k)
-    text_->DrawText(window, w / 2 - text_->TextWidth(lines[k], style) / 2, y + static_cast<int>(k) * 16, lines[k], style);
+  if (style.pointSize < 7) style.pointSize = 7;
+  const size_t rows = static_cast<size_t>(std::max(1, (bottom + 2 - y) / std::max(1, step)));
+  if (lines.size() > rows) {
+    lines.resize(rows);
+    lines.back() += "...";
+  }
+  for (size_t k = 0; k < lines.size(); ++k)
+    text_->DrawText(window, w / 2 - text_->TextWidth(lines[k], style) / 2, y + static_cast<int>(k) * step, lines[k], style);
 }
 
 void MovieQueue::DrawLine(MovieScreen& screen, const std::string& text, bool title) {
@@ -243,7 +256,7 @@ void MovieQueue::DrawLine(MovieScreen& screen, const std::string& text, bool tit
       middle = std::max(std::min(middle, bottom - SmallLineRows - lineHeight / 2), top + lineHeight / 2);
     }
     text_->DrawText(window, w / 2 - text_->TextWidth(first, style) / 2, middle - lineHeight / 2, first, style);
-    if (br != std::string::npos) DrawSmallLines(window, w, middle + lineHeight / 2 + 6, text.substr(br + 1));
+    if (br != std::string::npos) DrawSmallLines(window, w, middle + lineHeight / 2 + 6, bottom, text.substr(br + 1));
   }
   if (screen.windowChanged && bottom > top) screen.windowChanged(0, top, w, bottom - top);
 }

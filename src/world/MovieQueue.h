@@ -120,7 +120,7 @@ class MovieQueue {
   void FadeTick(MovieScreen& screen, bool band, bool& phase);
   MovieRect DrawFrame(int index, IndexedImage& view);
   void DrawLine(MovieScreen& screen, const std::string& text, bool title);
-  void DrawSmallLines(IndexedImage& window, int w, int y, const std::string& text);
+  void DrawSmallLines(IndexedImage& window, int w, int y, int bottom, const std::string& text);
   void CopyToWindow(MovieScreen& screen, const MovieRect& rect);
 
   IMessages* messages_;

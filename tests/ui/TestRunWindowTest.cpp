@@ -33,9 +33,14 @@ int CountColour(const QImage& image, QRgb colour) {
 }
 }  // namespace
 
-TEST(TestRunWindow, AFailedTestShowsItsRunAndWhyBesideTheWorld) {
+// Runs a level's test in the program with a brain that fails it, through "Start test",
+// "Run world" and the ticks until the verdict's message stands; checks the run window
+// and returns its sentence.
+std::string FailInTheProgram(int level, const std::string& board, const std::string& brainFile, QRgb lineColour,
+                             const char* shot) {
   const QString keep = QDir::currentPath();
   QDir::setCurrent(QUORBIT_TEST_DATA_DIR);
+  std::string why;
   {
     TempFolder exe;
     FakeHost fakes;
@@ -43,55 +48,54 @@ TEST(TestRunWindow, AFailedTestShowsItsRunAndWhyBesideTheWorld) {
     Host host = fakes.host();
     host.text = &letters;
     TMainForm main(host, QString::fromStdString(exe.path()));
-    ASSERT_TRUE(main.startedOk());
+    EXPECT_TRUE(main.startedOk());
     main.shell().Progress = 799;
     TBrainForm brains(host, 7);
     ProgramWiring wiring(main, brains);
     main.show();
     main.ShowTitle(false);
-    main.progression().ShowBook(2);
-    main.progression().LoadLevelWorld(205);
-    ASSERT_EQ(main.shell().WorldId, 205);
+    main.progression().ShowBook(level / 100);
+    main.progression().LoadLevelWorld(level);
+    EXPECT_EQ(main.shell().WorldId, level);
     bool loaded = false;
     for (const BrainEntry& e : brains.collection().Brains())
-      if (e.name == "LadyBug") {
-        e.board->LoadBrain(*ReadFileBytes("testbrain/w205f.brn"));
+      if (e.name == board) {
+        e.board->LoadBrain(*ReadFileBytes(brainFile));
         loaded = true;
       }
-    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(loaded);
     TTestWorld* window = main.testWorld();
     window->show();
     main.timer().stop();
     EXPECT_EQ(window->testRunWindow(), nullptr);
 
-    // "Start test", "Run world" and the ticks until the verdict's message stands.
     main.shell().StartTest();
     main.shell().RunWorld();
-    ASSERT_TRUE(main.shell().Testing);
+    EXPECT_TRUE(main.shell().Testing);
     for (int t = 0; t < 3000 && main.shell().Testing; ++t) main.TimerTimer();
-    ASSERT_FALSE(main.shell().Testing);
+    EXPECT_FALSE(main.shell().Testing);
     TWorld& world = window->world();
     for (int t = 0; t < 400 && !(world.movies && world.movies->WaitsForStart()); ++t) main.TimerTimer();
 
     TTestRunWnd* run = window->testRunWindow();
-    ASSERT_NE(run, nullptr);
-    EXPECT_TRUE(run->isVisible());
-    EXPECT_EQ(run->whyText().toStdString(), world.testRun.why);
-    EXPECT_EQ(run->whyText().left(20), "The ladybug died at ");
-    // The chart: the energy in red and the goal line in green.
-    EXPECT_GT(CountColour(run->chart(), qRgb(200, 0, 0)), 50);
-    EXPECT_GT(CountColour(run->chart(), qRgb(0, 150, 0)), 50);
-    QTest::qWait(50);
-    Shot(window, "verdict-world");
-    Shot(run, "verdict-run");
-    if (const char* dir = std::getenv("QUORBIT_SHOTS"))
-      if (QScreen* screen = QGuiApplication::primaryScreen())
-        screen->grabWindow(0).save(QString(dir) + "/verdict-desktop.png");
-    auto* close = run->findChild<QPushButton*>("CloseButton");
-    ASSERT_NE(close, nullptr);
-    close->click();
-    EXPECT_FALSE(run->isVisible());
-
+    if (run) {
+      EXPECT_TRUE(run->isVisible());
+      why = run->whyText().toStdString();
+      EXPECT_EQ(why, world.testRun.why);
+      EXPECT_GT(CountColour(run->chart(), lineColour), 50);
+      QTest::qWait(50);
+      Shot(window, (std::string(shot) + "-world").c_str());
+      Shot(run, (std::string(shot) + "-run").c_str());
+      if (const char* dir = std::getenv("QUORBIT_SHOTS"))
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+          screen->grabWindow(0).save(QString(dir) + "/" + shot + "-desktop.png");
+      auto* close = run->findChild<QPushButton*>("CloseButton");
+      EXPECT_NE(close, nullptr);
+      if (close) close->click();
+      EXPECT_FALSE(run->isVisible());
+    } else {
+      ADD_FAILURE() << "no run window after the verdict";
+    }
     main.onEnding();
     main.shell().brains = nullptr;
     main.progression().brains = nullptr;
@@ -99,6 +103,19 @@ TEST(TestRunWindow, AFailedTestShowsItsRunAndWhyBesideTheWorld) {
     window->world().brains = nullptr;
   }
   QDir::setCurrent(keep);
+  return why;
+}
+
+TEST(TestRunWindow, AFailedTestShowsItsRunAndWhyBesideTheWorld) {
+  // The ladybug's energy in red against its goal.
+  const std::string why = FailInTheProgram(205, "LadyBug", "testbrain/w205f.brn", qRgb(200, 0, 0), "verdict");
+  EXPECT_EQ(why.substr(0, 20), "The ladybug died at ");
+}
+
+TEST(TestRunWindow, ALabBenchShowsEachLightAgainstWhatWasWanted) {
+  // Light 1 in red, and its target dashed in a paler red.
+  const std::string why = FailInTheProgram(103, "Lab", "testbrain/w103f.brn", qRgb(210, 0, 0), "verdict-lab");
+  EXPECT_EQ(why.substr(0, 35), "Light 2 was on while it should be o");
 }
 
 TEST(TestRunWindow, ThePlotHintsWhileEmptyNamesItsTracesAndClears) {
