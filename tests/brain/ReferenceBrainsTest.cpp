@@ -21,8 +21,12 @@ TEST(ReferenceBrains, EveryScriptHasABuiltBrainThatLoads) {
   for (const std::string& script : scripts) {
     const std::string level = script.substr(0, script.find('.'));
     const bool test = level.size() >= 4 && level[0] == 'w' && std::isdigit(static_cast<unsigned char>(level[1]));
-    if (test && std::isdigit(static_cast<unsigned char>(level.back()))) EXPECT_TRUE(has(level + "f.txt")) << level;
-    if (test && level.back() == 'p') EXPECT_TRUE(has(level.substr(0, level.size() - 1) + ".txt")) << level;
+    if (test && std::isdigit(static_cast<unsigned char>(level.back()))) {
+      EXPECT_TRUE(has(level + "f.txt")) << level;
+    }
+    if (test && level.back() == 'p') {
+      EXPECT_TRUE(has(level.substr(0, level.size() - 1) + ".txt")) << level;
+    }
     const auto bytes = ReadFileBytes(test ? QUORBIT_TEST_DATA_DIR "/testbrain/" + level + ".brn"
                                           : QUORBIT_TEST_DATA_DIR "/worlds/" + level + ".brx");
     ASSERT_TRUE(bytes) << level;
