@@ -304,7 +304,9 @@ TEST(Ant, TheHeartRingTripodGaitWalksStraightBothWays) {
       f.OnlyLegs(OutCh::LegForward, {up[0], up[1], up[2]});
       f.OnlyLegs(OutCh::LegBack, {down[0], down[1], down[2]});
       f.Tick();
-      if (t == 100) EXPECT_EQ(ant->getHeading(), heading) << "heading " << heading << " at tick 100";
+      if (t == 100) {
+        EXPECT_EQ(ant->getHeading(), heading) << "heading " << heading << " at tick 100";
+      }
     }
     EXPECT_EQ(ant->getHeading(), heading) << "started at heading " << heading;
     EXPECT_GT(std::hypot(ant->x - x0, ant->y - y0), 3.0f) << "heading " << heading;

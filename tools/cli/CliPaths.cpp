@@ -75,7 +75,7 @@ std::string DefaultDataFolder(const std::string& current, const std::string& exe
   auto holdsPalette = [&ec](const fs::path& folder) { return fs::is_regular_file(folder / "quorbit.pal", ec); };
   if (holdsPalette(current)) return current;
   if (executableFolder.empty()) return "";
-  for (const fs::path candidate : {fs::path(executableFolder) / "data", fs::path(executableFolder) / ".." / "share" / "quorbit"})
+  for (const fs::path& candidate : {fs::path(executableFolder) / "data", fs::path(executableFolder) / ".." / "share" / "quorbit"})
     if (holdsPalette(candidate)) return candidate.lexically_normal().string();
   return "";
 }
