@@ -32,6 +32,8 @@ WORM_IN = {"Mid Height": 10, "Mid Angle": 11, "Smell Left": 14, "Smell Right": 1
 WORM_OUT = {"Raise Mid": 13, "Lower Mid": 14, "Grab Front": 15, "Grab Back": 16, "Bend Left": 17,
             "Bend Right": 18}
 SPIDER_IN = {"Bump": 4, "Eye": 7, "Home Dist": 16, "Got Food": 18}
+CANNON_IN = {"Smell Left": 14, "Smell Right": 15}
+CANNON_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6, "Go Back": 19, "Fire": 20}
 SPIDER_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6, "Go Back": 19}
 
 
@@ -487,6 +489,17 @@ def brains():
 
     b = worm("400", "1E000"); crawler(b, "Grab Front", "Grab Back"); B["w501"] = b
     b = worm("400", "1E000"); crawler(b, "Grab Back", "Grab Front"); B["w501f"] = b
+    # Book 4, page 13: a Linear neuron fed through weight 50 gives Fire one rise of 50,
+    # which lands on the ladybug ahead; a Step neuron's rise of 100 flies over.
+    for key, linear in (("w413", True), ("w413f", False)):
+        b = Brain(CANNON_IN, CANNON_OUT, "C000", "180070")
+        b.neuron("A", 12, 4, 0)
+        if linear:
+            simple(b, "L", 0, [("A", 50)], ["Fire"], x=20, y=4)
+            b.say("neuron 20 4 type Linear")
+        else:
+            b.wire("A", "Fire")
+        B[key] = b
     for key, flee in (("w505", True), ("w505f", False)):
         b = worm("600400", "7E000")
         crawler(b, "Grab Front", "Grab Back")
