@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "platform/JsonText.h"
 #include "world/EditorChecks.h"
 
 const std::vector<ScriptVerb>& EditorScriptVerbs() {
@@ -72,23 +73,6 @@ std::string Num(float v) {
   char buf[48];
   std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
   return buf;
-}
-
-std::string Json(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c == 0x7f) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
 }
 
 // Control characters other than blanks: the file is not a script.
@@ -285,11 +269,11 @@ TEditorScript::Outcome TEditorScript::Print(const std::string& what, std::string
   TWorld& world = ed_.world();
   if (what == "types") {
     out << "{\"types\":[";
-    for (size_t k = 0; k < ed_.types.size(); ++k) out << (k ? "," : "") << Json(ed_.types[k].boxName);
+    for (size_t k = 0; k < ed_.types.size(); ++k) out << (k ? "," : "") << JsonString(ed_.types[k].boxName);
     out << "]}";
   } else if (what == "heights") {
     auto grid = [&](const char* key, auto value) {
-      out << Json(key) << ":[";
+      out << JsonString(key) << ":[";
       for (int x = 0; x < world.X; ++x) {
         out << (x ? ",[" : "[");
         for (int y = 0; y < world.Y; ++y) out << (y ? "," : "") << value(x, y);
@@ -308,8 +292,8 @@ TEditorScript::Outcome TEditorScript::Print(const std::string& what, std::string
     out << "{\"critters\":[";
     for (size_t k = 0; k < world.critters.size(); ++k) {
       const TCritter& c = *world.critters[k];
-      out << (k ? "," : "") << "{\"n\":" << c.number << ",\"name\":" << Json(c.name)
-          << ",\"type\":" << Json(ed_.CritterTypeName(static_cast<int>(k))) << ",\"x\":" << Num(c.x)
+      out << (k ? "," : "") << "{\"n\":" << c.number << ",\"name\":" << JsonString(c.name)
+          << ",\"type\":" << JsonString(ed_.CritterTypeName(static_cast<int>(k))) << ",\"x\":" << Num(c.x)
           << ",\"y\":" << Num(c.y) << ",\"z\":" << Num(c.z) << ",\"heading\":" << c.heading << "}";
     }
     out << "],\"test\":" << world.testCritter << ",\"follow\":" << world.loadedFollow << "}";

@@ -1,6 +1,8 @@
 #pragma once
 // quorbit-cli: each command lives in a file of its own and registers itself here.
 #include <string>
+
+#include "platform/JsonText.h"
 #include <vector>
 
 #include "platform/Host.h"
@@ -25,7 +27,6 @@ constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
 
 // Text quoted and escaped as a JSON string.
-std::string JsonString(const std::string& text);
 // A whole decimal number within low..high, nothing else in the text.
 bool ParseNumber(const std::string& text, long low, long high, long& out);
 // Prints a usage error as a JSON line on standard error and returns ExitUsage.
