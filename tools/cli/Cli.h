@@ -1,11 +1,10 @@
 #pragma once
 // quorbit-cli: each command lives in a file of its own and registers itself here.
 #include <string>
-
-#include "platform/JsonText.h"
 #include <vector>
 
 #include "platform/Host.h"
+#include "platform/JsonText.h"
 
 struct CliCommand {
   const char* name;
