@@ -182,7 +182,7 @@ std::string TTestRun::CreatureWhy(const VerdictFacts& f, bool passed) const {
   const int n = static_cast<int>(energy.size());
   if (f.critterDead) {
     const std::string when = diedAt >= 0 ? " at " + At(diedAt) : "";
-    if (f.kind == 2 || f.kind == 4) return Format("The %s died%s.", who, when.c_str());
+    if (f.kind == 2 || f.kind == 4 || goal <= 0) return Format("The %s died%s.", who, when.c_str());
     return Format("The %s died%s, with %d of the %d energy it needed.", who, when.c_str(), reached, goal);
   }
   if (passed && (f.kind == 2 || f.kind == 4)) {
@@ -192,6 +192,8 @@ std::string TTestRun::CreatureWhy(const VerdictFacts& f, bool passed) const {
     if (at < 0) return Format("The %s reached its goal of %d energy and stayed alive.", who, goal);
     return Format("The %s reached its goal of %d energy at %s and stayed alive.", who, goal, At(at).c_str());
   }
+  // A test that asks only to stay alive has no energy to reach.
+  if (passed && goal <= 0) return Format("The %s stayed alive to the end, with %d energy.", who, reached);
   if (passed) return Format("The %s reached %d of the %d energy it needed.", who, reached, goal);
   std::string s = Format("The %s reached %d of the %d energy it needed when the time ran out at %s.", who, reached,
                          goal, At(std::max(0, n - 1)).c_str());

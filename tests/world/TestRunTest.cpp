@@ -110,6 +110,13 @@ TEST_F(TestRunTest, APassIsToldButTheWinningMessageKeepsOneLine) {
   Run({40, 45, 50, 30});
   EXPECT_TRUE(f.world.JudgeTest(4, 50));
   EXPECT_EQ(f.world.testRun.why, "The ladybug reached its goal of 50 energy at 0.2 s and stayed alive.");
+
+  // A test that asks only to stay alive speaks of no energy goal.
+  f.world.ResetWorld();
+  movies.steps.clear();
+  Run({40, 38, 37});
+  EXPECT_TRUE(f.world.JudgeTest(1, 0));
+  EXPECT_EQ(f.world.testRun.why, "The ladybug stayed alive to the end, with 37 energy.");
 }
 
 TEST_F(TestRunTest, TheBrainRulesComeBeforeTheBodyInTheSentenceToo) {
