@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "bodies/PicWriter.h"
+#include "platform/Files.h"
 #include "world/WorldFile.h"
 
 class FuzzBrains : public IWorldBrains, public IWorldFileBrains {
@@ -100,3 +102,19 @@ struct FuzzWorld {
     return ports;
   }
 };
+
+// A scratch folder holding "pics/stone", a real two-frame picture set, for the harnesses
+// that read scenery from the working folder.
+inline std::filesystem::path ScratchFolderWithStone(const std::string& name) {
+  const auto path = ScratchFolder(name);
+  std::filesystem::create_directories(path / "pics");
+  TPicSource stone(4, 4, 2, 3);
+  for (int f = 0; f < 2; ++f) {
+    TPicSource::Frame& frame = stone.addFrame();
+    frame.colour.assign(16, static_cast<uint8_t>(10 + f));
+    frame.depth.assign(16, 5);
+  }
+  WriteFileAtomic((path / "pics/stone.cmp").string(), EncodeCmp(stone));
+  WriteFileAtomic((path / "pics/stone.shd").string(), EncodeShd(stone));
+  return path;
+}

@@ -13,16 +13,7 @@
 namespace {
 // The catalogue and its pictures are read from the working folder.
 const std::filesystem::path folder = [] {
-  const auto path = ScratchFolder("lst");
-  std::filesystem::create_directories(path / "pics");
-  TPicSource stone(4, 4, 2, 3);
-  for (int f = 0; f < 2; ++f) {
-    TPicSource::Frame& frame = stone.addFrame();
-    frame.colour.assign(16, static_cast<uint8_t>(10 + f));
-    frame.depth.assign(16, 5);
-  }
-  WriteFileAtomic((path / "pics/stone.cmp").string(), EncodeCmp(stone));
-  WriteFileAtomic((path / "pics/stone.shd").string(), EncodeShd(stone));
+  const auto path = ScratchFolderWithStone("lst");
   return path;
 }();
 }  // namespace
