@@ -79,6 +79,14 @@ def level(n, w, h, stones, critters, brains, energy, smell, test, lookat, text, 
     return "\n".join(lines)
 
 
+def praised(block, message, movie="movie\\wwin.mvi"):
+    """Puts the praise movie after a level's test line, as the lab levels have it."""
+    head, rest = block.split("[TEST]\n", 1)
+    test, rest = rest.split("\n", 1)
+    movie_lines = ["FTOB", "MEST Well done", "FTOM " + movie, "PAUS 10", "MESB " + message, "PAUS -1"]
+    return head + "[TEST]\n" + test + "\n" + "\n".join(movie_lines) + "\n" + rest
+
+
 def levels():
     out = []
     # 0: the bunker, to look around in: a worm, mushrooms, stones and the spider at home.
@@ -111,11 +119,17 @@ def levels():
                      None, (7, 6), ["Poison: one of these two mushrooms will make the worm ill."],
                      # The patch round the lower mushroom poisons it, and tells the worm.
                      [(target, 11, 9, 9, 7.5, 7.5, 10.5, 7.5, 10.5, 10.5, 7.5, 10.5, -1, 3) for target in (2, 0)]))
-    # 5: the spider hunts; the worm feels it coming.
-    out.append(level(505, 14, 12, lair(11, 3),
-                     [worm("Wiggles", 4, 7, 0), mushroom("Mush1", 7, 9), spider("Webster", 11, 3, 12)],
-                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(2)], [(0, 50, 0.01), (2, 50, 0.01)], [(0, 12, 0)],
-                     (0, 3, 1200, 0), (7, 6), ["The spider: it sees the ends of worms straight ahead of it."]))
+    # 5: the spider hunts; the worm feels it coming. Two mushrooms lie on the way to the
+    # lair, before the spider can be felt, so a crawler eats them; the test's energy goal
+    # needs both, so a worm that stays put fails, and one that crawls on past the lair is
+    # caught.
+    out.append(praised(level(505, 20, 12, lair(17, 3),
+                             [worm("Wiggles", 2, 6, 0), mushroom("Mush1", 4.5, 6), mushroom("Mush2", 6.5, 6),
+                              spider("Webster", 17, 3, 12)],
+                             [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(3)], [(0, 40, 0.01), (3, 50, 0.01)],
+                             [(0, 12, 0)], (0, 1, 1200, 50), (10, 6),
+                             ["The spider: it sees the ends of worms straight ahead of it."]),
+                       "The worm ate and got away from the spider"))
     # 6 and 7: the spider's side.
     out.append(level(506, 14, 12, lair(3, 6),
                      [spider("Webster", 3, 6, 0), worm("Snack", 7.5, 6, 6)],
