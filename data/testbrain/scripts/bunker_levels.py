@@ -130,11 +130,14 @@ def levels():
                              [(0, 12, 0)], (0, 1, 1200, 50), (10, 6),
                              ["The spider: it sees the ends of worms straight ahead of it."]),
                        "The worm ate and got away from the spider"))
-    # 6 and 7: the spider's side.
-    out.append(level(506, 14, 12, lair(3, 6),
-                     [spider("Webster", 3, 6, 0), worm("Snack", 7.5, 6, 6)],
-                     [(0, SPIDER_IN, SPIDER_OUT, "Spider")], [(0, 40, 0.01), (1, 50, 0)], [],
-                     None, (5, 6), ["Hunting: a worm lies across the spider's way."]))
+    # 6 and 7: the spider's side. On 6 the spider faces into its lair and the worm lies
+    # behind it in the mouth: it must search, hunt, and stand still once it holds its
+    # catch, which lies within a step of home, so it eats there.
+    out.append(praised(level(506, 14, 12, lair(3, 6),
+                             [spider("Webster", 3, 6, 12), worm("Snack", 3.8, 6, 6)],
+                             [(0, SPIDER_IN, SPIDER_OUT, "Spider")], [(0, 40, 0.01), (1, 50, 0)], [],
+                             (0, 1, 400, 80), (5, 6), ["Hunting: a worm lies behind the spider, in the mouth of its lair."]),
+                       "The spider found the worm, caught it and ate it", "movie\\bugwave.mvi"))
     out.append(level(507, 14, 12, lair(3, 6),
                      [spider("Webster", 3, 6, 0), worm("Snack", 7.5, 6, 6)],
                      [(0, SPIDER_IN, SPIDER_OUT, "Spider")], [(0, 40, 0.01), (1, 50, 0)], [],

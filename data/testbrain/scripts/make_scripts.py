@@ -506,6 +506,14 @@ def brains():
         if flee:
             flee_spider(b)
         B[key] = b
+    # Book 5, page 6: search while Eye is 0, hunt while it is not; Got Food stops the
+    # search, so the spider stands with its catch near home and eats it. Without that it
+    # turns on with the catch and never eats.
+    for key, stop in (("w506", True), ("w506f", False)):
+        b = spider("50090")
+        simple(b, "S", 0, [("Eye", -100)] + ([("Got Food", -100)] if stop else []), ["Turn Left"])
+        simple(b, "H", 50, [("Eye", 100)], ["Go Fwd"], x=20, y=12)
+        B[key] = b
     for key, homing in (("w507", True), ("w507f", False)):
         b = spider("50090")
         simple(b, "G", 0, [("Got Food", -100)], ["Go Fwd"])
