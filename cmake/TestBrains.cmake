@@ -29,7 +29,7 @@ foreach(script IN LISTS QUORBIT_TESTBRAIN_SCRIPTS)
 endforeach()
 # The hidden brains of the levels' own animals, built the same way into the worlds
 # folder, where a world's hidden brain line finds them.
-foreach(hidden hunter)
+foreach(hidden hunter ladywalk)
   quorbit_brain_from_script(${CMAKE_SOURCE_DIR}/data/testbrain/scripts/${hidden}.txt
                             ${QUORBIT_DATA_DIR}/worlds/${hidden}.brx hiddenbrain)
 endforeach()
