@@ -13,19 +13,14 @@
 #include "bodies/GizmoLamp.h"
 #include "bodies/GizmoLeg.h"
 #include "bodies/GizmoScope.h"
+#include "platform/TextFormat.h"
+#include "world/GoalWatch.h"
 #include "world/World.h"
 
 namespace {
 
 constexpr Rgb DialColours[] = {{210, 0, 0}, {0, 60, 220}, {0, 150, 0}, {170, 0, 170}, {220, 120, 0}, {0, 150, 150}};
 constexpr Rgb EnergyColour{200, 0, 0}, GoalColour{0, 150, 0};
-
-template <typename... A>
-std::string Format(const char* format, A... args) {
-  char buf[256];
-  std::snprintf(buf, sizeof buf, format, args...);
-  return buf;
-}
 
 // A target is drawn dashed in a paler shade of its dial's colour.
 Rgb Paler(Rgb c) {
@@ -236,7 +231,9 @@ void TTestRun::Finish(TWorld& world, const VerdictFacts& f, bool passed) {
     return;
   }
   if (passed) {
-    why = "Every part of the bench did its task.";
+    const bool garden = std::any_of(world.gizmos.begin(), world.gizmos.end(),
+                                    [](const auto& g) { return dynamic_cast<const TGoalWatch*>(g.get()); });
+    why = garden ? "The task was done in time." : "Every part of the bench did its task.";
     return;
   }
   for (size_t k = 0; k < world.gizmos.size(); ++k) {
@@ -267,6 +264,8 @@ void TTestRun::Finish(TWorld& world, const VerdictFacts& f, bool passed) {
       why = Format("The heart pumped %d of the 100 it needed ", h1->pumped) + end + ".";
     } else if (const auto* h3 = dynamic_cast<const THeart3*>(g)) {
       why = Format("The heart pumped %d of the %d it needed ", h3->pumped, THeart3::Goal + 1) + end + ".";
+    } else if (const auto* goal = dynamic_cast<const TGoalWatch*>(g)) {
+      why = goal->Shortfall() + " " + end + ".";
     } else {
       why = "The task was not done " + end + ".";
     }

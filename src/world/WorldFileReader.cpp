@@ -248,8 +248,9 @@ class WorldReader {
           break;
         }
         case 'l': g.number = digit(4); break;
+        case 'g':  // "goal" and five numbers: what a garden test watches
         case 'm': {
-          const std::string t = tail(7);
+          const std::string t = tail(g.kind == 'g' ? 5 : 7);
           LineScan s(t);
           for (int& v : g.values)
             if (!s.Int(v)) break;

@@ -2,6 +2,7 @@
 
 #include "bodies/GizmoFactory.h"
 #include "platform/Files.h"
+#include "world/GoalWatch.h"
 #include "world/LevelTest.h"
 
 TWorldLoader::TWorldLoader(TWorld& world, IWorldFileBrains* brains, IWorldTestHolder* test)
@@ -22,8 +23,16 @@ bool TWorldLoader::LoadLevel(int level) {
 void TWorldLoader::BuildGizmos() {
   world_.gizmos.clear();
   if (!gizmoPorts) return;
-  for (const TGizmoLine& line : world_.gizmoLines)
-    if (auto gizmo = MakeGizmo(line, *gizmoPorts)) world_.gizmos.push_back(std::move(gizmo));
+  for (const TGizmoLine& line : world_.gizmoLines) {
+    std::unique_ptr<TGizmo> gizmo;
+    if (line.kind == 'g') {
+      gizmo = TGoalWatch::Make(line, *gizmoPorts, world_.critters);
+      if (!gizmo) world_.host.Message("Bad gizmo line: goal", GizmoLineErrorCaption);
+    } else {
+      gizmo = MakeGizmo(line, *gizmoPorts);
+    }
+    if (gizmo) world_.gizmos.push_back(std::move(gizmo));
+  }
 }
 
 void TWorldLoader::TakeTest(const std::vector<std::string>* lines) {

@@ -1,0 +1,124 @@
+#include "world/GoalWatch.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/TextFormat.h"
+
+namespace {
+constexpr int LetterPictures = 42;
+constexpr const char* LetterSigns = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.!?+-=";
+constexpr int LetterType = 5, GateType = 6, ButtonType = 7, BulbType = 8;
+
+std::string Sign(int picture) {
+  if (picture < 0) return "?";
+  return std::string(1, LetterSigns[picture % LetterPictures]);
+}
+
+float Tenths(float dx, float dy) { return std::sqrt(dx * dx + dy * dy) * 10; }
+}  // namespace
+
+std::unique_ptr<TGoalWatch> TGoalWatch::Make(const TGizmoLine& line, const GizmoPorts& ports,
+                                             const std::vector<std::unique_ptr<TCritter>>& critters) {
+  const int what = line.values[1], when = line.values[3];
+  if (what < 0 || what >= WhatCount || (when != AtTheEnd && when != OnceIsEnough)) return nullptr;
+  return std::unique_ptr<TGoalWatch>(new TGoalWatch(line, ports, critters));
+}
+
+TGoalWatch::TGoalWatch(const TGizmoLine& line, const GizmoPorts& ports,
+                       const std::vector<std::unique_ptr<TCritter>>& critters)
+    : TGizmo(ports), critter(line.values[0]), what(line.values[1]), value(line.values[2]), when(line.values[3]),
+      other(line.values[4]), critters_(critters) {
+  reset();
+}
+
+const TCritter* TGoalWatch::Body(int number) const {
+  if (number < 0 || number >= static_cast<int>(critters_.size())) return nullptr;
+  return critters_[static_cast<size_t>(number)].get();
+}
+
+float TGoalWatch::Measure(const TCritter& body) const {
+  switch (what) {
+    case ShowsPicture:
+    case PictureAtLeast:
+      return body.parts.empty() ? -1.0f : static_cast<float>(body.parts.front()->getFrame());
+    case MovedAway: return Tenths(body.x - body.startX, body.y - body.startY);
+    case CameNear: {
+      const TCritter* near = Body(other);
+      return near ? Tenths(body.x - near->x, body.y - near->y) : 1e9f;
+    }
+    default: return body.energy;
+  }
+}
+
+bool TGoalWatch::Holds(float m) const {
+  switch (what) {
+    case ShowsPicture: return static_cast<int>(m) == value;
+    case CameNear: return m <= static_cast<float>(value);
+    case EnergyAtLeast: return std::floor(m + 0.5f) >= static_cast<float>(value);
+    default: return m >= static_cast<float>(value);
+  }
+}
+
+void TGoalWatch::reset() {
+  verdict = NotYetAchieved;
+  seen_ = false;
+  shown_ = best_ = 0;
+}
+
+void TGoalWatch::step(int, IndexedImage&, bool, std::vector<TRect>&) {
+  const TCritter* body = Body(critter);
+  if (!running || !body) return;
+  shown_ = Measure(*body);
+  if (!seen_) best_ = shown_;
+  // Nearer is better for CameNear, more for the rest.
+  best_ = what == CameNear ? std::min(best_, shown_) : std::max(best_, shown_);
+  seen_ = true;
+  if (Holds(shown_)) verdict = Achieved;
+  else if (when == AtTheEnd) verdict = NotYetAchieved;
+}
+
+std::string TGoalWatch::BodyName(const TCritter& body) const {
+  switch (body.typeCode) {
+    case ButtonType: return "push button";
+    default: {
+      std::string name = body.typeName;
+      std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+      return name;
+    }
+  }
+}
+
+std::string TGoalWatch::Shortfall() const {
+  const TCritter* body = Body(critter);
+  if (!body || (what == CameNear && !Body(other))) return "The body this test watches is not in the world.";
+  const std::string name = "The " + BodyName(*body);
+  const int now = static_cast<int>(shown_);
+  switch (what) {
+    case ShowsPicture:
+      if (body->typeCode == LetterType) {
+        const bool turned = now >= LetterPictures, wantTurned = value >= LetterPictures;
+        if (Sign(now) == Sign(value) && turned != wantTurned)
+          return name + " showed " + Sign(value) + (turned ? " turned over, not upright" : " upright, not turned over");
+        return name + " showed " + Sign(now) + ", not " + Sign(value);
+      }
+      if (body->typeCode == GateType) return Format("%s stood at %d, not at %d", name.c_str(), now, value);
+      return Format("%s showed picture %d, not %d", name.c_str(), now, value);
+    case PictureAtLeast:
+      if (body->typeCode == ButtonType) return name + " was never pressed";
+      if (body->typeCode == BulbType)
+        return Format("%s shone at %d; it needed %d", name.c_str(), static_cast<int>(best_) * 5, value * 5);
+      return Format("%s showed picture %d; it needed %d or more", name.c_str(), now, value);
+    case MovedAway:
+      return Format("%s moved %.1f of the %.1f squares it needed", name.c_str(), static_cast<double>(best_ / 10),
+                    static_cast<double>(value) / 10);
+    case CameNear: {
+      const TCritter* near = Body(other);
+      return Format("%s came no nearer than %.1f squares to the %s; it needed %.1f", name.c_str(),
+                    static_cast<double>(best_ / 10), BodyName(*near).c_str(), static_cast<double>(value) / 10);
+    }
+    default:
+      return Format("%s had %d of the %d energy it needed", name.c_str(), static_cast<int>(std::floor(shown_ + 0.5f)),
+                    value);
+  }
+}
