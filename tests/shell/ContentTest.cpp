@@ -214,12 +214,29 @@ TEST(NotebookContent, EveryExperimentPageLoadsItsOwnLevelAtItsOwnKey) {
   EXPECT_TRUE(map.messages.shown.empty());
 }
 
+// The number under a page is its place in the book counted from 1; a heading that
+// starts with a number must say the same, in every book.
+TEST(NotebookContent, EveryNumberedHeadingIsThePageNumberShown) {
+  Notebook book;
+  int numbered = 0;
+  for (int b = 1; b <= 7; ++b)
+    for (int p = 0; p < book.index.PageCount(b); ++p) {
+      const auto text = book.TextLines(b, p);
+      ASSERT_FALSE(text.empty()) << "book " << b << " page " << p + 1;
+      int number = 0;
+      if (std::sscanf(text[0].c_str(), "%d.", &number) != 1) continue;
+      ++numbered;
+      EXPECT_EQ(number, p + 1) << "book " << b << ": " << text[0];
+    }
+  EXPECT_GT(numbered, 50);
+}
+
 TEST(NotebookContent, BookSevenWalksTheIslandInNinePages) {
   Notebook book;
-  const std::vector<std::string> want = {"Book 7: The island", "1. A walking gait", "2. Turning on six legs",
-                                         "3. Smelling the way home", "4. Picking up and carrying",
-                                         "5. Bringing food home", "6. Laying a scent trail", "7. Following a trail",
-                                         "8. The colony challenge"};
+  const std::vector<std::string> want = {"Book 7: The island", "2. A walking gait", "3. Turning on six legs",
+                                         "4. Smelling the way home", "5. Picking up and carrying",
+                                         "6. Bringing food home", "7. Laying a scent trail", "8. Following a trail",
+                                         "9. The colony challenge"};
   ASSERT_EQ(book.index.PageCount(7), static_cast<int>(want.size()));
   for (int p = 0; p < book.index.PageCount(7); ++p) EXPECT_EQ(book.TextLines(7, p)[0], want[static_cast<size_t>(p)]);
   // The island's tests end with the nest's energy: it is the test critter.
@@ -266,10 +283,10 @@ TEST(NotebookContent, BookFourLoadsALevelOnEveryPageAndTestsTheLegTheHeartsAndTh
   ASSERT_EQ(book.index.PageCount(4), 16);
   EXPECT_EQ(book.TextLines(4, 0).at(0), "Book 4: Muscles and machines");
   // Each object is met on the page its unlock threshold names.
-  const std::pair<int, const char*> objects[] = {{4, "4. The Ball"},   {6, "6. The Cube"},
-                                                 {7, "7. The Letter"}, {8, "8. The Gate"},
-                                                 {9, "9. The PushButton"}, {11, "11. The Bulb"},
-                                                 {12, "12. The Vehicle"}, {13, "13. The Cannon"}};
+  const std::pair<int, const char*> objects[] = {{4, "5. The Ball"},   {6, "7. The Cube"},
+                                                 {7, "8. The Letter"}, {8, "9. The Gate"},
+                                                 {9, "10. The PushButton"}, {11, "12. The Bulb"},
+                                                 {12, "13. The Vehicle"}, {13, "14. The Cannon"}};
   for (auto [page, title] : objects) EXPECT_EQ(book.TextLines(4, page).at(0), title);
   for (int p = 0; p < 16; ++p) {
     const int key = 400 + p;

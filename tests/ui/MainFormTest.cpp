@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 
 #include "platform/Files.h"
@@ -117,6 +118,14 @@ TEST(MainForm, NotebookOpensOnlyOnAReleaseInsideAndRunNeedsTheBook) {
   EXPECT_EQ(form.shell().CurrentPage, page);
   QTest::mouseClick(next, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(form.shell().CurrentPage, page + 1);
+  // A two-digit page number is shown whole ("13", not a clipped "l3").
+  form.shell().Progress = 112;
+  form.progression().ShowPage(12);
+  QLabel* number = nullptr;
+  for (QLabel* label : form.findChildren<QLabel*>())
+    if (label->text() == "13" && label->isVisible()) number = label;
+  ASSERT_NE(number, nullptr);
+  EXPECT_LE(number->fontMetrics().horizontalAdvance("13"), number->contentsRect().width());
 }
 
 // However the manual is opened (the shelf, a dialog's Help button, the editor), the

@@ -17,7 +17,8 @@ void TMainForm::BuildBook() {
   PageBox = new PictureBox(this, {53, 109, 229, 268});
   PageBox->onPaint = [this](QPainter& p) { PaintPage(p); };
   PageNumLabel = new QLabel("1", this);
-  PageNumLabel->setGeometry(253, 80, 7, 23);
+  // Wide enough for two digits (pages 10 and on), centred where one digit stands.
+  PageNumLabel->setGeometry(245, 80, 23, 23);
   PageNumLabel->setAlignment(Qt::AlignCenter);
   PageNumLabel->setToolTip("Next page");
   QFont numberFont("Comic Sans MS");
