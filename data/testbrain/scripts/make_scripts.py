@@ -35,6 +35,10 @@ SPIDER_IN = {"Bump": 4, "Eye": 7, "Home Dist": 16, "Got Food": 18}
 CANNON_IN = {"Smell Left": 14, "Smell Right": 15}
 CANNON_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6, "Go Back": 19, "Fire": 20}
 SPIDER_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6, "Go Back": 19}
+LETTER_OUT = {"Letter": 22, "Turn Letter": 23, "Letter X": 24, "Letter Y": 25}
+BULB_OUT = {"Light Bulb": 35}
+VEHICLE_IN = {"Eyes": 8, "Left Light": 60, "Right Light": 61}
+VEHICLE_OUT = {"Go Fwd": 4, "Left Motor": 33, "Right Motor": 34, "Light Bulb": 35}
 
 
 BEER_DECAY = 7.5
@@ -390,6 +394,37 @@ def beer_brains(B):
         B[key] = b
 
 
+def garden_object_brains(B):
+    """Book 4, pages 7, 11 and 12: brains that drive the letter, the bulb and the cart."""
+    # The letter: a Linear neuron fed through weight 7 passes 7 on to Letter (H); a Step
+    # neuron wired straight gives 100, outside the letters, so the letter stays.
+    for key, linear in (("w407", True), ("w407f", False)):
+        b = Brain({}, LETTER_OUT, "0", "3C00000")
+        b.neuron("A", 12, 4, 0)
+        if linear:
+            simple(b, "L", 0, [("A", 7)], ["Letter"], x=20, y=4)
+            b.say("neuron 20 4 type Linear")
+        else:
+            b.wire("A", "Letter")
+        B[key] = b
+    # The bulb: a neuron of threshold 0 fires by itself and lights it; left at the
+    # default threshold of 50 nothing fires it and the bulb stays dark.
+    for key, th in (("w411", 0), ("w411f", 50)):
+        b = Brain({}, BULB_OUT, "0", "800000000")
+        b.neuron("A", 12, 4, th)
+        b.wire("A", "Light Bulb")
+        B[key] = b
+    # The cart: each eye wired to the motor on the other side turns it toward the bulb
+    # (love); each eye to its own side's motor turns it away (fear). Both light the bulb.
+    for key, crossed in (("w412", True), ("w412f", False)):
+        b = Brain(VEHICLE_IN, VEHICLE_OUT, "3000000000000100", "E00000010")
+        b.wire("Left Light", "Right Motor" if crossed else "Left Motor")
+        b.wire("Right Light", "Left Motor" if crossed else "Right Motor")
+        b.neuron("B", 12, 19, 0)
+        b.wire("B", "Light Bulb")
+        B[key] = b
+
+
 def brains():
     B = {}
     for key, digits, kw in (("w605", (0, 1), {}), ("w605f", (0, 1), {"swap": True}),
@@ -500,6 +535,7 @@ def brains():
         else:
             b.wire("A", "Fire")
         B[key] = b
+    garden_object_brains(B)
     for key, flee in (("w505", True), ("w505f", False)):
         b = worm("600400", "7E000")
         crawler(b, "Grab Front", "Grab Back")
