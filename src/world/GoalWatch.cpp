@@ -107,14 +107,14 @@ std::string TGoalWatch::Shortfall() const {
     case PictureAtLeast:
       if (body->typeCode == ButtonType) return name + " was never pressed";
       if (body->typeCode == BulbType)
-        return Format("%s shone at %d; it needed %d", name.c_str(), static_cast<int>(best_) * 5, value * 5);
-      return Format("%s showed picture %d; it needed %d or more", name.c_str(), now, value);
+        return Format("%s shone at %d, not the %d it needed", name.c_str(), static_cast<int>(best_) * 5, value * 5);
+      return Format("%s showed picture %d, not %d or more", name.c_str(), now, value);
     case MovedAway:
       return Format("%s moved %.1f of the %.1f squares it needed", name.c_str(), static_cast<double>(best_ / 10),
                     static_cast<double>(value) / 10);
     case CameNear: {
       const TCritter* near = Body(other);
-      return Format("%s came no nearer than %.1f squares to the %s; it needed %.1f", name.c_str(),
+      return Format("%s came no nearer than %.1f squares to the %s, not within %.1f", name.c_str(),
                     static_cast<double>(best_ / 10), BodyName(*near).c_str(), static_cast<double>(value) / 10);
     }
     default:

@@ -265,7 +265,7 @@ void TTestRun::Finish(TWorld& world, const VerdictFacts& f, bool passed) {
     } else if (const auto* h3 = dynamic_cast<const THeart3*>(g)) {
       why = Format("The heart pumped %d of the %d it needed ", h3->pumped, THeart3::Goal + 1) + end + ".";
     } else if (const auto* goal = dynamic_cast<const TGoalWatch*>(g)) {
-      why = goal->Shortfall() + " " + end + ".";
+      why = goal->Shortfall() + "; the time ran out at " + At(last) + ".";
     } else {
       why = "The task was not done " + end + ".";
     }

@@ -141,9 +141,11 @@ TEST(WorldContact, TheShippedPushButtonLevelIsPressedByItsLadybug) {
   ASSERT_EQ(w.world.critters[1]->typeCode, TypeCodes::PushButton);
   w.world.ResetWorld();
   w.world.StartWorld();
+  // The page's bug: it walks, and turns left while Bump is on; the pen leads it to the face.
   w.brains.output(0, OutCh::GoFwd) = 100;
   bool pressed = false;
-  for (int t = 0; t < 60 && !pressed; ++t) {
+  for (int t = 0; t < 150 && !pressed; ++t) {
+    w.brains.output(0, OutCh::TurnLeft) = w.brains.input(0, InCh::Bump);
     w.Run(1);
     pressed = w.brains.input(1, InCh::Switch1) == 100;
   }
