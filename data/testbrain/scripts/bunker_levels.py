@@ -142,12 +142,18 @@ def levels():
                      [spider("Webster", 3, 6, 0), worm("Snack", 7.5, 6, 6)],
                      [(0, SPIDER_IN, SPIDER_OUT, "Spider")], [(0, 40, 0.01), (1, 50, 0)], [],
                      (0, 1, 400, 80), (5, 6), ["Home with the prey: catch the worm and eat it at home."]))
-    # 8: the challenge: the worm feeds while the spider hunts.
-    out.append(level(508, 16, 14, [(5, 3, 0), (9, 10, 1), (12, 7, 2)] + lair(13, 3),
-                     [worm("Wiggles", 3, 7, 0), mushroom("Mush1", 7, 4), mushroom("Mush2", 10, 8),
-                      mushroom("Mush3", 5, 11), mushroom("Mush4", 12, 11), spider("Webster", 13, 3, 12)],
-                     [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(5)], [(0, 40, 0.01), (5, 50, 0.01)], [(0, 12, 0)],
-                     None, (8, 7), ["The bunker challenge: four mushrooms, and a spider watching from its lair."]))
+    # 8: the challenge: the worm feeds while the spider hunts. Three mushrooms lie in a
+    # chain more than ten steps from the lair, where the spider cannot be felt; the fourth
+    # lies by the lair. A worm that follows its nose eats the three, goes on to the fourth
+    # and is caught: starting at 25 it never reaches the 80 that breaks free. One that
+    # turns away from the spider first keeps the three.
+    out.append(praised(level(508, 22, 14, [(6, 3, 0), (13, 9, 1), (3, 13, 2)] + lair(19, 3),
+                             [worm("Wiggles", 2, 10, 0), mushroom("Mush1", 5, 10.5), mushroom("Mush2", 8, 11.5),
+                              mushroom("Mush3", 10.5, 12.5), mushroom("Mush4", 16, 5), spider("Webster", 19, 3, 12)],
+                             [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(5)], [(0, 25, 0.01), (5, 50, 0.01)],
+                             [(0, 12, 0)], (0, 1, 900, 50), (11, 7),
+                             ["The bunker challenge: four mushrooms, and a spider watching from its lair."]),
+                       "The worm fed in the dark and kept away from the spider"))
     return out
 
 

@@ -236,6 +236,38 @@ def flee_spider(b):
     simple(b, "BR", 50, [("RB", 100), ("LF", 100)], ["Bend Right"], x=42, y=19)
 
 
+def bunker_challenge_brains(B):
+    """Book 5, the bunker challenge: page 1's crawler, page 3's smell steering and page 5's
+    turning away from the spider. F fires while the spider is felt at all and silences the
+    smell, so turning away comes first. The mistake follows its nose alone, on to the
+    mushroom by the lair, and is caught."""
+    for key, flee in (("w508", True), ("w508f", False)):
+        b = worm("60C400", "7E000")
+        crawler(b, "Grab Front", "Grab Back")
+        quiet = []
+        if flee:
+            simple(b, "F", 1, [("Spider Left", 100), ("Spider Right", 100)], [], x=12, y=16)
+            simple(b, "FL", 1, [("Spider Left", 100), ("Spider Right", -100)], [], x=20, y=18)
+            simple(b, "FR", 1, [("Spider Right", 100), ("Spider Left", -100)], [], x=20, y=22)
+            quiet = [("F", -100)]
+        simple(b, "SL", 1, [("Smell Right", -100), ("Smell Left", 100)] + quiet, [], x=26, y=8)
+        simple(b, "SR", 1, [("Smell Right", 100), ("Smell Left", -100)] + quiet, [], x=26, y=12)
+        simple(b, "TL", 75, [("D", 50), ("SL", 50)], [], x=34, y=6)
+        simple(b, "TR", 75, [("D", 50), ("SR", 50)], [], x=34, y=10)
+        left, right = ["TL"], ["TR"]
+        if flee:
+            # D already feeds two muscles and TL, TR: D2 repeats it for the two flee steps.
+            simple(b, "D2", 50, [("D", 100)], [], x=20, y=14)
+            simple(b, "RB", 75, [("D2", 50), ("FL", 50)], [], x=34, y=14)
+            simple(b, "RF", 75, [("U", 50), ("FL", 50)], [], x=34, y=18)
+            simple(b, "LB", 75, [("D2", 50), ("FR", 50)], [], x=34, y=22)
+            simple(b, "LF", 75, [("U", 50), ("FR", 50)], [], x=34, y=26)
+            left, right = ["LB", "RF", "TL"], ["TR", "RB", "LF"]
+        simple(b, "BL", 50, [(n, 100) for n in left], ["Bend Left"], x=42, y=12)
+        simple(b, "BR", 50, [(n, 100) for n in right], ["Bend Right"], x=42, y=20)
+        B[key] = b
+
+
 def simple(b, name, th, inputs, outs, x=12, y=None):
     b.neuron(name, x, y if y is not None else b.row_of(inputs[0][0]), th)
     for src, w in inputs:
@@ -550,6 +582,7 @@ def brains():
         simple(b, "S", 0, [("Eye", -100)] + ([("Got Food", -100)] if stop else []), ["Turn Left"])
         simple(b, "H", 50, [("Eye", 100)], ["Go Fwd"], x=20, y=12)
         B[key] = b
+    bunker_challenge_brains(B)
     for key, homing in (("w507", True), ("w507f", False)):
         b = spider("50090")
         simple(b, "G", 0, [("Got Food", -100)], ["Go Fwd"])
