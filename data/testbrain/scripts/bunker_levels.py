@@ -102,23 +102,34 @@ def levels():
                       mushroom("Mush3", 11, 6)],
                      [(0, "0000000000000400", "000000000001E000", "Worm")], [(0, 40, 0.01)], [],
                      (0, 1, 400, 60), (7, 6), ["Crawling: three mushrooms in a row straight ahead."]))
-    # 2: a ring of mushrooms round to the left.
-    ring = [(6 + 2.2 * c, 6 + 2.2 * s) for c, s in [(0.7, 0.7), (0, 1), (-0.7, 0.7)]]
-    out.append(level(502, 14, 12, [(10, 3, 0), (3, 9, 2)],
-                     [worm("Wiggles", 6, 3.8, 0)] + [mushroom("Mush%d" % (k + 1), x, y) for k, (x, y) in enumerate(ring)],
-                     [(0, "0000000000000400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [],
-                     (0, 1, 600, 60), (6, 6), ["Turning: mushrooms on a ring to the worm's left."]))
-    # 3 and 4: smell (with Bump Nose, which page 3 asks for), and a patch where a trigger poisons the mushrooms.
-    out.append(level(503, 14, 12, [(4, 3, 0), (10, 9, 1), (7, 7, 3)],
-                     [worm("Wiggles", 3, 6, 0), mushroom("Mush1", 9, 3), mushroom("Mush2", 11, 8)],
-                     [(0, "000000000000D400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [(0, 12, 0)],
-                     None, (7, 6), ["Smell: two mushrooms somewhere in the dark. Follow your nose."]))
-    out.append(level(504, 14, 12, [(4, 3, 0), (10, 9, 1)],
-                     [worm("Wiggles", 3, 6, 0), mushroom("Good", 9, 3), mushroom("Bad", 9, 9)],
-                     [(0, "000000000102C400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [(0, 12, 0)],
-                     None, (7, 6), ["Poison: one of these two mushrooms will make the worm ill."],
-                     # The patch round the lower mushroom poisons it, and tells the worm.
-                     [(target, 11, 9, 9, 7.5, 7.5, 10.5, 7.5, 10.5, 10.5, 7.5, 10.5, -1, 3) for target in (2, 0)]))
+    # 2: a ring of mushrooms round to the left. The crawler that also bends left on every
+    # back-gripping step goes round a ring of radius about 3 (the bend eases by 2 a moment
+    # while the front grips, and the back half follows); the mushrooms lie on that ring and
+    # the last is eaten after about 24 s. The test needs all three.
+    ring = [(8.7, 6.4), (6.6, 9.3), (3.2, 8.1)]
+    out.append(praised(level(502, 14, 12, [(11, 9.5, 0), (2.5, 2.5, 2)],
+                             [worm("Wiggles", 6, 3.4, 0)] + [mushroom("Mush%d" % (k + 1), x, y) for k, (x, y) in enumerate(ring)],
+                             [(0, "0000000000000400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [],
+                             (0, 1, 600, 70), (5.7, 6.5), ["Turning: mushrooms on a ring to the worm's left."]),
+                       "The worm bent its way round the ring"))
+    # 3: smell (with Bump Nose, which the smell page names). Steering by smell on the back-gripping
+    # step eats both mushrooms in about 24 s; the test needs both.
+    out.append(praised(level(503, 14, 12, [(4, 3, 0), (10, 9, 1), (7, 7, 3)],
+                             [worm("Wiggles", 3, 6, 0), mushroom("Mush1", 9, 3), mushroom("Mush2", 11, 8)],
+                             [(0, "000000000000D400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [(0, 12, 0)],
+                             (0, 1, 600, 55), (7, 6), ["Smell: two mushrooms somewhere in the dark. Follow your nose."]),
+                       "It followed its nose to both mushrooms"))
+    # 4: a patch where a trigger poisons the far mushroom and tells the worm. The good one is
+    # nearer, so a smell-follower eats it first and then heads for the bad one; a worm that
+    # stands still while Trigger reads 100 stops at the patch's edge. The test's goal needs
+    # the good mushroom and not the bad one.
+    out.append(praised(level(504, 14, 12, [(4, 3, 0), (11.5, 4.5, 1)],
+                             [worm("Wiggles", 3, 6, 0), mushroom("Good", 7, 5), mushroom("Bad", 10, 9)],
+                             [(0, "000000000102C400", "000000000007E000", "Worm")], [(0, 40, 0.01)], [(0, 12, 0)],
+                             (0, 1, 600, 45), (7, 6), ["Poison: one of these two mushrooms will make the worm ill."],
+                             # The patch round the far mushroom poisons it, and tells the worm.
+                             [(target, 11, 10, 9, 8.5, 7.5, 11.5, 7.5, 11.5, 10.5, 8.5, 10.5, -1, 3) for target in (2, 0)]),
+                       "It ate the good one, not the poison"))
     # 5: the spider hunts; the worm feels it coming. Two mushrooms lie on the way to the
     # lair, before the spider can be felt, so a crawler eats them; the test's energy goal
     # needs both, so a worm that stays put fails, and one that crawls on past the lair is

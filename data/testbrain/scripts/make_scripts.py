@@ -27,8 +27,8 @@ LAB_OUT = {"Light 1": 0, "Light 2": 1, "Light 3": 2, "Light 4": 3, "Raise Leg": 
 BUG_IN = {"Branch Fwd": 3, "Bump": 4, "Branch Left": 5, "Branch Right": 6, "Eye": 7,
           "Smell Left": 14, "Smell Right": 15}
 BUG_OUT = {"Go Fwd": 4, "Turn Left": 5, "Turn Right": 6}
-WORM_IN = {"Mid Height": 10, "Mid Angle": 11, "Smell Left": 14, "Smell Right": 15, "Spider Left": 21,
-           "Spider Right": 22}
+WORM_IN = {"Mid Height": 10, "Mid Angle": 11, "Bump Nose": 12, "Smell Left": 14, "Smell Right": 15,
+           "Energy": 17, "Spider Left": 21, "Spider Right": 22, "Trigger": 24}
 WORM_OUT = {"Raise Mid": 13, "Lower Mid": 14, "Grab Front": 15, "Grab Back": 16, "Bend Left": 17,
             "Bend Right": 18}
 SPIDER_IN = {"Bump": 4, "Eye": 7, "Home Dist": 16, "Got Food": 18}
@@ -221,6 +221,46 @@ def crawler(b, up_grip, down_grip):
     it is high; each grips one end."""
     simple(b, "U", -49, [("Mid Height", -100)], ["Raise Mid", up_grip])
     simple(b, "D", 50, [("Mid Height", 100)], ["Lower Mid", down_grip], y=10)
+
+
+def smell_steer(b, step):
+    """Book 5, the smell page: SL fires when Smell Left beats Smell Right, SR is its
+    mirror; each ANDed with a step asks for a bend toward its side. On the back-gripping
+    step (D) the front half swings that way; on the front-gripping step (U) the back half
+    does, and the worm turns away from the food."""
+    simple(b, "SL", 1, [("Smell Left", 100), ("Smell Right", -100)], [], x=18, y=14)
+    simple(b, "SR", 1, [("Smell Right", 100), ("Smell Left", -100)], [], x=18, y=20)
+    simple(b, "TL", 75, [(step, 50), ("SL", 50)], ["Bend Left"], x=34, y=8)
+    simple(b, "TR", 75, [(step, 50), ("SR", 50)], ["Bend Right"], x=34, y=18)
+
+
+def bunker_turning_brains(B):
+    """Book 5: turning by bending, steering by smell, keeping off poison."""
+    # Down also bends left: the front half swings left on every back-gripping step and the
+    # bend eases while the front grips, so the worm crawls a wide ring. Bending right on the
+    # front-gripping step as well turns it on the spot.
+    for key, both in (("w502", False), ("w502f", True)):
+        b = worm("400", "7E000")
+        crawler(b, "Grab Front", "Grab Back")
+        b.wire("D", "Bend Left")
+        if both:
+            b.wire("U", "Bend Right")
+        B[key] = b
+    for key, step in (("w503", "D"), ("w503f", "U")):
+        b = worm("D400", "7E000")
+        crawler(b, "Grab Front", "Grab Back")
+        smell_steer(b, step)
+        B[key] = b
+    # Trigger reads 100 while the worm is on the poisoning patch; through -100 into Up and
+    # Down it stops the crawl there, at the patch's edge. Without it the smell leads on to
+    # the poisoned mushroom.
+    for key, stop in (("w504", True), ("w504f", False)):
+        b = worm("102C400", "7E000")
+        halt = [("Trigger", -100)] if stop else []
+        simple(b, "U", -49, [("Mid Height", -100)] + halt, ["Raise Mid", "Grab Front"], x=26)
+        simple(b, "D", 50, [("Mid Height", 100)] + halt, ["Lower Mid", "Grab Back"], x=26, y=10)
+        smell_steer(b, "D")
+        B[key] = b
 
 
 def flee_spider(b):
@@ -568,6 +608,7 @@ def brains():
             b.wire("A", "Fire")
         B[key] = b
     garden_object_brains(B)
+    bunker_turning_brains(B)
     for key, flee in (("w505", True), ("w505f", False)):
         b = worm("600400", "7E000")
         crawler(b, "Grab Front", "Grab Back")
