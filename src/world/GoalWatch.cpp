@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "channels/ChannelNumbers.h"
 #include "platform/TextFormat.h"
 
 namespace {
 constexpr int LetterPictures = 42;
 constexpr const char* LetterSigns = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.!?+-=";
-constexpr int LetterType = 5, GateType = 6, ButtonType = 7, BulbType = 8;
 
 std::string Sign(int picture) {
   if (picture < 0) return "?";
@@ -80,7 +80,8 @@ void TGoalWatch::step(int, IndexedImage&, bool, std::vector<TRect>&) {
 
 std::string TGoalWatch::BodyName(const TCritter& body) const {
   switch (body.typeCode) {
-    case ButtonType: return "push button";
+    case TypeCodes::PushButton: return "push button";
+    case TypeCodes::Vehicle: return "cart";
     default: {
       std::string name = body.typeName;
       std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -96,17 +97,17 @@ std::string TGoalWatch::Shortfall() const {
   const int now = static_cast<int>(shown_);
   switch (what) {
     case ShowsPicture:
-      if (body->typeCode == LetterType) {
+      if (body->typeCode == TypeCodes::Letter) {
         const bool turned = now >= LetterPictures, wantTurned = value >= LetterPictures;
         if (Sign(now) == Sign(value) && turned != wantTurned)
           return name + " showed " + Sign(value) + (turned ? " turned over, not upright" : " upright, not turned over");
         return name + " showed " + Sign(now) + ", not " + Sign(value);
       }
-      if (body->typeCode == GateType) return Format("%s stood at %d, not at %d", name.c_str(), now, value);
+      if (body->typeCode == TypeCodes::Gate) return Format("%s stood at %d, not at %d", name.c_str(), now, value);
       return Format("%s showed picture %d, not %d", name.c_str(), now, value);
     case PictureAtLeast:
-      if (body->typeCode == ButtonType) return name + " was never pressed";
-      if (body->typeCode == BulbType)
+      if (body->typeCode == TypeCodes::PushButton) return name + " was never pressed";
+      if (body->typeCode == TypeCodes::Bulb)
         return Format("%s shone at %d, not the %d it needed", name.c_str(), static_cast<int>(best_) * 5, value * 5);
       return Format("%s showed picture %d, not %d or more", name.c_str(), now, value);
     case MovedAway:
