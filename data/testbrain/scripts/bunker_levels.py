@@ -42,11 +42,13 @@ def mushroom(name, x, y):
     return "Mushroom %s %d %g %g 0.1 0" % (name, P["mush"], x, y)
 
 
-def lair(cx, cy):
-    """A ring of stones open toward +x, around the spider's home."""
+def lair(cx, cy, opening=1):
+    """A ring of stones around the spider's home, open toward +x (opening 1) or -x (-1):
+    a lair in the room's east corner opens into the room, so the spider can carry its
+    catch home through the doorway instead of pressing it against the back wall."""
     out = []
     for k, (dx, dy) in enumerate([(-1, -1), (-1, 0), (-1, 1), (0, -1.2), (0, 1.2), (0.9, -1.1), (0.9, 1.1)]):
-        out.append((cx + dx, cy + dy, k % 4))
+        out.append((cx + opening * dx, cy + dy, k % 4))
     return out
 
 
@@ -90,7 +92,7 @@ def praised(block, message, movie="movie\\wwin.mvi"):
 def levels():
     out = []
     # 0: the bunker, to look around in: a worm, mushrooms, stones and the spider at home.
-    out.append(level(500, 14, 12, [(5, 3, 0), (9, 8, 1), (7, 9, 2)] + lair(11, 3),
+    out.append(level(500, 14, 12, [(5, 3, 0), (9, 8, 1), (7, 9, 2)] + lair(11, 3, -1),
                      [worm("Wiggles", 4, 6, 0), mushroom("Mush1", 7, 6), mushroom("Mush2", 9, 4.5),
                       mushroom("Mush3", 5, 9), spider("Webster", 11, 3, 12)],
                      [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(4)], [(0, 50, 0.01), (4, 50, 0.01)], [(0, 12, 0)],
@@ -134,7 +136,7 @@ def levels():
     # lair, before the spider can be felt, so a crawler eats them; the test's energy goal
     # needs both, so a worm that stays put fails, and one that crawls on past the lair is
     # caught.
-    out.append(praised(level(505, 20, 12, lair(17, 3),
+    out.append(praised(level(505, 20, 12, lair(17, 3, -1),
                              [worm("Wiggles", 2, 6, 0), mushroom("Mush1", 4.5, 6), mushroom("Mush2", 6.5, 6),
                               spider("Webster", 17, 3, 12)],
                              [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(3)], [(0, 40, 0.01), (3, 50, 0.01)],
@@ -158,7 +160,7 @@ def levels():
     # lies by the lair. A worm that follows its nose eats the three, goes on to the fourth
     # and is caught: starting at 25 it never reaches the 80 that breaks free. One that
     # turns away from the spider first keeps the three.
-    out.append(praised(level(508, 22, 14, [(6, 3, 0), (13, 9, 1), (3, 13, 2)] + lair(19, 3),
+    out.append(praised(level(508, 22, 14, [(6, 3, 0), (13, 9, 1), (3, 13, 2)] + lair(19, 3, -1),
                              [worm("Wiggles", 2, 10, 0), mushroom("Mush1", 5, 10.5), mushroom("Mush2", 8, 11.5),
                               mushroom("Mush3", 10.5, 12.5), mushroom("Mush4", 16, 5), spider("Webster", 19, 3, 12)],
                              [(0, WORM_IN_ALL, WORM_OUT_ALL, "Worm"), hunter(5)], [(0, 25, 0.01), (5, 50, 0.01)],
