@@ -99,11 +99,12 @@ def levels():
                      None, (7, 6), ["The bunker: dark, damp and quiet. A worm, three mushrooms, and in",
                                     "the corner, behind its stones, a spider."]))
     # 1: crawl straight on to the mushrooms ahead.
-    out.append(level(501, 14, 12, [(4, 3, 0), (10, 9, 1)],
-                     [worm("Wiggles", 3, 6, 0), mushroom("Mush1", 6, 6), mushroom("Mush2", 8.5, 6),
-                      mushroom("Mush3", 11, 6)],
-                     [(0, "0000000000000400", "000000000001E000", "Worm")], [(0, 40, 0.01)], [],
-                     (0, 1, 400, 60), (7, 6), ["Crawling: three mushrooms in a row straight ahead."]))
+    out.append(praised(level(501, 14, 12, [(4, 3, 0), (10, 9, 1)],
+                             [worm("Wiggles", 3, 6, 0), mushroom("Mush1", 6, 6), mushroom("Mush2", 8.5, 6),
+                              mushroom("Mush3", 11, 6)],
+                             [(0, "0000000000000400", "000000000001E000", "Worm")], [(0, 40, 0.01)], [],
+                             (0, 1, 400, 60), (7, 6), ["Crawling: three mushrooms in a row straight ahead."]),
+                       "Grip, arch, grip, flatten: the worm crawled to its food"))
     # 2: a ring of mushrooms round to the left. The crawler that also bends left on every
     # back-gripping step goes round a ring of radius about 3 (the bend eases by 2 a moment
     # while the front grips, and the back half follows); the mushrooms lie on that ring and
@@ -151,10 +152,11 @@ def levels():
                              [(0, SPIDER_IN, SPIDER_OUT, "Spider")], [(0, 40, 0.01), (1, 50, 0)], [],
                              (0, 1, 400, 80), (5, 6), ["Hunting: a worm lies behind the spider, in the mouth of its lair."]),
                        "The spider found the worm, caught it and ate it", "movie\\bugwave.mvi"))
-    out.append(level(507, 14, 12, lair(3, 6),
-                     [spider("Webster", 3, 6, 0), worm("Snack", 7.5, 6, 6)],
-                     [(0, SPIDER_IN, SPIDER_OUT, "Spider")], [(0, 40, 0.01), (1, 50, 0)], [],
-                     (0, 1, 400, 80), (5, 6), ["Home with the prey: catch the worm and eat it at home."]))
+    out.append(praised(level(507, 14, 12, lair(3, 6),
+                             [spider("Webster", 3, 6, 0), worm("Snack", 7.5, 6, 6)],
+                             [(0, SPIDER_IN, SPIDER_OUT, "Spider")], [(0, 40, 0.01), (1, 50, 0)], [],
+                             (0, 1, 400, 80), (5, 6), ["Home with the prey: catch the worm and eat it at home."]),
+                       "The spider carried its catch home and ate it", "movie\\bugwave.mvi"))
     # 8: the challenge: the worm feeds while the spider hunts. Three mushrooms lie in a
     # chain more than ten steps from the lair, where the spider cannot be felt; the fourth
     # lies by the lair. A worm that follows its nose eats the three, goes on to the fourth
