@@ -440,3 +440,42 @@ TEST(WorkshopContent, ShippedWorldsOpenInTheWorkshopWithAPageSizedDescription) {
   }
   EXPECT_TRUE(messages.shown.empty());
 }
+
+namespace {
+// The seconds a page names ("10 seconds", "10 s", "8 s:").
+bool NamesSeconds(const std::string& page, int seconds) {
+  const std::string n = std::to_string(seconds);
+  for (const char* unit : {" seconds", " s", " second"}) {
+    for (size_t at = page.find(n + unit); at != std::string::npos; at = page.find(n + unit, at + 1))
+      if (at == 0 || !std::isdigit(static_cast<unsigned char>(page[at - 1]))) return true;
+  }
+  return false;
+}
+}  // namespace
+
+// Books 4 and 5: every page after the welcome has a test that its page states (with the
+// test's time), and a pass is praised with "Well done" and a movie, as in books 1 and 6.
+TEST(NotebookContent, BooksFourAndFiveTestEveryPageAndPraiseEveryPass) {
+  Notebook book;
+  Map map;
+  for (int b : {4, 5}) {
+    for (int p = 1; p < book.index.PageCount(b); ++p) {
+      const int key = b * 100 + p;
+      const auto test = map.Test(key);
+      ASSERT_FALSE(test.empty()) << key;
+      int critter = 0, kind = 0, ticks = 0, goal = 0;
+      ASSERT_EQ(std::sscanf(test[0].c_str(), "%d %d %d %d", &critter, &kind, &ticks, &goal), 4) << key;
+      std::string page;
+      for (const auto& line : book.TextLines(b, p)) page += line + " ";
+      EXPECT_NE(page.find("The test:"), std::string::npos) << key;
+      EXPECT_TRUE(NamesSeconds(page, (ticks + 10) / 20)) << key << " runs " << ticks << " ticks: " << page;
+      const std::vector<std::string> praise(test.begin() + 1, test.end());
+      ASSERT_GE(praise.size(), 6u) << key;
+      EXPECT_EQ(praise[0], "FTOB") << key;
+      EXPECT_EQ(praise[1], "MEST Well done") << key;
+      EXPECT_EQ(praise[2].rfind("FTOM movie\\", 0), 0u) << key;
+      EXPECT_EQ(praise[4].rfind("MESB ", 0), 0u) << key;
+      EXPECT_EQ(praise.back(), "PAUS -1") << key;
+    }
+  }
+}
