@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -229,4 +231,26 @@ TEST(MainForm, RoomPicturesAreThereWhenARoomShowsAndLaterWindowsComeAfterThePain
   for (int waited = 0; waited < 5000 && !form.timer().isActive(); waited += 50) QTest::qWait(50);
   EXPECT_TRUE(form.timer().isActive());
   EXPECT_EQ(made, 1);
+}
+
+// Pictures of notebook pages with two-digit numbers and their worlds, for a person to
+// judge (QUORBIT_SCREENSHOTS set).
+TEST(MainFormPictures, Screenshots) {
+  const char* folder = std::getenv("QUORBIT_SCREENSHOTS");
+  if (!folder) GTEST_SKIP() << "set QUORBIT_SCREENSHOTS to a folder";
+  InDataFolder here;
+  TempFolder exe;
+  FakeHost fakes;
+  TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+  form.show();
+  form.ShowTitle(false);
+  form.shell().Progress = 599;
+  const std::pair<int, int> pages[] = {{4, 12}, {4, 9}, {5, 8}};
+  for (auto [bookNumber, page] : pages) {
+    form.progression().ShowBook(bookNumber);
+    form.progression().ShowPage(page);
+    QTest::qWait(50);
+    const std::string name = "notebook-" + std::to_string(bookNumber) + "-" + std::to_string(page + 1);
+    form.grab().save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
+  }
 }
