@@ -123,3 +123,26 @@ std::string TGoalWatch::Shortfall() const {
                     value);
   }
 }
+
+float TGoalWatch::OnChart(float measure) const {
+  const TCritter* body = Body(critter);
+  if (what != PictureAtLeast || !body) return measure;
+  if (body->typeCode == TypeCodes::Bulb) return measure * 5;
+  if (body->typeCode == TypeCodes::PushButton) return measure >= 4 ? 100.0f : 0.0f;
+  return measure;
+}
+
+std::string TGoalWatch::ChartName() const {
+  const TCritter* body = Body(critter);
+  const std::string name = body ? BodyName(*body) : "body";
+  switch (what) {
+    case ShowsPicture: return name + (body && body->typeCode == TypeCodes::Gate ? " angle" : " sign");
+    case PictureAtLeast:
+      if (body && body->typeCode == TypeCodes::Bulb) return name + " brightness";
+      if (body && body->typeCode == TypeCodes::PushButton) return name + " pressed";
+      return name + " picture";
+    case MovedAway: return name + " moved (tenths of a square)";
+    case CameNear: return name + " distance (tenths of a square)";
+    default: return name + " energy";
+  }
+}

@@ -30,6 +30,12 @@ class TGoalWatch : public TGizmo {
 
   // What was missing, in the page's terms ("The letter showed B, not H").
   std::string Shortfall() const;
+  // The Test Run chart's line for this goal: its name, the reading at the last step on
+  // the chart's 0 to 100 scale (a bulb's brightness, a button 100 while pressed, tenths
+  // of a square, energy, a picture number) and the goal on the same scale.
+  std::string ChartName() const;
+  float Reading() const { return OnChart(shown_); }
+  float GoalReading() const { return OnChart(static_cast<float>(value)); }
 
   const int critter, what, value, when, other;
 
@@ -40,6 +46,7 @@ class TGoalWatch : public TGizmo {
   float Measure(const TCritter& body) const;
   bool Holds(float measure) const;
   std::string BodyName(const TCritter& body) const;
+  float OnChart(float measure) const;
 
   const std::vector<std::unique_ptr<TCritter>>& critters_;
   float shown_ = 0;  // the measure at the last step

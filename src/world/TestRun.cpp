@@ -69,6 +69,8 @@ void TTestRun::StartDials(TWorld& world) {
     else if (dynamic_cast<const TBeer*>(g.get())) add("Glass", TBeer::AchievedLevel + 1, Format("full %d", TBeer::AchievedLevel + 1));
     else if (dynamic_cast<const THeart1*>(g.get())) add("Pumped", 100, "goal 100");
     else if (dynamic_cast<const THeart3*>(g.get())) add("Pumped", THeart3::Goal + 1, Format("goal %d", THeart3::Goal + 1));
+    else if (const auto* goal = dynamic_cast<const TGoalWatch*>(g.get()))
+      add(goal->ChartName(), goal->GoalReading(), Format("goal %g", static_cast<double>(goal->GoalReading())));
   }
   hasTargets_ = scope;
 }
@@ -113,6 +115,8 @@ void TTestRun::Sample(TWorld& world) {
       value = static_cast<float>(h1->pumped);
     } else if (const auto* h3 = dynamic_cast<const THeart3*>(g.get())) {
       value = static_cast<float>(h3->pumped);
+    } else if (const auto* goal = dynamic_cast<const TGoalWatch*>(g.get())) {
+      value = goal->Reading();
     } else {
       mine = false;
     }

@@ -70,6 +70,10 @@ TEST(GoalWatch, OnceIsEnoughKeepsAPushedCubesSuccessAndSaysHowFarItCame) {
   EXPECT_EQ(tooFar->verdict, NotYetAchieved);
   EXPECT_NE(tooFar->Shortfall().find("The cube moved"), std::string::npos) << tooFar->Shortfall();
   EXPECT_NE(tooFar->Shortfall().find("of the 5.0 squares it needed"), std::string::npos) << tooFar->Shortfall();
+  // The Test Run chart draws the same measure against the goal.
+  EXPECT_EQ(far->ChartName(), "cube moved (tenths of a square)");
+  EXPECT_NEAR(far->Reading(), (cube->x - 4.6f) * 10, 0.01f);
+  EXPECT_EQ(far->GoalReading(), 5);
   // Once achieved it stays so when the body is pushed back to where it lay.
   cube->x = cube->startX;
   w.brains.output(1, OutCh::GoFwd) = 0;
