@@ -248,9 +248,18 @@ class WorldReader {
           break;
         }
         case 'l': g.number = digit(4); break;
-        case 'g':  // "goal" and five numbers: what a garden test watches
+        case 'g': {  // "goal" and five numbers: what a garden test watches
+          const std::string t = tail(5);
+          LineScan s(t);
+          for (int& v : g.values)
+            if (!s.Int(v)) {
+              g.values[1] = -1;  // a goal with a number missing is refused when built
+              break;
+            }
+          break;
+        }
         case 'm': {
-          const std::string t = tail(g.kind == 'g' ? 5 : 7);
+          const std::string t = tail(7);
           LineScan s(t);
           for (int& v : g.values)
             if (!s.Int(v)) break;

@@ -27,7 +27,11 @@ void TWorldLoader::BuildGizmos() {
     std::unique_ptr<TGizmo> gizmo;
     if (line.kind == 'g') {
       gizmo = TGoalWatch::Make(line, *gizmoPorts, world_.critters);
-      if (!gizmo) world_.host.Message("Bad gizmo line: goal", GizmoLineErrorCaption);
+      if (!gizmo) {
+        std::string text = "Bad gizmo line: goal";
+        for (int v : line.values) text += " " + std::to_string(v);
+        world_.host.Message(text, GizmoLineErrorCaption);
+      }
     } else {
       gizmo = MakeGizmo(line, *gizmoPorts);
     }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 
+#include "bodies/GizmoFactory.h"
 #include "platform/Files.h"
 #include "world/WorldEditing.h"
 #include "world/WorldFile.h"
@@ -217,4 +218,26 @@ TEST(HostilePictureSet, MissingCutGarbageAndHugeSetsAreReportedAndTheWorldStillD
     f.world.FullRedraw();
     for (int t = 0; t < 50; ++t) f.world.Step(t, true, false);
   }
+}
+
+TEST(HostileWorldFile, GoalLinesWithANumberMissingOrOutOfRangeAreRefusedAndReported) {
+  LoaderFolder f;
+  GizmoPorts ports;
+  ports.host = f.world.host;
+  f.loader.gizmoPorts = &ports;
+  f.Write("worlds\\goals.wld", "[PICS]\n0 grass\n[MAP]\n2 2\n0 0 0 0\n0 0 0 0\n[GIZMOS]\n"
+                               "goal 0 2 30 1 0\ngoal 0 2\ngoal 0 9 1 0 0\ngoal 0 0 7 5 0\ngoal\n"
+                               "goal 7 4 50 0 0\n[TEXT]\nGoals\n[END]\n");
+  ASSERT_TRUE(f.loader.LoadWorldFile("goals"));
+  // The first and the last lines make goals (a body number is only checked as the world
+  // runs); the four others are reported and left out.
+  EXPECT_EQ(f.world.gizmos.size(), 2u);
+  const auto reports = f.Reports();
+  ASSERT_EQ(reports.size(), 4u);
+  for (const ShownMessage& m : reports) EXPECT_EQ(m.caption, "Load Gizmo Error");
+  EXPECT_EQ(reports[1].text, "Bad gizmo line: goal 0 9 1 0 0");
+  f.world.ResetWorld();
+  f.world.StartWorld();
+  for (int t = 0; t < 20; ++t) f.world.Step(t, true, true);
+  EXPECT_FALSE(f.world.JudgeTest(3, 0));
 }
