@@ -30,6 +30,15 @@ Rgb Paler(Rgb c) {
 
 int Rounded(float v) { return static_cast<int>(std::floor(v + 0.5f)); }
 
+// "the high bell never rang", "... rang once", "... rang twice", "... rang 3 times".
+std::string BellRang(const char* bell, int n) {
+  const std::string which = std::string("the ") + bell + " bell ";
+  if (n <= 0) return which + "never rang";
+  if (n == 1) return which + "rang once";
+  if (n == 2) return which + "rang twice";
+  return which + "rang " + std::to_string(n) + " times";
+}
+
 int Channel(const int32_t* block, int channel) { return block ? block[channel * SubValueCount] : 0; }
 
 int LabOutput(TWorld& world, const TGizmo& g, int channel) { return Channel(world.BrainOutputs(g.brainNumber), channel); }
@@ -259,9 +268,12 @@ void TTestRun::Finish(TWorld& world, const VerdictFacts& f, bool passed) {
       const int high = leg->bellCount[TLeg::High], low = leg->bellCount[TLeg::Low];
       if (leg->taskType == 1) why = "The high bell had not rung " + end + ".";
       else if (leg->taskType == 2) why = "The low bell had not rung " + end + ".";
-      else if (leg->taskType == 3)
-        why = Format("The high bell rang %d and the low bell %d times; each should ring once and the leg end down.", high, low);
-      else why = Format("The high bell rang %d and the low bell %d times; each should ring at least 3 times.", high, low);
+      else {
+        std::string rang = BellRang("high", high) + " and " + BellRang("low", low);
+        rang[0] = 'T';
+        why = rang + (leg->taskType == 3 ? "; each should ring once and the leg end down."
+                                          : "; each should ring at least 3 times.");
+      }
     } else if (const auto* b = dynamic_cast<const TBeer*>(g)) {
       why = Format("The glass held %d of the %d it needed ", b->level, TBeer::AchievedLevel + 1) + end + ".";
     } else if (const auto* h1 = dynamic_cast<const THeart1*>(g)) {
