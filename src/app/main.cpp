@@ -29,7 +29,7 @@ void EnterDataFolder(const QString& exeFolder) {
     }
 }
 // A desktop session ending (SIGTERM) or Ctrl+C closes the program the normal way, so
-// progress is written as on a quit.
+// progress is written as on a quit and unsaved editor changes are asked about.
 std::atomic<bool> endRequested{false};
 void RequestEnd(int) { endRequested = true; }
 
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
   std::signal(SIGINT, RequestEnd);
   QTimer endWatch;
   QObject::connect(&endWatch, &QTimer::timeout, [&main] {
-    if (endRequested) main.EndProgram();
+    if (endRequested.exchange(false)) main.EndOnRequest();
   });
   endWatch.start(200);
   const int result = QApplication::exec();

@@ -103,3 +103,30 @@ TEST_F(QuitFixture, QuittingFromTheBrainWindowAsksAboutTheEditorFirst) {
   brains.programEnding = true;
   form.progression().editor = nullptr;
 }
+
+// The desktop asking the program to end (SIGTERM) skips the quit question but never drops
+// unsaved editor changes: Cancel keeps the program running, Yes saves and ends it.
+TEST_F(QuitFixture, AnEndRequestAsksOnlyAboutUnsavedChanges) {
+  TMainForm form(fakes.host(), QString::fromStdString(exe.path()));
+  ASSERT_TRUE(form.startedOk());
+  form.progression().editor = &editor;
+  form.show();
+  QTest::qWait(20);
+  fakes.messages.answers = {Answer::Cancel};
+  form.EndOnRequest();
+  ASSERT_EQ(fakes.messages.asked.size(), 1u);
+  EXPECT_EQ(fakes.messages.asked[0], (ShownMessage{"Do you want to save the changes?", "World Changed"}));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(editor.changed);
+
+  fakes.messages.answers = {Answer::Yes};
+  QTimer::singleShot(0, &form, [&] { form.EndOnRequest(); });
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  guard.start(10000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  guard.stop();
+  EXPECT_EQ(editor.saves, 1);
+  EXPECT_FALSE(editor.changed);
+}

@@ -216,6 +216,14 @@ bool TMainForm::EditorLetsQuit() {
   return true;
 }
 
+void TMainForm::EndOnRequest() {
+  if (endAsked_) return;  // a second request while the question is open
+  endAsked_ = true;
+  const bool letGo = EditorLetsQuit();
+  endAsked_ = false;
+  if (letGo) EndProgram();
+}
+
 void TMainForm::EndProgram() {
   if (ending_) return;
   ending_ = true;

@@ -54,6 +54,9 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   // asked about ("World Changed"); false (Cancel, or a save that failed) keeps it running
   // with every window as it was.
   bool EditorLetsQuit();
+  // The desktop asked the program to end (SIGTERM, Ctrl+C): no quit question, but unsaved
+  // editor changes are asked about first; Cancel keeps the program running.
+  void EndOnRequest();
 
   // The other windows, as they come: placed once, shown from the rooms.
   QWidget* brainWindow = nullptr;
@@ -167,6 +170,7 @@ class TMainForm : public QWidget, public IMainView, public IRoomView {
   std::vector<std::function<void()>> pendingPictures_;
   bool WindowsPlaced = false;
   bool ending_ = false;
+  bool endAsked_ = false;  // a request to end is asking about the editor's changes
   bool manualOpen_ = false;
   int scalePercent_ = 100;
   int askedScale_ = 100;
