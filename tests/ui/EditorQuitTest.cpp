@@ -2,6 +2,8 @@
 // window closes, and Cancel (or a save that fails) leaves the program as it was.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QTest>
@@ -34,6 +36,18 @@ struct QuitFixture : ::testing::Test {
     QCloseEvent e;
     QApplication::sendEvent(&w, &e);
     return e.isAccepted();
+  }
+  // Runs the program's loop with `start` as its first event; the loop's exit code, or 1
+  // when nothing ends it within ten seconds.
+  static int RunLoop(QObject* context, const std::function<void()>& start) {
+    QTimer::singleShot(0, context, start);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(10000);
+    const int code = QApplication::exec();
+    guard.stop();
+    return code;
   }
   QString keep;
   TempFolder exe;
@@ -68,13 +82,7 @@ TEST_F(QuitFixture, CancelInTheWorldChangedQuestionCancelsTheQuit) {
   // runs here, and the quit ends it.
   fakes.messages.answers = {Answer::Yes, Answer::No};
   bool closed = false;
-  QTimer::singleShot(0, &form, [&] { closed = Close(form); });
-  QTimer guard;
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-  guard.start(10000);
-  EXPECT_EQ(QApplication::exec(), 0);
-  guard.stop();
+  EXPECT_EQ(RunLoop(&form, [&] { closed = Close(form); }), 0);
   EXPECT_TRUE(closed);
   EXPECT_FALSE(editor.changed);
   EXPECT_TRUE(form.EditorLetsQuit());
@@ -120,13 +128,7 @@ TEST_F(QuitFixture, AnEndRequestAsksOnlyAboutUnsavedChanges) {
   EXPECT_TRUE(editor.changed);
 
   fakes.messages.answers = {Answer::Yes};
-  QTimer::singleShot(0, &form, [&] { form.EndOnRequest(); });
-  QTimer guard;
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-  guard.start(10000);
-  EXPECT_EQ(QApplication::exec(), 0);
-  guard.stop();
+  EXPECT_EQ(RunLoop(&form, [&] { form.EndOnRequest(); }), 0);
   EXPECT_EQ(editor.saves, 1);
   EXPECT_FALSE(editor.changed);
 }
