@@ -35,10 +35,14 @@ class IGizmoSounds {
   virtual void PlaySound(int index) = 0;
 };
 
+class TCritter;
+
 struct GizmoPorts {
   IGizmoBrains* brains = nullptr;
   IGizmoSounds* sounds = nullptr;
   Host host;  // messages about picture sheets that cannot be read
+  // The world's bodies, which goal watches judge; none on a bench without a world.
+  const std::vector<std::unique_ptr<TCritter>>* critters = nullptr;
 };
 
 // Result codes that the verdict reads.

@@ -10,6 +10,7 @@
 #include "bodies/GizmoScope.h"
 #include "bodies/GizmoSlider.h"
 #include "bodies/GizmoSwitch.h"
+#include "bodies/GoalWatch.h"
 
 namespace {
 // Reads `count` integers from position `at`; false when the line is too short or a
@@ -33,7 +34,7 @@ int DigitAt(const std::string& line, size_t at) {
 }
 
 bool KnownKind(char kind) {
-  for (char k : {'1', '3', 'b', 'c', 'l', 'm', 'o', 's', 'v'})
+  for (char k : {'1', '3', 'b', 'c', 'g', 'l', 'm', 'o', 's', 'v'})
     if (k == kind) return true;
   return false;
 }
@@ -48,6 +49,7 @@ std::unique_ptr<TGizmo> Build(const TGizmoLine& g, const GizmoPorts& ports) {
       if (g.number < TChalk::DigitTest || g.number > TChalk::RecordingTest) return nullptr;
       return std::make_unique<TChalk>(ports, g.number);
     case 'v': return std::make_unique<TSlider>(ports);
+    case 'g': return TGoalWatch::Make(g, ports);
     case 'b': return std::make_unique<TBeer>(ports, g.number);
     case 'l':
       if (g.number < 0 || g.number > 3) return nullptr;
@@ -71,8 +73,7 @@ void Report(const std::string& what, const GizmoPorts& ports, std::string* error
 }
 
 std::string RecordText(const TGizmoLine& g) {
-  std::string text(1, g.kind);
-  text += " " + std::to_string(g.number);
+  std::string text = g.kind == 'g' ? "goal" : std::string(1, g.kind) + " " + std::to_string(g.number);
   for (int v : g.values) text += " " + std::to_string(v);
   return text;
 }
@@ -88,6 +89,7 @@ bool ParseGizmoLine(const std::string& line, TGizmoLine& g) {
       if (!NumbersAt(line, 5, 1, &g.number)) g.number = 0;
       return true;
     case 'l': return (g.number = DigitAt(line, 4)) >= 0;
+    case 'g': return NumbersAt(line, 5, 5, g.values);
     case 'm': return NumbersAt(line, 7, 5, g.values);
     case 'o': return NumbersAt(line, 12, 2, g.values);
     case 's': return (g.number = DigitAt(line, 6)) >= 0 && NumbersAt(line, 7, 2, g.values);

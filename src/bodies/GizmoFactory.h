@@ -8,7 +8,8 @@
 //   'o' oscilloscope: "%d %d" from 12 (task type -1 to 10, show-targets flag);
 //   's' switch: the digit at 6 (0 or 1), then "%d %d" from 7 (divisor of at least 1,
 //       phase offset).
-// 'g' goal lines watch a body of the world and are built by the world's loader.
+//   'g' goal: "%d %d %d %d %d" from 5 (body, what, value, when, other body; see
+//       GoalWatch.h), built only when the ports name the world's bodies.
 #include <memory>
 #include <string>
 

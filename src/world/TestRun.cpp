@@ -13,8 +13,8 @@
 #include "bodies/GizmoLamp.h"
 #include "bodies/GizmoLeg.h"
 #include "bodies/GizmoScope.h"
+#include "bodies/GoalWatch.h"
 #include "platform/TextFormat.h"
-#include "world/GoalWatch.h"
 #include "world/World.h"
 
 namespace {

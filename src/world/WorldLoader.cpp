@@ -2,7 +2,6 @@
 
 #include "bodies/GizmoFactory.h"
 #include "platform/Files.h"
-#include "world/GoalWatch.h"
 #include "world/LevelTest.h"
 
 TWorldLoader::TWorldLoader(TWorld& world, IWorldFileBrains* brains, IWorldTestHolder* test)
@@ -23,20 +22,10 @@ bool TWorldLoader::LoadLevel(int level) {
 void TWorldLoader::BuildGizmos() {
   world_.gizmos.clear();
   if (!gizmoPorts) return;
-  for (const TGizmoLine& line : world_.gizmoLines) {
-    std::unique_ptr<TGizmo> gizmo;
-    if (line.kind == 'g') {
-      gizmo = TGoalWatch::Make(line, *gizmoPorts, world_.critters);
-      if (!gizmo) {
-        std::string text = "Bad gizmo line: goal";
-        for (int v : line.values) text += " " + std::to_string(v);
-        world_.host.Message(text, GizmoLineErrorCaption);
-      }
-    } else {
-      gizmo = MakeGizmo(line, *gizmoPorts);
-    }
-    if (gizmo) world_.gizmos.push_back(std::move(gizmo));
-  }
+  GizmoPorts ports = *gizmoPorts;
+  ports.critters = &world_.critters;
+  for (const TGizmoLine& line : world_.gizmoLines)
+    if (auto gizmo = MakeGizmo(line, ports)) world_.gizmos.push_back(std::move(gizmo));
 }
 
 void TWorldLoader::TakeTest(const std::vector<std::string>* lines) {

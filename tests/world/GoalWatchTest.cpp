@@ -6,7 +6,7 @@
 #include "bodies/LadyBug.h"
 #include "bodies/Letter.h"
 #include "bodies/ObjectFixtures.h"
-#include "world/GoalWatch.h"
+#include "bodies/GoalWatch.h"
 
 namespace {
 
@@ -23,7 +23,9 @@ TGizmoLine GoalLine(int critter, int what, int value, int when, int other = 0) {
 
 struct GoalWorld : ObjectWorld {
   TGoalWatch* Watch(const TGizmoLine& line) {
-    auto goal = TGoalWatch::Make(line, GizmoPorts{}, world.critters);
+    GizmoPorts ports;
+    ports.critters = &world.critters;
+    auto goal = TGoalWatch::Make(line, ports);
     TGoalWatch* raw = goal.get();
     if (goal) world.gizmos.push_back(std::move(goal));
     return raw;

@@ -1,4 +1,4 @@
-#include "world/GoalWatch.h"
+#include "bodies/GoalWatch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,17 +18,15 @@ std::string Sign(int picture) {
 float Tenths(float dx, float dy) { return std::sqrt(dx * dx + dy * dy) * 10; }
 }  // namespace
 
-std::unique_ptr<TGoalWatch> TGoalWatch::Make(const TGizmoLine& line, const GizmoPorts& ports,
-                                             const std::vector<std::unique_ptr<TCritter>>& critters) {
+std::unique_ptr<TGoalWatch> TGoalWatch::Make(const TGizmoLine& line, const GizmoPorts& ports) {
   const int what = line.values[1], when = line.values[3];
-  if (what < 0 || what >= WhatCount || (when != AtTheEnd && when != OnceIsEnough)) return nullptr;
-  return std::unique_ptr<TGoalWatch>(new TGoalWatch(line, ports, critters));
+  if (!ports.critters || what < 0 || what >= WhatCount || (when != AtTheEnd && when != OnceIsEnough)) return nullptr;
+  return std::unique_ptr<TGoalWatch>(new TGoalWatch(line, ports));
 }
 
-TGoalWatch::TGoalWatch(const TGizmoLine& line, const GizmoPorts& ports,
-                       const std::vector<std::unique_ptr<TCritter>>& critters)
+TGoalWatch::TGoalWatch(const TGizmoLine& line, const GizmoPorts& ports)
     : TGizmo(ports), critter(line.values[0]), what(line.values[1]), value(line.values[2]), when(line.values[3]),
-      other(line.values[4]), critters_(critters) {
+      other(line.values[4]), critters_(*ports.critters) {
   reset();
 }
 
@@ -108,7 +106,8 @@ std::string TGoalWatch::Shortfall() const {
     case PictureAtLeast:
       if (body->typeCode == TypeCodes::PushButton) return name + " was never pressed";
       if (body->typeCode == TypeCodes::Bulb)
-        return Format("%s shone at %d, not the %d it needed", name.c_str(), static_cast<int>(best_) * 5, value * 5);
+        return Format("%s shone at %d, not the %d it needed", name.c_str(), static_cast<int>(OnChart(best_)),
+                      static_cast<int>(GoalReading()));
       return Format("%s showed picture %d, not %d or more", name.c_str(), now, value);
     case MovedAway:
       return Format("%s moved %.1f of the %.1f squares it needed", name.c_str(), static_cast<double>(best_ / 10),

@@ -7,7 +7,7 @@
 // WHAT: 0 the body shows picture VALUE, 1 a picture of VALUE or more, 2 it has moved
 // VALUE tenths of a square from its start, 3 it came within VALUE tenths of a square of
 // body OTHER, 4 its energy is VALUE or more. WHEN: 0 it must hold at the end, 1 once is
-// enough.
+// enough. The gizmo factory builds it from the world's bodies (GizmoPorts::critters).
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,9 +20,9 @@ class TGoalWatch : public TGizmo {
   enum What { ShowsPicture, PictureAtLeast, MovedAway, CameNear, EnergyAtLeast, WhatCount };
   enum When { AtTheEnd, OnceIsEnough };
 
-  // Nothing when WHAT or WHEN is out of range; body numbers are checked as the world runs.
-  static std::unique_ptr<TGoalWatch> Make(const TGizmoLine& line, const GizmoPorts& ports,
-                                          const std::vector<std::unique_ptr<TCritter>>& critters);
+  // Nothing when WHAT or WHEN is out of range or the ports name no bodies; body numbers
+  // are checked as the world runs.
+  static std::unique_ptr<TGoalWatch> Make(const TGizmoLine& line, const GizmoPorts& ports);
 
   void step(int tick, IndexedImage& canvas, bool testMode, std::vector<TRect>& dirty) override;
   void reset() override;
@@ -40,7 +40,7 @@ class TGoalWatch : public TGizmo {
   const int critter, what, value, when, other;
 
  private:
-  TGoalWatch(const TGizmoLine& line, const GizmoPorts& ports, const std::vector<std::unique_ptr<TCritter>>& critters);
+  TGoalWatch(const TGizmoLine& line, const GizmoPorts& ports);
   const TCritter* Body(int number) const;
   // The watched measure now: a picture, tenths of a square or energy.
   float Measure(const TCritter& body) const;
