@@ -17,6 +17,7 @@
 #include "shell/ui/Manual.h"
 #include "shell/ui/ShellDialogs.h"
 #include "support/Fakes.h"
+#include "ui/WorkshopFolder.h"
 #include "world/ui/EdDialogs.h"
 #include "world/ui/Testwnd.h"
 
@@ -48,15 +49,10 @@ void Click(QWidget* w, QPoint at = QPoint(-1, -1)) {
 }  // namespace
 
 TEST(EditorWalk, NewEditMouseEditsSaveRunNextPageAndBackLoseNothing) {
-  TempFolder exe;
-  std::filesystem::copy(QUORBIT_TEST_DATA_DIR, exe.file("data"), std::filesystem::copy_options::recursive);
-  std::filesystem::remove_all(exe.file("data/worlds"));
-  std::filesystem::create_directory(exe.file("data/worlds"));
-  const QString keep = QDir::currentPath();
-  QDir::setCurrent(QString::fromStdString(exe.file("data")));
+  WorkshopFolder folder;
   {
     FakeHost fakes;
-    TMainForm main(fakes.host(), QString::fromStdString(exe.path()));
+    TMainForm main(fakes.host(), folder.program());
     ASSERT_TRUE(main.startedOk());
     QWidget* newButton = Control(main, "New");
     QWidget* editButton = Control(main, "Edit");
@@ -197,11 +193,6 @@ TEST(EditorWalk, NewEditMouseEditsSaveRunNextPageAndBackLoseNothing) {
     main.showManual = nullptr;
 
     main.timer().stop();
-    main.onEnding();
-    main.shell().brains = nullptr;
-    main.progression().brains = nullptr;
-    main.progression().world = nullptr;
-    main.testWorld()->world().brains = nullptr;
+    EndWithoutTheBrainWindow(main);
   }
-  QDir::setCurrent(keep);
 }

@@ -13,6 +13,7 @@
 #include "shell/ui/MainForm.h"
 #include "shell/ui/MainWiring.h"
 #include "support/Fakes.h"
+#include "ui/WorkshopFolder.h"
 #include "world/ui/Testwnd.h"
 
 namespace {
@@ -22,15 +23,10 @@ void Shot(QWidget* w, const char* name) {
 }  // namespace
 
 TEST(Workshop, AWorldMadeInTheEditorIsSavedLoadedAndPassesItsTest) {
-  TempFolder exe;
-  std::filesystem::copy(QUORBIT_TEST_DATA_DIR, exe.file("data"), std::filesystem::copy_options::recursive);
-  std::filesystem::remove_all(exe.file("data/worlds"));
-  std::filesystem::create_directory(exe.file("data/worlds"));
-  const QString keep = QDir::currentPath();
-  QDir::setCurrent(QString::fromStdString(exe.file("data")));
+  WorkshopFolder folder;
   {
     FakeHost fakes;
-    TMainForm main(fakes.host(), QString::fromStdString(exe.path()));
+    TMainForm main(fakes.host(), folder.program());
     ASSERT_TRUE(main.startedOk());
     main.shell().Progress = 405;
     TBrainForm brains(fakes.host(), 7);
@@ -123,11 +119,6 @@ TEST(Workshop, AWorldMadeInTheEditorIsSavedLoadedAndPassesItsTest) {
     TestOutcome out = RunShellTest(main.shell(), world, 2000);
     EXPECT_TRUE(out.ended);
     EXPECT_TRUE(out.passed) << out.message;
-    main.onEnding();
-    main.shell().brains = nullptr;
-    main.progression().brains = nullptr;
-    main.progression().world = nullptr;
-    main.testWorld()->world().brains = nullptr;
+    EndWithoutTheBrainWindow(main);
   }
-  QDir::setCurrent(keep);
 }
